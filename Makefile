@@ -1,0 +1,43 @@
+# Tavernrush: two commands for a newcomer.
+#   make play   install what is missing, build, generate the assets, start the game
+#   make test   install what is missing, build, run every test (GL tests under Xvfb)
+
+BUILD_DIR ?= build
+JOBS      ?= $(shell nproc)
+XVFB      := xvfb-run -a -s "-screen 0 1280x1024x24"
+
+PACKAGES := cmake g++ make pkg-config \
+	libglfw3-dev libglew-dev libglm-dev libassimp-dev libfreeimage-dev \
+	libstb-dev libinih-dev libbullet-dev libgtest-dev libgmock-dev libbenchmark-dev \
+	xvfb xauth libgl1-mesa-dri fonts-dejavu-core
+
+SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+.PHONY: all deps configure build play test clean
+
+all: build
+
+deps:
+	@missing=$$(for p in $(PACKAGES); do \
+		dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || echo $$p; \
+	done); \
+	if [ -n "$$missing" ]; then \
+		echo "Installing missing packages:" $$missing; \
+		$(SUDO) apt-get update -qq && \
+		DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends $$missing; \
+	fi
+
+configure: deps
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+play: build
+	cd $(BUILD_DIR) && ./tavernrush
+
+test: build
+	cd $(BUILD_DIR) && $(XVFB) ctest --output-on-failure -j $(JOBS)
+
+clean:
+	rm -rf $(BUILD_DIR)

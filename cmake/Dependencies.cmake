@@ -1,0 +1,28 @@
+# Every dependency comes from a Debian -dev package; the ones without a CMake
+# package get a small imported target here so the rest of the build can link
+# to them by name.
+find_package(PkgConfig REQUIRED)
+find_package(OpenGL REQUIRED COMPONENTS OpenGL)
+find_package(glfw3 3.2 REQUIRED)
+find_package(GLEW REQUIRED)
+find_package(glm REQUIRED)
+find_package(assimp REQUIRED)
+find_package(Threads REQUIRED)
+
+pkg_check_modules(STB REQUIRED IMPORTED_TARGET stb)
+pkg_check_modules(INIREADER REQUIRED IMPORTED_TARGET INIReader)
+pkg_check_modules(BULLET REQUIRED IMPORTED_TARGET bullet)
+
+find_path(FREEIMAGE_INCLUDE_DIR FreeImage.h REQUIRED)
+find_library(FREEIMAGE_LIBRARY NAMES freeimage REQUIRED)
+add_library(tavernrush_freeimage INTERFACE)
+target_include_directories(tavernrush_freeimage SYSTEM INTERFACE ${FREEIMAGE_INCLUDE_DIR})
+target_link_libraries(tavernrush_freeimage INTERFACE ${FREEIMAGE_LIBRARY})
+
+# glm's own target is not marked SYSTEM; wrap it so its headers stay quiet.
+add_library(tavernrush_glm INTERFACE)
+get_target_property(_glm_includes glm::glm INTERFACE_INCLUDE_DIRECTORIES)
+if(_glm_includes)
+  target_include_directories(tavernrush_glm SYSTEM INTERFACE ${_glm_includes})
+endif()
+target_compile_definitions(tavernrush_glm INTERFACE GLM_FORCE_CTOR_INIT)

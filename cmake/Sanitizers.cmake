@@ -1,0 +1,5 @@
+# The sanitizer build instruments everything we compile, tests and tools included.
+if(TAVERNRUSH_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  add_link_options(-fsanitize=address,undefined)
+endif()

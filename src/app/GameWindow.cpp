@@ -1,0 +1,77 @@
+#include "app/GameWindow.h"
+
+#include "app/DebugOutput.h"
+
+namespace tavernrush {
+
+std::optional<PrimaryMonitor> queryPrimaryMonitor()
+{
+    GLFWmonitor* monitor = glfwGetPrimaryMonitor();
+    if (monitor == nullptr) {
+        return std::nullopt;
+    }
+    const GLFWvidmode* mode = glfwGetVideoMode(monitor);
+    if (mode == nullptr) {
+        return std::nullopt;
+    }
+    return PrimaryMonitor{monitor, *mode};
+}
+
+std::variant<std::unique_ptr<GameWindow>, std::string> GameWindow::open(const Settings& settings)
+{
+    if (glfwInit() != GLFW_TRUE) {
+        return std::string("Failed to init GLFW");
+    }
+    glfwWindowHint(GLFW_CONTEXT_VERSION_MAJOR, 4);
+    glfwWindowHint(GLFW_OPENGL_PROFILE, GLFW_OPENGL_CORE_PROFILE);
+    glfwWindowHint(GLFW_OPENGL_DEBUG_CONTEXT, GLFW_TRUE);
+    glfwWindowHint(GLFW_REFRESH_RATE, settings.refreshRate);
+    glfwWindowHint(GLFW_RESIZABLE, GLFW_FALSE);
+    glfwWindowHint(GLFW_SAMPLES, 4);
+
+    GLFWmonitor* monitor = settings.fullscreen ? glfwGetPrimaryMonitor() : nullptr;
+    GLFWwindow* window = glfwCreateWindow(settings.width, settings.height, settings.title.c_str(), monitor, nullptr);
+    if (window == nullptr) {
+        glfwTerminate();
+        return std::string("Failed to create window");
+    }
+    std::unique_ptr<GameWindow> gameWindow(new GameWindow(window));
+    gameWindow->primaryMonitor_ = queryPrimaryMonitor();
+
+    glfwMakeContextCurrent(window);
+    glewExperimental = GL_TRUE;
+    if (glewInit() != GLEW_OK) {
+        gameWindow.reset(); // closes the window and terminates GLFW
+        return std::string("Failed to init GLEW");
+    }
+    // GLEW probes extensions the core profile no longer lists; the error it
+    // leaves behind is not ours.
+    glGetError();
+    attachDebugOutput();
+    return gameWindow;
+}
+
+GameWindow::GameWindow(GLFWwindow* window) : window_(window) {}
+
+GameWindow::~GameWindow()
+{
+    glfwDestroyWindow(window_);
+    glfwTerminate();
+}
+
+bool GameWindow::shouldClose() const { return glfwWindowShouldClose(window_) != 0; }
+
+void GameWindow::requestClose() { glfwSetWindowShouldClose(window_, GLFW_TRUE); }
+
+void GameWindow::pollEvents() { glfwPollEvents(); }
+
+void GameWindow::swapBuffers() { glfwSwapBuffers(window_); }
+
+glm::ivec2 GameWindow::framebufferSize() const
+{
+    glm::ivec2 size{0};
+    glfwGetFramebufferSize(window_, &size.x, &size.y);
+    return size;
+}
+
+} // namespace tavernrush

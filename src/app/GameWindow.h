@@ -1,0 +1,57 @@
+#pragma once
+// The game's one window with its GL 4 core debug context, and the windowing
+// library's lifetime around it.
+
+#include "app/Settings.h"
+
+#include <GL/glew.h>
+#include <GLFW/glfw3.h>
+
+#include <glm/glm.hpp>
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <variant>
+
+namespace tavernrush {
+
+// A copy of the primary monitor's video mode, taken once the window exists.
+struct PrimaryMonitor {
+    GLFWmonitor* monitor = nullptr;
+    GLFWvidmode mode{};
+};
+
+class GameWindow {
+public:
+    // Initialises GLFW, creates the window and context, loads the GL entry
+    // points and attaches the debug output. On failure the windowing library
+    // is already terminated and the message (without "ERROR: ") is returned.
+    static std::variant<std::unique_ptr<GameWindow>, std::string> open(const Settings& settings);
+
+    ~GameWindow();
+    GameWindow(const GameWindow&) = delete;
+    GameWindow& operator=(const GameWindow&) = delete;
+
+    GLFWwindow* handle() const { return window_; }
+    const std::optional<PrimaryMonitor>& primaryMonitor() const { return primaryMonitor_; }
+
+    bool shouldClose() const;
+    void requestClose();
+    void pollEvents();
+    void swapBuffers();
+    // Size in pixels of the default framebuffer, which differs from the
+    // configured size in full screen and on high-density screens.
+    glm::ivec2 framebufferSize() const;
+
+private:
+    explicit GameWindow(GLFWwindow* window);
+
+    GLFWwindow* window_ = nullptr;
+    std::optional<PrimaryMonitor> primaryMonitor_;
+};
+
+// The current primary monitor and its mode, if the system has one.
+std::optional<PrimaryMonitor> queryPrimaryMonitor();
+
+} // namespace tavernrush

@@ -1,0 +1,70 @@
+#include "app/Settings.h"
+
+#include <INIReader.h>
+
+#include <climits>
+#include <cmath>
+#include <ostream>
+
+namespace tavernrush {
+namespace {
+
+constexpr const char* section = "window";
+
+// Sizes are checked while still a long: narrowing a huge value to 32 bits
+// first would turn it into an arbitrary (possibly valid-looking) number.
+int readWindowSize(const INIReader& reader, const char* key, int fallback, std::ostream& log)
+{
+    const long value = reader.GetInteger(section, key, fallback);
+    if (value < minWindowSize || value > maxWindowSize) {
+        log << "ERROR: Setting '" << key << "' = " << value << " is outside " << minWindowSize << " to "
+            << maxWindowSize << ". Using default value " << fallback << " instead.\n";
+        return fallback;
+    }
+    return static_cast<int>(value);
+}
+
+int readRefreshRate(const INIReader& reader, int fallback, std::ostream& log)
+{
+    const long value = reader.GetInteger(section, "refresh_rate", fallback);
+    if (value < INT_MIN || value > INT_MAX) {
+        log << "ERROR: Setting 'refresh_rate' = " << value << " does not fit. Using default value " << fallback
+            << " instead.\n";
+        return fallback;
+    }
+    return static_cast<int>(value);
+}
+
+// "nan" and "inf" parse as numbers but would poison every lit colour.
+float readBrightness(const INIReader& reader, float fallback, std::ostream& log)
+{
+    const double value = reader.GetReal(section, "brightness", fallback);
+    const auto narrowed = static_cast<float>(value);
+    if (!std::isfinite(narrowed)) {
+        log << "ERROR: Setting 'brightness' = " << value << " is not a finite number. Using default value "
+            << fallback << " instead.\n";
+        return fallback;
+    }
+    return narrowed;
+}
+
+} // namespace
+
+Settings loadSettings(const std::string& path, std::ostream& log)
+{
+    const INIReader reader(path);
+    if (reader.ParseError() < 0) {
+        log << "ERROR: Failed to load '" << path << "'. Using default values instead.\n";
+    }
+    const Settings defaults;
+    Settings settings;
+    settings.width = readWindowSize(reader, "width", defaults.width, log);
+    settings.height = readWindowSize(reader, "height", defaults.height, log);
+    settings.refreshRate = readRefreshRate(reader, defaults.refreshRate, log);
+    settings.fullscreen = reader.GetBoolean(section, "fullscreen", defaults.fullscreen);
+    settings.title = reader.Get(section, "title", defaults.title);
+    settings.brightness = readBrightness(reader, defaults.brightness, log);
+    return settings;
+}
+
+} // namespace tavernrush

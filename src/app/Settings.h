@@ -1,0 +1,29 @@
+#pragma once
+// Window settings read once from assets/settings.ini before the window opens.
+
+#include <iosfwd>
+#include <string>
+
+namespace tavernrush {
+
+struct Settings {
+    int width = 800;
+    int height = 800;
+    int refreshRate = 60;
+    bool fullscreen = false;
+    std::string title = "Tavernrush";
+    // Ambient factor given to the sky, picture and counter materials at start-up.
+    float brightness = 1.0f;
+};
+
+inline constexpr const char* settingsPath = "assets/settings.ini";
+inline constexpr long minWindowSize = 2;
+inline constexpr long maxWindowSize = 16384;
+
+// Reads the [window] section in the order width, height, refresh_rate,
+// fullscreen, title, brightness. A missing file, a value that does not parse or
+// one outside its sane range falls back to the default; problems are reported
+// on `log`, one line each.
+Settings loadSettings(const std::string& path, std::ostream& log);
+
+} // namespace tavernrush

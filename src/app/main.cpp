@@ -1,0 +1,4 @@
+// Tavernrush: collect ten coins in seventy seconds.
+#include "app/Game.h"
+
+int main() { return tavernrush::runGame(); }

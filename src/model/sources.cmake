@@ -1,0 +1,3 @@
+# Sources of src/model.
+target_sources(tavernrush_lib PRIVATE
+)

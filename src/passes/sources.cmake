@@ -1,0 +1,3 @@
+# Sources of src/passes.
+target_sources(tavernrush_lib PRIVATE
+)

@@ -1,0 +1,46 @@
+#include "render/CubeMap.h"
+
+#include "render/ImageFile.h"
+#include "render/PixelUpload.h"
+#include "render/Texture.h"
+
+namespace tavernrush {
+
+CubeMap::CubeMap(const std::string& directory, const std::string& right, const std::string& left,
+                 const std::string& top, const std::string& bottom, const std::string& front, const std::string& back)
+    : facePaths_{directory + right, directory + left, directory + top,
+                 directory + bottom, directory + front, directory + back}
+{
+}
+
+void CubeMap::load()
+{
+    handle_ = createTexture();
+    glBindTexture(GL_TEXTURE_CUBE_MAP, handle_.get());
+    const ScopedUnpackAlignment alignment(4);
+    for (std::size_t face = 0; face < facePaths_.size(); ++face) {
+        ImageFile image = ImageFile::load(facePaths_[face], true);
+        // Cube faces must be square; anything else would be refused by GL.
+        if (image.empty() || image.width() != image.height()) {
+            reportTextureFailure(facePaths_[face]);
+            image = ImageFile{};
+        }
+        width_ = image.width();
+        height_ = image.height();
+        glTexImage2D(static_cast<GLenum>(GL_TEXTURE_CUBE_MAP_POSITIVE_X + face), 0, GL_RGBA, width_, height_, 0,
+                     GL_BGRA, GL_UNSIGNED_BYTE, image.bits());
+    }
+    glTexParameteri(GL_TEXTURE_CUBE_MAP, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_CUBE_MAP, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_CUBE_MAP, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_CUBE_MAP, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_CUBE_MAP, GL_TEXTURE_WRAP_R, GL_CLAMP_TO_EDGE);
+    labelGlObject(GL_TEXTURE, handle_.get(), "sky cube map");
+}
+
+CubeMap makeSkyCubeMap()
+{
+    return CubeMap(skyboxDirectory, "right.jpg", "left.jpg", "top.jpg", "bottom.jpg", "front.jpg", "back.jpg");
+}
+
+} // namespace tavernrush

@@ -1,0 +1,151 @@
+#include "render/Shader.h"
+
+#include <glm/gtc/type_ptr.hpp>
+
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <vector>
+
+namespace tavernrush {
+namespace {
+
+std::string readStageSource(const std::string& path)
+{
+    std::ifstream file(path);
+    if (!file) {
+        std::cout << "ERROR: Failed to open shader file '" << path << "'" << std::endl;
+        return {};
+    }
+    std::stringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+std::string shaderInfoLog(GLuint shader)
+{
+    GLint length = 0;
+    glGetShaderiv(shader, GL_INFO_LOG_LENGTH, &length);
+    std::vector<GLchar> log(static_cast<std::size_t>(std::max(length, 1)), '\0');
+    glGetShaderInfoLog(shader, static_cast<GLsizei>(log.size()), nullptr, log.data());
+    return log.data();
+}
+
+std::string programInfoLog(GLuint program)
+{
+    GLint length = 0;
+    glGetProgramiv(program, GL_INFO_LOG_LENGTH, &length);
+    std::vector<GLchar> log(static_cast<std::size_t>(std::max(length, 1)), '\0');
+    glGetProgramInfoLog(program, static_cast<GLsizei>(log.size()), nullptr, log.data());
+    return log.data();
+}
+
+GLuint compileStage(GLenum stage, const std::string& source, const std::string& programName, const char* stageName)
+{
+    const GLuint shader = glCreateShader(stage);
+    const GLchar* text = source.c_str();
+    glShaderSource(shader, 1, &text, nullptr);
+    glCompileShader(shader);
+    GLint compiled = GL_FALSE;
+    glGetShaderiv(shader, GL_COMPILE_STATUS, &compiled);
+    if (compiled != GL_TRUE) {
+        std::cout << "ERROR: Shader '" << programName << "' " << stageName
+                  << " stage failed to compile: " << shaderInfoLog(shader) << std::endl;
+    }
+    return shader;
+}
+
+} // namespace
+
+Shader::Shader(std::string name, bool withGeometryStage, std::string directory) : name_(std::move(name))
+{
+    const std::string base = directory + name_;
+    const std::string vertexSource = readStageSource(base + ".vert");
+    const std::string fragmentSource = readStageSource(base + ".frag");
+
+    const GLuint vertexShader = compileStage(GL_VERTEX_SHADER, vertexSource, name_, "vertex");
+    const GLuint fragmentShader = compileStage(GL_FRAGMENT_SHADER, fragmentSource, name_, "fragment");
+
+    program_ = ProgramName{glCreateProgram()};
+    const GLuint program = program_.get();
+    glAttachShader(program, vertexShader);
+    glAttachShader(program, fragmentShader);
+    // This first link may fail by design: a program whose vertex stage only
+    // feeds a geometry stage is incomplete until that stage is attached.
+    glLinkProgram(program);
+
+    GLuint geometryShader = 0;
+    if (withGeometryStage) {
+        const std::string geometrySource = readStageSource(base + ".geom");
+        geometryShader = compileStage(GL_GEOMETRY_SHADER, geometrySource, name_, "geometry");
+        glAttachShader(program, geometryShader);
+    }
+    glLinkProgram(program);
+    GLint linked = GL_FALSE;
+    glGetProgramiv(program, GL_LINK_STATUS, &linked);
+    if (linked != GL_TRUE) {
+        std::cout << "ERROR: Shader '" << name_ << "' link stage failed: " << programInfoLog(program) << std::endl;
+    }
+
+    glDetachShader(program, vertexShader);
+    glDeleteShader(vertexShader);
+    glDetachShader(program, fragmentShader);
+    glDeleteShader(fragmentShader);
+    if (withGeometryStage) {
+        glDetachShader(program, geometryShader);
+        glDeleteShader(geometryShader);
+    }
+    labelGlObject(GL_PROGRAM, program, name_.c_str());
+
+    colorLocation_ = glGetUniformLocation(program, "ourColor");
+    modelMatrixLocation_ = glGetUniformLocation(program, "modelMatrix");
+    projectionViewMatrixLocation_ = glGetUniformLocation(program, "projectionViewMatrix");
+}
+
+void Shader::use() const { glUseProgram(program_.get()); }
+
+GLint Shader::location(const std::string& name)
+{
+    const auto found = locations_.find(name);
+    if (found != locations_.end()) {
+        return found->second;
+    }
+    const GLint location = glGetUniformLocation(program_.get(), name.c_str());
+    locations_.emplace(name, location);
+    return location;
+}
+
+void Shader::setUniform(const std::string& name, const glm::vec3& value)
+{
+    glUniform3f(location(name), value.x, value.y, value.z);
+}
+
+void Shader::setUniform(const std::string& name, const glm::vec2& value)
+{
+    glUniform2f(location(name), value.x, value.y);
+}
+
+void Shader::setUniform(const std::string& name, float value) { glUniform1f(location(name), value); }
+
+void Shader::setUniform(const std::string& name, int value) { glUniform1i(location(name), value); }
+
+void Shader::setUniform(const std::string& name, const glm::mat4& value)
+{
+    glUniformMatrix4fv(location(name), 1, GL_FALSE, glm::value_ptr(value));
+}
+
+void Shader::setUniform(const std::string& name, const glm::mat3& value)
+{
+    glUniformMatrix3fv(location(name), 1, GL_FALSE, glm::value_ptr(value));
+}
+
+ShaderPtr makeShader(const std::string& name) { return std::make_shared<Shader>(name, false); }
+ShaderPtr makeSkyShader() { return makeShader("skyShader"); }
+ShaderPtr makeNormalMappingShader() { return makeShader("normalMapping"); }
+ShaderPtr makeGlowShader() { return makeShader("glow"); }
+ShaderPtr makeShadowDepthShader() { return makeShader("sm_depth"); }
+ShaderPtr makeShadowShader() { return makeShader("sm"); }
+ShaderPtr makeScreenShader(bool withGeometryStage) { return std::make_shared<Shader>("screen", withGeometryStage); }
+ShaderPtr makeBlurShader(bool withGeometryStage) { return std::make_shared<Shader>("blur", withGeometryStage); }
+
+} // namespace tavernrush

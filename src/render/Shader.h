@@ -1,0 +1,67 @@
+#pragma once
+// One linked GLSL program built from assets/shader/<name>.vert/.frag[/.geom],
+// with uniform setters that address uniforms by name.
+
+#include "render/GlName.h"
+
+#include <glm/glm.hpp>
+
+#include <memory>
+#include <string>
+#include <unordered_map>
+
+namespace tavernrush {
+
+inline constexpr const char* shaderDirectory = "assets/shader/";
+
+class Shader {
+public:
+    // Builds and links the program. Never fails: a missing or broken stage is
+    // reported on the console and leaves a program that draws nothing useful.
+    Shader(std::string name, bool withGeometryStage, std::string directory = shaderDirectory);
+
+    Shader(const Shader&) = delete;
+    Shader& operator=(const Shader&) = delete;
+
+    void use() const;
+
+    // The setters act on the current program; call use() first.
+    void setUniform(const std::string& name, const glm::vec3& value);
+    void setUniform(const std::string& name, const glm::vec2& value);
+    void setUniform(const std::string& name, float value);
+    void setUniform(const std::string& name, int value);
+    void setUniform(const std::string& name, const glm::mat4& value);
+    void setUniform(const std::string& name, const glm::mat3& value);
+
+    GLuint programName() const { return program_.get(); }
+    const std::string& name() const { return name_; }
+    // Locations looked up once after linking (-1 where the program lacks them).
+    GLint colorLocation() const { return colorLocation_; }
+    GLint modelMatrixLocation() const { return modelMatrixLocation_; }
+    GLint projectionViewMatrixLocation() const { return projectionViewMatrixLocation_; }
+
+private:
+    // A program's uniform locations never change after linking, so each name
+    // is asked of the driver once.
+    GLint location(const std::string& name);
+
+    std::string name_;
+    ProgramName program_;
+    GLint colorLocation_ = -1;
+    GLint modelMatrixLocation_ = -1;
+    GLint projectionViewMatrixLocation_ = -1;
+    std::unordered_map<std::string, GLint> locations_;
+};
+
+using ShaderPtr = std::shared_ptr<Shader>;
+
+ShaderPtr makeShader(const std::string& name);
+ShaderPtr makeSkyShader();
+ShaderPtr makeNormalMappingShader();
+ShaderPtr makeGlowShader();
+ShaderPtr makeShadowDepthShader();
+ShaderPtr makeShadowShader();
+ShaderPtr makeScreenShader(bool withGeometryStage);
+ShaderPtr makeBlurShader(bool withGeometryStage);
+
+} // namespace tavernrush

@@ -1,0 +1,44 @@
+#include "render/Texture.h"
+
+#include "render/ImageFile.h"
+#include "render/PixelUpload.h"
+
+#include <iostream>
+
+namespace tavernrush {
+
+void reportTextureFailure(const std::string& path)
+{
+    std::cout << "Texture failed to load at path: " << path << std::endl;
+}
+
+Texture::Texture(const std::string& path) : handle_(createTexture())
+{
+    glBindTexture(GL_TEXTURE_2D, handle_.get());
+    const ImageFile image = ImageFile::load(path, false);
+    if (image.empty()) {
+        reportTextureFailure(path);
+    }
+    width_ = image.width();
+    height_ = image.height();
+    {
+        const ScopedUnpackAlignment alignment(4);
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, width_, height_, 0, GL_BGRA, GL_UNSIGNED_BYTE, image.bits());
+    }
+    // An empty texture has no level to build mipmaps from.
+    if (!image.empty()) {
+        glGenerateMipmap(GL_TEXTURE_2D);
+    }
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glBindTexture(GL_TEXTURE_2D, 0);
+    labelGlObject(GL_TEXTURE, handle_.get(), path.c_str());
+}
+
+TexturePtr makeTexture(const std::string& path) { return std::make_shared<Texture>(path); }
+TexturePtr makeUnicornTexture() { return makeTexture("assets/textures/unicornM.jpg"); }
+TexturePtr makeToiletTexture() { return makeTexture("assets/textures/klo.jpg"); }
+
+} // namespace tavernrush

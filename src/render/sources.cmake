@@ -1,0 +1,12 @@
+# Sources of src/render.
+target_sources(tavernrush_lib PRIVATE
+  render/CubeMap.cpp
+  render/Geometry.cpp
+  render/GlName.cpp
+  render/ImageFile.cpp
+  render/Lights.cpp
+  render/Material.cpp
+  render/Shader.cpp
+  render/Shapes.cpp
+  render/Texture.cpp
+)

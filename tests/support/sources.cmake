@@ -1,0 +1,3 @@
+target_sources(tavernrush_test_support PRIVATE
+  support/GlTestContext.cpp
+)
