@@ -1,23 +1,13 @@
 #include "app/Game.h"
 
 #include "app/GameWindow.h"
+#include "app/GlfwInput.h"
 #include "app/KeyWait.h"
 #include "app/Settings.h"
 
 #include <iostream>
 
 namespace tavernrush {
-namespace {
-
-void onKey(GLFWwindow* window, int key, int /*scancode*/, int action, int /*mods*/)
-{
-    if (key == GLFW_KEY_ESCAPE && action == GLFW_RELEASE) {
-        glfwSetWindowShouldClose(window, GLFW_TRUE);
-    }
-}
-
-} // namespace
-
 int runGame()
 {
     const Settings settings = loadSettings(settingsPath, std::cout);
@@ -29,7 +19,7 @@ int runGame()
         return 1;
     }
     auto window = std::move(std::get<std::unique_ptr<GameWindow>>(opened));
-    glfwSetKeyCallback(window->handle(), onKey);
+    connectEscapeKey(window->handle());
     glClearColor(1, 1, 1, 1);
     glEnable(GL_DEPTH_TEST);
     while (!window->shouldClose()) {

@@ -74,4 +74,22 @@ glm::ivec2 GameWindow::framebufferSize() const
     return size;
 }
 
+void GameWindow::leaveFullscreen(int width, int height)
+{
+    glfwSetWindowSize(window_, width, height);
+    glfwSetWindowMonitor(window_, nullptr, 100, 45, width, height, 0);
+}
+
+bool GameWindow::enterFullscreen()
+{
+    // Asked again at every press: monitors come and go while the game runs.
+    const auto monitor = queryPrimaryMonitor();
+    if (!monitor) {
+        return false;
+    }
+    glfwSetWindowMonitor(window_, monitor->monitor, 0, 0, monitor->mode.width, monitor->mode.height,
+                         monitor->mode.refreshRate);
+    return true;
+}
+
 } // namespace tavernrush

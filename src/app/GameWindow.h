@@ -2,6 +2,7 @@
 // The game's one window with its GL 4 core debug context, and the windowing
 // library's lifetime around it.
 
+#include "app/SceneRenderer.h"
 #include "app/Settings.h"
 
 #include <GL/glew.h>
@@ -22,27 +23,29 @@ struct PrimaryMonitor {
     GLFWvidmode mode{};
 };
 
-class GameWindow {
+class GameWindow : public WindowControl {
 public:
     // Initialises GLFW, creates the window and context, loads the GL entry
     // points and attaches the debug output. On failure the windowing library
     // is already terminated and the message (without "ERROR: ") is returned.
     static std::variant<std::unique_ptr<GameWindow>, std::string> open(const Settings& settings);
 
-    ~GameWindow();
+    ~GameWindow() override;
     GameWindow(const GameWindow&) = delete;
     GameWindow& operator=(const GameWindow&) = delete;
 
     GLFWwindow* handle() const { return window_; }
     const std::optional<PrimaryMonitor>& primaryMonitor() const { return primaryMonitor_; }
 
-    bool shouldClose() const;
-    void requestClose();
-    void pollEvents();
-    void swapBuffers();
+    bool shouldClose() const override;
+    void requestClose() override;
+    void pollEvents() override;
+    void swapBuffers() override;
     // Size in pixels of the default framebuffer, which differs from the
     // configured size in full screen and on high-density screens.
-    glm::ivec2 framebufferSize() const;
+    glm::ivec2 framebufferSize() const override;
+    void leaveFullscreen(int width, int height) override;
+    bool enterFullscreen() override;
 
 private:
     explicit GameWindow(GLFWwindow* window);

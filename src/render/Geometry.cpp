@@ -56,8 +56,8 @@ void Geometry::draw()
     Shader& shader = *material_->shader();
     shader.use();
     shader.setUniform("modelMatrix", drawMatrix_);
-    // Normals follow the model matrix, not the draw matrix; the game objects
-    // that set a draw matrix keep an identity model matrix.
+    // Normals follow the model matrix, not the draw matrix: the collectibles
+    // spin every frame and their lighting is meant to stay put.
     shader.setUniform("normalMatrix", normalMatrixOf(modelMatrix_));
     material_->setUniforms();
     glActiveTexture(GL_TEXTURE0);

@@ -1,0 +1,35 @@
+#pragma once
+// The GL side of the beer and coin fields: one shared shape per field, drawn
+// once per item at the matrix the field's rules decide.
+
+#include "game/ItemDrawer.h"
+#include "render/Geometry.h"
+#include "render/Shader.h"
+#include "render/Texture.h"
+
+namespace tavernrush {
+
+// Red-capped beer cylinders wrapped in the beer label.
+class BeerFieldDrawer : public ItemDrawer {
+public:
+    explicit BeerFieldDrawer(ShaderPtr phong);
+    void drawItem(const glm::mat4& drawMatrix) override;
+
+private:
+    Geometry geometry_;
+};
+
+// Coins: the face picture on unit 0 and its blurred copy on unit 1, which the
+// glow program turns into the coin's halo.
+class CoinFieldDrawer : public ItemDrawer {
+public:
+    explicit CoinFieldDrawer(ShaderPtr glow);
+    void drawItem(const glm::mat4& drawMatrix) override;
+
+private:
+    TexturePtr coinTexture_;
+    TexturePtr coinBlurTexture_;
+    Geometry geometry_;
+};
+
+} // namespace tavernrush

@@ -1,0 +1,2 @@
+# The frame loop and its rules, run over fakes without a window.
+tavernrush_add_test(NAME FrameLoopTest SOURCES app/FrameLoopTest.cpp)
