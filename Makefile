@@ -4,7 +4,9 @@
 
 BUILD_DIR ?= build
 JOBS      ?= $(shell nproc)
-XVFB      := xvfb-run -a -s "-screen 0 1280x1024x24"
+# -noreset: without it Xvfb resets whenever its last client leaves, and a test
+# that connects during the reset is refused.
+XVFB      := xvfb-run -a -s "-screen 0 1280x1024x24 -noreset"
 
 PACKAGES := cmake g++ make pkg-config \
 	libglfw3-dev libglew-dev libglm-dev libassimp-dev libfreeimage-dev \

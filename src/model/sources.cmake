@@ -1,3 +1,10 @@
 # Sources of src/model.
 target_sources(tavernrush_lib PRIVATE
+  model/ImportedMesh.cpp
+  model/ImportedModel.cpp
+  model/MeshGeometry.cpp
+  model/MeshTextureLoader.cpp
+  model/ModelTextureCache.cpp
+  model/NodeWalk.cpp
+  model/TangentFrame.cpp
 )

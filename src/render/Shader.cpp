@@ -2,6 +2,7 @@
 
 #include <glm/gtc/type_ptr.hpp>
 
+#include <cctype>
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -22,13 +23,22 @@ std::string readStageSource(const std::string& path)
     return text.str();
 }
 
+// Drivers end their logs with a newline; the console line adds its own.
+std::string trimmed(std::string text)
+{
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back())) != 0) {
+        text.pop_back();
+    }
+    return text;
+}
+
 std::string shaderInfoLog(GLuint shader)
 {
     GLint length = 0;
     glGetShaderiv(shader, GL_INFO_LOG_LENGTH, &length);
     std::vector<GLchar> log(static_cast<std::size_t>(std::max(length, 1)), '\0');
     glGetShaderInfoLog(shader, static_cast<GLsizei>(log.size()), nullptr, log.data());
-    return log.data();
+    return trimmed(log.data());
 }
 
 std::string programInfoLog(GLuint program)
@@ -37,7 +47,7 @@ std::string programInfoLog(GLuint program)
     glGetProgramiv(program, GL_INFO_LOG_LENGTH, &length);
     std::vector<GLchar> log(static_cast<std::size_t>(std::max(length, 1)), '\0');
     glGetProgramInfoLog(program, static_cast<GLsizei>(log.size()), nullptr, log.data());
-    return log.data();
+    return trimmed(log.data());
 }
 
 GLuint compileStage(GLenum stage, const std::string& source, const std::string& programName, const char* stageName)
@@ -83,6 +93,7 @@ Shader::Shader(std::string name, bool withGeometryStage, std::string directory) 
     glLinkProgram(program);
     GLint linked = GL_FALSE;
     glGetProgramiv(program, GL_LINK_STATUS, &linked);
+    linked_ = linked == GL_TRUE;
     if (linked != GL_TRUE) {
         std::cout << "ERROR: Shader '" << name_ << "' link stage failed: " << programInfoLog(program) << std::endl;
     }
@@ -96,7 +107,10 @@ Shader::Shader(std::string name, bool withGeometryStage, std::string directory) 
         glDeleteShader(geometryShader);
     }
     labelGlObject(GL_PROGRAM, program, name_.c_str());
-
+    // An unlinked program has no uniforms; asking would only raise errors.
+    if (linked != GL_TRUE) {
+        return;
+    }
     colorLocation_ = glGetUniformLocation(program, "ourColor");
     modelMatrixLocation_ = glGetUniformLocation(program, "modelMatrix");
     projectionViewMatrixLocation_ = glGetUniformLocation(program, "projectionViewMatrix");
@@ -110,7 +124,7 @@ GLint Shader::location(const std::string& name)
     if (found != locations_.end()) {
         return found->second;
     }
-    const GLint location = glGetUniformLocation(program_.get(), name.c_str());
+    const GLint location = linked_ ? glGetUniformLocation(program_.get(), name.c_str()) : -1;
     locations_.emplace(name, location);
     return location;
 }

@@ -50,6 +50,7 @@ private:
     GLint colorLocation_ = -1;
     GLint modelMatrixLocation_ = -1;
     GLint projectionViewMatrixLocation_ = -1;
+    bool linked_ = false;
     std::unordered_map<std::string, GLint> locations_;
 };
 

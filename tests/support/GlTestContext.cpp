@@ -1,6 +1,8 @@
 #include "GlTestContext.h"
 
+#include <chrono>
 #include <memory>
+#include <thread>
 
 namespace tavernrush::testing {
 namespace {
@@ -24,7 +26,16 @@ void GLAPIENTRY collectMessage(GLenum, GLenum, GLuint id, GLenum, GLsizei, const
 
 GlTestContext::GlTestContext(int width, int height)
 {
-    if (glfwInit() != GLFW_TRUE) {
+    // A busy Xvfb now and then refuses a connection; a short retry keeps
+    // the suite from failing on that rather than on a real fault.
+    bool initialised = false;
+    for (int attempt = 0; attempt < 10 && !initialised; ++attempt) {
+        if (attempt > 0) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+        initialised = glfwInit() == GLFW_TRUE;
+    }
+    if (!initialised) {
         return;
     }
     glfwWindowHint(GLFW_CONTEXT_VERSION_MAJOR, 4);

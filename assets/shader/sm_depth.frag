@@ -1,0 +1,7 @@
+#version 450 core
+// Shadow depth pass: only the depth buffer is written, which the fixed
+// pipeline does on its own.
+
+void main()
+{
+}

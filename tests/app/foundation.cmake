@@ -1,0 +1,11 @@
+# Settings, the key wait and the debug-message format; no window needed.
+tavernrush_add_test(NAME app_foundation_test
+  SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/DebugOutputTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/KeyWaitTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/SettingsTest.cpp)
+
+# The debug callback attached to a real debug context.
+tavernrush_add_test(NAME app_debug_output_GLTest GL
+  SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/DebugOutputGLTest.cpp)
