@@ -1,10 +1,21 @@
 #pragma once
 // The program: start-up, the frame loop and shut-down.
 
+#include "app/FrameLoop.h"
+#include "app/Input.h"
+
 namespace tavernrush {
+
+// What differs between the game and the replay tool. Null members fall back
+// to the real thing: GLFW's keys, mouse and clock, and no observer.
+struct GameHooks {
+    InputSource* input = nullptr;
+    Clock* clock = nullptr;
+    FrameObserver* observer = nullptr;
+};
 
 // Runs the game from the current directory's assets/ and returns the exit
 // status (0 after a normal end, 1 after a start-up failure).
-int runGame();
+int runGame(const GameHooks& hooks = {});
 
 } // namespace tavernrush

@@ -54,7 +54,7 @@ void GlSceneRenderer::beginScenePass(const FrameView& view, const glm::mat4& pla
     shadow.setUniform("projection", view.projectionMatrix);
     shadow.setUniform("view", view.viewMatrix);
     shadow.setUniform("viewPos", view.cameraPosition);
-    shadow.setUniform("lightPos", light_.lightPos);
+    shadow.setUniform("lightPos", light_.sunPosition);
     shadow.setUniform("lightSpaceMatrix", light_.lightSpaceMatrix);
     if (drawPlayer) {
         shadow.setUniform("model", playerModel);

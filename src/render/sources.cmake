@@ -6,7 +6,9 @@ target_sources(tavernrush_lib PRIVATE
   render/ImageFile.cpp
   render/Lights.cpp
   render/Material.cpp
+  render/SceneNode.cpp
   render/Shader.cpp
   render/Shapes.cpp
+  render/Skybox.cpp
   render/Texture.cpp
 )

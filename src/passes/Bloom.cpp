@@ -1,0 +1,85 @@
+#include "passes/Bloom.h"
+
+namespace tavernrush {
+namespace {
+
+VertexArrayName createFullscreenVertexArray()
+{
+    VertexArrayName vao = createVertexArray();
+    // A name only becomes a vertex array once bound; labelling needs that.
+    glBindVertexArray(vao.get());
+    glBindVertexArray(0);
+    labelGlObject(GL_VERTEX_ARRAY, vao.get(), "fullscreen point");
+    return vao;
+}
+
+} // namespace
+
+Bloom::Bloom(int width, int height)
+    : screenShader_(makeScreenShader(true)),
+      blurShader_(makeBlurShader(true)),
+      fullscreenVao_(createFullscreenVertexArray()),
+      sceneTarget_(width, height),
+      blurTargets_(width, height)
+{
+}
+
+void Bloom::present(const glm::ivec2& framebufferSize)
+{
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    blitGlowToBlur(sceneTarget_.framebuffer(), sceneTarget_.width(), sceneTarget_.height(),
+                   blurTargets_.framebuffer(0), blurTargets_.halfWidth(), blurTargets_.halfHeight());
+    blur();
+    composite(framebufferSize);
+}
+
+void Bloom::blur()
+{
+    glViewport(0, 0, blurTargets_.halfWidth(), blurTargets_.halfHeight());
+    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+    blurShader_->use();
+    blurShader_->setUniform("offset", blurTargets_.offset());
+    // Full-screen quads need no depth; the blur targets' depth stays unused.
+    glDisable(GL_DEPTH_TEST);
+    glBindVertexArray(fullscreenVao_.get());
+
+    // Read from h, write into the other one: horizontally from 0 into 1, then
+    // vertically from 1 back into 0.
+    int h = 0;
+    for (int pass = 0; pass < 2; ++pass) {
+        glBindFramebuffer(GL_FRAMEBUFFER, blurTargets_.framebuffer(h ^ 1));
+        glClear(GL_COLOR_BUFFER_BIT);
+        glActiveTexture(GL_TEXTURE0);
+        glBindTexture(GL_TEXTURE_2D, blurTargets_.colorTexture(h));
+        blurShader_->setUniform("horizontal", h ^ 1);
+        glDrawArrays(GL_POINTS, 0, 1);
+        glBindTexture(GL_TEXTURE_2D, 0);
+        h ^= 1;
+    }
+
+    glBindVertexArray(0);
+    glEnable(GL_DEPTH_TEST);
+}
+
+void Bloom::composite(const glm::ivec2& framebufferSize)
+{
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+    // Cleared over the whole framebuffer, so the bars beside the image are black.
+    glClear(GL_COLOR_BUFFER_BIT);
+    const glm::ivec4 viewport = letterboxViewport(framebufferSize, sceneTarget_.width(), sceneTarget_.height());
+    glViewport(viewport.x, viewport.y, viewport.z, viewport.w);
+
+    screenShader_->use();
+    glActiveTexture(GL_TEXTURE0);
+    glBindTexture(GL_TEXTURE_2D, sceneTarget_.colorTexture());
+    glActiveTexture(GL_TEXTURE1);
+    glBindTexture(GL_TEXTURE_2D, blurTargets_.colorTexture(0));
+    glBindVertexArray(fullscreenVao_.get());
+    glDrawArrays(GL_POINTS, 0, 1);
+    glBindVertexArray(0);
+    glBindTexture(GL_TEXTURE_2D, 0);
+    glUseProgram(0);
+}
+
+} // namespace tavernrush

@@ -1,0 +1,49 @@
+#include "render/SceneNode.h"
+
+#include <glm/gtc/matrix_transform.hpp>
+
+#include <cmath>
+#include <numbers>
+
+namespace tavernrush {
+
+SceneNode::SceneNode(float spinSpeed, const Geometry& geometry) : Geometry(geometry), spinSpeed_(spinSpeed) {}
+
+void SceneNode::addChild(SceneNode* child) { children_.push_back(child); }
+
+void SceneNode::update(const glm::mat4& parent, float dt)
+{
+    constexpr double fullTurn = 2.0 * std::numbers::pi;
+    angle_ = spinSpeed_ * dt;
+    totalAngle_ = std::fmod(totalAngle_ + static_cast<double>(angle_), fullTurn);
+    if (totalAngle_ < 0.0) {
+        totalAngle_ += fullTurn;
+    }
+    // Rotating after the construction transform turns the node about the
+    // world's vertical axis through the origin, not about its own centre.
+    modelMatrix_ = glm::rotate(glm::mat4(1.0f), static_cast<float>(totalAngle_), glm::vec3(0.0f, 1.0f, 0.0f)) *
+                   constructionMatrix();
+    parentMatrix_ = parent;
+    for (SceneNode* child : children_) {
+        child->update(parent * modelMatrix_, dt);
+    }
+}
+
+void SceneNode::draw()
+{
+    Material& surface = *material();
+    Shader& shader = *surface.shader();
+    shader.use();
+    shader.setUniform("modelMatrix", modelMatrix_);
+    shader.setUniform("normalMatrix", normalMatrixOf(modelMatrix_));
+    surface.setUniforms();
+    glActiveTexture(GL_TEXTURE0);
+    glBindTexture(GL_TEXTURE_2D, surface.texture()->handle());
+    drawElements(elementCount());
+    glBindTexture(GL_TEXTURE_2D, 0);
+    for (SceneNode* child : children_) {
+        child->draw();
+    }
+}
+
+} // namespace tavernrush

@@ -1,0 +1,50 @@
+#pragma once
+// A geometry that spins about the world's vertical axis through the origin
+// and carries child nodes, so a small hierarchy is updated and drawn with one
+// call on its root. Each node turns with its own speed; a parent does not
+// carry its children along.
+
+#include "render/Geometry.h"
+
+#include <glm/glm.hpp>
+
+#include <vector>
+
+namespace tavernrush {
+
+class SceneNode : public Geometry {
+public:
+    // Shares the GL buffers and the material of `geometry`, which may be
+    // destroyed afterwards; starts unturned.
+    SceneNode(float spinSpeed, const Geometry& geometry);
+
+    // Children are not owned; they must outlive this node.
+    void addChild(SceneNode* child);
+
+    // Turns this node by spinSpeed x dt and its children by their own speeds.
+    // The model matrix is rebuilt from the total turn and the construction
+    // matrix instead of being multiplied by each frame's small rotation, so
+    // float rounding never piles up: after hours of play the node keeps its
+    // size and its orbit radius.
+    void update(const glm::mat4& parent, float dt);
+
+    // Draws this node with its own model matrix, then its children.
+    void draw();
+
+    // The turn applied by the last update.
+    float angle() const { return angle_; }
+    // The whole turn since construction, kept within one full turn.
+    float totalAngle() const { return static_cast<float>(totalAngle_); }
+    float spinSpeed() const { return spinSpeed_; }
+    const std::vector<SceneNode*>& children() const { return children_; }
+
+private:
+    std::vector<SceneNode*> children_;
+    float spinSpeed_;
+    float angle_ = 0.0f;
+    // Summed in double: the orbit formula's angle stays exact to far below a
+    // pixel for any length of play.
+    double totalAngle_ = 0.0;
+};
+
+} // namespace tavernrush
