@@ -1,0 +1,245 @@
+// The replay tool end to end: the built binary starts the real game under the
+// test display, with the build's assets/ (in a small window, see
+// ReplayProcess.h), driven by small scripts and checked through its trace,
+// its pictures, its summary line and its exit status.
+
+#include "ReplayProcess.h"
+
+#include <gtest/gtest.h>
+#include <stb_image.h>
+
+#include <chrono>
+#include <cmath>
+#include <regex>
+#include <set>
+
+namespace tavernrush::e2e {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr float stepSeconds = 1.0f / 60.0f;
+
+// The keys of every trace line, in the order they are written.
+const std::vector<std::string> traceKeys = {
+    "frame",        "deltaTime",      "gameTimer",   "screenShown", "coins",         "beers",
+    "player",       "direction",      "onLadderTop", "jumpActive",  "jumpCooldown",  "cameraPosition",
+    "cameraYaw",    "cameraPitch",    "fieldOfView", "isFullscreen", "frameAnimIndex", "pictures",
+    "unicorns",     "beerPositions",  "coinPositions"};
+
+struct Vec3 {
+    double x, y, z;
+};
+
+Vec3 vec3(const JsonValue& value)
+{
+    const JsonArray& items = value.array();
+    EXPECT_EQ(items.size(), 3u);
+    return items.size() == 3 ? Vec3{items[0].number(), items[1].number(), items[2].number()} : Vec3{0, 0, 0};
+}
+
+double distance(const Vec3& a, const Vec3& b)
+{
+    return std::sqrt((a.x - b.x) * (a.x - b.x) + (a.y - b.y) * (a.y - b.y) + (a.z - b.z) * (a.z - b.z));
+}
+
+std::string describe(const ProcessResult& result)
+{
+    return "exit " + std::to_string(result.exitStatus) + (result.timedOut ? " (timed out)" : "") +
+           "\n--- stdout\n" + result.output + "\n--- stderr\n" + result.errors;
+}
+
+// Runs a script and returns its trace; the run must succeed.
+std::vector<JsonValue> replayTrace(const std::string& name, const std::string& script,
+                                   std::vector<std::string> extraArgs, ProcessResult* resultOut = nullptr)
+{
+    const fs::path folder = freshOutputFolder(name);
+    writeTextFile(folder / "script.txt", script);
+    std::vector<std::string> args{"--script", (folder / "script.txt").string(), "--trace",
+                                  (folder / "trace.jsonl").string()};
+    args.insert(args.end(), extraArgs.begin(), extraArgs.end());
+    const ProcessResult result = runReplay(args, folder);
+    EXPECT_EQ(result.exitStatus, 0) << describe(result);
+    if (resultOut != nullptr) {
+        *resultOut = result;
+    }
+    return readTrace(folder / "trace.jsonl");
+}
+
+TEST(ReplayToolGLTest, WalkingForOneSecondMovesFifteenUnitsAlongMinusZ)
+{
+    // Frame 0 runs with no frame time, so frames 1 to 60 make one second.
+    const std::vector<JsonValue> trace =
+        replayTrace("walk", "# one second of walking\n1-60 key up\n5 scroll 10\n", {"--frames", "61"});
+    ASSERT_EQ(trace.size(), 61u);
+
+    for (std::size_t frame = 0; frame < trace.size(); ++frame) {
+        const JsonValue& line = trace[frame];
+        ASSERT_EQ(line.keyOrder, traceKeys) << "frame " << frame;
+        EXPECT_EQ(line["frame"].number(), static_cast<double>(frame));
+        // Exactly the step, not just close: the trace keeps 9 digits of it.
+        EXPECT_EQ(static_cast<float>(line["deltaTime"].number()), frame == 0 ? 0.0f : stepSeconds) << frame;
+        EXPECT_EQ(line["coinPositions"].array().size(), 40u);
+        EXPECT_EQ(line["beerPositions"].array().size(), 25u);
+        EXPECT_EQ(line["unicorns"].array().size(), 9u);
+        EXPECT_FALSE(line["screenShown"].boolean()) << "nothing may stop the walk, frame " << frame;
+    }
+    const Vec3 start = vec3(trace[0]["player"]);
+    const Vec3 end = vec3(trace[60]["player"]);
+    EXPECT_NEAR(start.z, 20.0, 1e-6);
+    EXPECT_NEAR(end.x, 0.0, 1e-6);
+    EXPECT_NEAR(end.y, 0.0, 1e-6);
+    EXPECT_NEAR(start.z - end.z, 15.0, 1e-3);
+    EXPECT_NEAR(trace[60]["gameTimer"].number(), 1.0, 1e-4);
+
+    // The wheel event arrives before frame 5 and narrows the view.
+    EXPECT_EQ(trace[4]["fieldOfView"].number(), 60.0);
+    EXPECT_EQ(trace[5]["fieldOfView"].number(), 50.0);
+}
+
+TEST(ReplayToolGLTest, TurningAndDraggingThenEscapeEndsTheRun)
+{
+    ProcessResult result;
+    const std::vector<JsonValue> trace = replayTrace("turn-escape",
+                                                     "1-90 key right\n"
+                                                     "10 cursor 100 0\n"
+                                                     "11-12 cursor 100 200\n"
+                                                     "11-12 button left\n"
+                                                     "91 release escape\n",
+                                                     {}, &result);
+    // Escape before frame 91: that frame still runs, then the run ends long
+    // before the default 600 frames.
+    ASSERT_EQ(trace.size(), 92u) << describe(result);
+
+    // 1.5 s at 60 degrees per second: a quarter turn from -z to +x.
+    const Vec3 direction = vec3(trace[90]["direction"]);
+    EXPECT_NEAR(direction.x, 1.0, 1e-3);
+    EXPECT_NEAR(direction.y, 0.0, 1e-3);
+    EXPECT_NEAR(direction.z, 0.0, 1e-3);
+
+    // Moving the cursor alone turns nothing; dragging 200 pixels down with
+    // the left button tips the camera to the 89-degree limit.
+    EXPECT_EQ(trace[10]["cameraPitch"].number(), 0.0);
+    EXPECT_EQ(static_cast<float>(trace[11]["cameraPitch"].number()), 1.553343f);
+    EXPECT_EQ(trace[11]["cameraYaw"].number(), 0.0);
+
+    const std::regex summary(R"(frames: 92  median: \d+\.\d\d ms  p95: \d+\.\d\d ms)");
+    EXPECT_TRUE(std::regex_search(result.output, summary)) << result.output;
+}
+
+TEST(ReplayToolGLTest, WalkingIntoACoinCountsIt)
+{
+    // From the seeded layout: a coin that has fallen and drifted crosses this
+    // path (18 degrees right of -z) around frame 150.
+    const std::vector<JsonValue> trace =
+        replayTrace("coin", "1-18 key right\n19-152 key up\n", {"--frames", "156"});
+    ASSERT_EQ(trace.size(), 156u);
+
+    // The trace shows the layout as it starts: frame 0 moves nothing.
+    const Vec3 firstCoin = vec3(trace[0]["coinPositions"].array().at(0));
+    EXPECT_NEAR(firstCoin.x, -25.8147, 1e-4);
+    EXPECT_NEAR(firstCoin.y, 14.2129, 1e-4);
+    EXPECT_NEAR(firstCoin.z, 32.9768, 1e-4);
+
+    std::size_t pickup = 0;
+    for (std::size_t frame = 1; frame < trace.size() && pickup == 0; ++frame) {
+        if (trace[frame]["coins"].number() == 1.0) {
+            pickup = frame;
+        } else {
+            ASSERT_EQ(trace[frame]["coins"].number(), 0.0) << "frame " << frame;
+        }
+    }
+    ASSERT_NE(pickup, 0u) << "no coin was collected";
+    EXPECT_FALSE(trace[pickup]["screenShown"].boolean());
+
+    // The coin was really under the player: one frame earlier some coin lay
+    // within reach plus one frame's travel of the player's new place, and in
+    // the pickup frame that coin had been put back in the air.
+    const Vec3 player = vec3(trace[pickup]["player"]);
+    const JsonArray& before = trace[pickup - 1]["coinPositions"].array();
+    const JsonArray& after = trace[pickup]["coinPositions"].array();
+    std::size_t taken = before.size();
+    for (std::size_t i = 0; i < before.size(); ++i) {
+        if (distance(vec3(before[i]), player) < 1.5 + 0.5) {
+            taken = i;
+        }
+    }
+    ASSERT_LT(taken, before.size()) << "no coin near the player before the pickup";
+    EXPECT_GT(distance(vec3(after[taken]), vec3(before[taken])), 2.0);
+    EXPECT_GE(vec3(after[taken]).y, 1.0);
+    EXPECT_EQ(trace.back()["coins"].number(), 1.0);
+}
+
+TEST(ReplayToolGLTest, ShotIsAPngOfTheWindowShowingTheScene)
+{
+    const fs::path folder = freshOutputFolder("shot");
+    const fs::path shot = folder / "frame2.png";
+    const fs::path unwritable = folder / "no" / "such" / "folder.png";
+    const ProcessResult result =
+        runReplay({"--frames", "3", "--shot", "2:" + shot.string(), "--shot", "1:" + unwritable.string()}, folder);
+    // The unwritable second picture fails the run, after it has finished.
+    EXPECT_EQ(result.exitStatus, 1) << describe(result);
+    EXPECT_NE(result.errors.find("shot of frame 1"), std::string::npos) << result.errors;
+    EXPECT_NE(result.output.find("frames: 3 "), std::string::npos) << result.output;
+    // Reading the window back raised no GL debug message.
+    EXPECT_EQ(result.output.find("OpenGL Error: "), std::string::npos) << result.output;
+
+    int width = 0;
+    int height = 0;
+    int channels = 0;
+    unsigned char* pixels = stbi_load(shot.c_str(), &width, &height, &channels, 4);
+    ASSERT_NE(pixels, nullptr) << shot;
+    EXPECT_EQ(width, testWindowWidth);
+    EXPECT_EQ(height, testWindowHeight);
+    EXPECT_EQ(channels, 4);
+
+    // A rendered scene, not a cleared or unread buffer: many colours, all
+    // opaque.
+    std::set<unsigned> colours;
+    bool allOpaque = true;
+    for (std::size_t i = 0; i < static_cast<std::size_t>(width) * static_cast<std::size_t>(height); ++i) {
+        const unsigned char* pixel = pixels + i * 4;
+        colours.insert(pixel[0] << 16 | pixel[1] << 8 | pixel[2]);
+        allOpaque = allOpaque && pixel[3] == 255;
+    }
+    stbi_image_free(pixels);
+    EXPECT_GT(colours.size(), 100u);
+    EXPECT_TRUE(allOpaque);
+}
+
+TEST(ReplayToolGLTest, MalformedScriptLineStopsBeforeStartUp)
+{
+    const fs::path folder = freshOutputFolder("malformed");
+    writeTextFile(folder / "script.txt", "1-60 key up\n# fine so far\n70 key upp\n80 release escape\n");
+    const fs::path trace = folder / "trace.jsonl";
+    const auto started = std::chrono::steady_clock::now();
+    const ProcessResult result =
+        runReplay({"--script", (folder / "script.txt").string(), "--trace", trace.string()}, folder, 30);
+
+    EXPECT_EQ(result.exitStatus, 2) << describe(result);
+    EXPECT_NE(result.errors.find("line 3: unknown key 'upp'"), std::string::npos) << result.errors;
+    // Nothing ran: no trace, no start-up messages, no summary.
+    EXPECT_FALSE(fs::exists(trace));
+    EXPECT_EQ(result.output, "");
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(5));
+}
+
+TEST(ReplayToolGLTest, BadArgumentsPrintUsageAndExitTwo)
+{
+    const fs::path folder = freshOutputFolder("arguments");
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"--frames", "0"}, {"--dt", "fast"}, {"--shot", "5"}, {"--bogus"},
+          {"--script", (folder / "missing.txt").string()}}) {
+        const ProcessResult result = runReplay(args, folder, 30);
+        EXPECT_EQ(result.exitStatus, 2) << args[0] << "\n" << describe(result);
+        EXPECT_EQ(result.output, "") << args[0];
+    }
+    const ProcessResult usage = runReplay({"--frames", "0"}, folder, 30);
+    EXPECT_NE(usage.errors.find("usage: "), std::string::npos) << usage.errors;
+    const ProcessResult help = runReplay({"--help"}, folder, 30);
+    EXPECT_EQ(help.exitStatus, 0);
+    EXPECT_NE(help.output.find("--script FILE"), std::string::npos) << help.output;
+}
+
+} // namespace
+} // namespace tavernrush::e2e

@@ -1,0 +1,41 @@
+#pragma once
+// What the replay trace records about one finished frame.
+
+#include "passes/Picture.h"
+
+#include <glm/glm.hpp>
+
+#include <vector>
+
+namespace tavernrush {
+
+class FrameLoop;
+
+struct FrameRecord {
+    long frame = 0;
+    float deltaTime = 0.0f;
+    float gameTimer = 0.0f;
+    bool screenShown = false;
+    int coins = 0;
+    int beers = 0;
+    glm::vec3 player{0.0f};
+    glm::vec3 direction{0.0f};
+    bool onLadderTop = false;
+    bool jumpActive = false;
+    float jumpCooldown = 0.0f;
+    glm::vec3 cameraPosition{0.0f};
+    float cameraYaw = 0.0f;
+    float cameraPitch = 0.0f;
+    float fieldOfView = 0.0f;
+    bool isFullscreen = false;
+    int frameAnimIndex = 0;
+    std::vector<Picture> pictures;
+    std::vector<glm::vec3> unicorns;
+    std::vector<glm::vec3> beerPositions;
+    std::vector<glm::vec3> coinPositions;
+};
+
+// Reads the loop right after a frame, before the next one starts.
+FrameRecord recordFrame(const FrameLoop& loop);
+
+} // namespace tavernrush

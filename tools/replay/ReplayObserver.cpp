@@ -1,0 +1,89 @@
+#include "replay/ReplayObserver.h"
+
+#include "replay/FrameRecord.h"
+#include "replay/TraceFormat.h"
+#include "replay/WindowImage.h"
+
+#include <GL/glew.h>
+
+#include <algorithm>
+#include <ostream>
+#include <utility>
+
+namespace tavernrush {
+
+FrameCapture windowFrameCapture()
+{
+    return FrameCapture{[] { glFinish(); },
+                        [](const std::string& path) { return saveWindowImage(path, currentWindowFramebufferSize()); }};
+}
+
+ReplayObserver::ReplayObserver(ScriptedInput& input, FixedStepClock& clock, ReplayRecording recording,
+                               FrameCapture capture, std::ostream& errors)
+    : input_(input), clock_(clock), recording_(std::move(recording)), capture_(std::move(capture)), errors_(errors)
+{
+    // Room for a usual run; a run of millions of frames grows the list as it goes.
+    constexpr long usualFrames = 1 << 16;
+    frameMillis_.reserve(static_cast<std::size_t>(std::min(recording_.frameLimit, usualFrames)));
+}
+
+void ReplayObserver::beforeFrame(FrameLoop& loop)
+{
+    const long frame = loop.frameNumber();
+    input_.setFrame(frame);
+    clock_.beginFrame(frame);
+    const ReplayScript& script = input_.script();
+    for (const ScrollEvent& scroll : script.scrolls) {
+        if (scroll.frame == frame) {
+            loop.onScroll(scroll.yoffset);
+        }
+    }
+    for (const long release : script.escapeReleases) {
+        if (release == frame) {
+            loop.onEscapeReleased();
+        }
+    }
+    frameStart_ = std::chrono::steady_clock::now();
+}
+
+void ReplayObserver::afterFrame(FrameLoop& loop)
+{
+    capture_.finishRendering();
+    const std::chrono::duration<double, std::milli> spent = std::chrono::steady_clock::now() - frameStart_;
+    frameMillis_.push_back(spent.count());
+
+    const long frame = loop.frameNumber();
+    for (const ShotRequest& shot : recording_.shots) {
+        if (shot.frame != frame) {
+            continue;
+        }
+        const std::string problem = capture_.saveImage(shot.path);
+        if (!problem.empty()) {
+            errors_ << "shot of frame " << frame << ": " << problem << '\n';
+            ++failedShots_;
+        }
+    }
+    if (recording_.trace != nullptr) {
+        // Flushed per frame so a run that crashes leaves its trace up to the
+        // frame before the crash.
+        *recording_.trace << formatTraceLine(recordFrame(loop)) << '\n' << std::flush;
+    }
+
+    framesRun_ = frame + 1;
+    if (framesRun_ >= recording_.frameLimit) {
+        loop.onEscapeReleased();
+    }
+}
+
+std::vector<ShotRequest> ReplayObserver::shotsNotTaken() const
+{
+    std::vector<ShotRequest> missing;
+    for (const ShotRequest& shot : recording_.shots) {
+        if (shot.frame >= framesRun_) {
+            missing.push_back(shot);
+        }
+    }
+    return missing;
+}
+
+} // namespace tavernrush

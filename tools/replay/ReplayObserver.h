@@ -1,0 +1,68 @@
+#pragma once
+// Drives the game's own frame loop from a replay script and records each
+// frame: input and clock are set before the frame, the wheel and Escape
+// events delivered; after it the trace line and screenshots are written and
+// the frame's wall time taken.
+
+#include "app/FrameLoop.h"
+#include "replay/FixedStepClock.h"
+#include "replay/ReplayOptions.h"
+#include "replay/ScriptedInput.h"
+
+#include <chrono>
+#include <functional>
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace tavernrush {
+
+// The GL work of a recording, replaceable so the observer runs without a
+// window in tests.
+struct FrameCapture {
+    // Waits for the frame's rendering so its wall time includes the GPU work.
+    std::function<void()> finishRendering;
+    // Writes the window's image; an empty result means success.
+    std::function<std::string(const std::string& path)> saveImage;
+};
+
+// The GL versions: glFinish and a PNG of the default framebuffer.
+FrameCapture windowFrameCapture();
+
+struct ReplayRecording {
+    long frameLimit = 600;
+    // Null: no trace.
+    std::ostream* trace = nullptr;
+    std::vector<ShotRequest> shots;
+};
+
+class ReplayObserver : public FrameObserver {
+public:
+    ReplayObserver(ScriptedInput& input, FixedStepClock& clock, ReplayRecording recording, FrameCapture capture,
+                   std::ostream& errors);
+
+    void beforeFrame(FrameLoop& loop) override;
+    void afterFrame(FrameLoop& loop) override;
+
+    long framesRun() const { return framesRun_; }
+    // Wall time of each frame from the end of beforeFrame to the finished
+    // image, in milliseconds; excludes the recording itself and the swap.
+    const std::vector<double>& frameMillis() const { return frameMillis_; }
+    // Shots that failed to write; each was reported on `errors` already.
+    int failedShots() const { return failedShots_; }
+    // Shots whose frame the run never reached (Escape ended it earlier).
+    std::vector<ShotRequest> shotsNotTaken() const;
+
+private:
+    ScriptedInput& input_;
+    FixedStepClock& clock_;
+    ReplayRecording recording_;
+    FrameCapture capture_;
+    std::ostream& errors_;
+    long framesRun_ = 0;
+    int failedShots_ = 0;
+    std::vector<double> frameMillis_;
+    std::chrono::steady_clock::time_point frameStart_;
+};
+
+} // namespace tavernrush

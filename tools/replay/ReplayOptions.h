@@ -1,0 +1,38 @@
+#pragma once
+// The replay tool's command line.
+
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace tavernrush {
+
+struct ShotRequest {
+    long frame = 0;
+    std::string path;
+};
+
+struct ReplayOptions {
+    // Empty: no script, the game runs without input.
+    std::string scriptPath;
+    long frames = 600;
+    double dt = 1.0 / 60.0;
+    // Empty: no trace.
+    std::string tracePath;
+    std::vector<ShotRequest> shots;
+};
+
+struct HelpRequested {};
+
+struct OptionsError {
+    std::string message;
+};
+
+using OptionsParse = std::variant<ReplayOptions, HelpRequested, OptionsError>;
+
+// The arguments after the program name.
+OptionsParse parseReplayOptions(const std::vector<std::string>& args);
+
+std::string replayUsage(const std::string& program);
+
+} // namespace tavernrush

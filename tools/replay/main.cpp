@@ -1,0 +1,114 @@
+// tavernrush-replay: runs the real game with scripted input and a fixed frame
+// time, and records a trace, screenshots and frame times. Run it from a
+// directory holding assets/, like the game.
+
+#include "app/Game.h"
+#include "replay/FixedStepClock.h"
+#include "replay/FrameTimeStats.h"
+#include "replay/ReplayObserver.h"
+#include "replay/ReplayOptions.h"
+#include "replay/ReplayScript.h"
+#include "replay/ScriptedInput.h"
+
+#include <fstream>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace tavernrush {
+namespace {
+
+constexpr int usageExitStatus = 2;
+constexpr int failureExitStatus = 1;
+
+// Everything the command line names is read or opened before the game
+// starts, so a bad script or an unwritable trace never leaves a half-run.
+std::optional<ReplayScript> loadScript(const std::string& path)
+{
+    if (path.empty()) {
+        return ReplayScript{};
+    }
+    std::ifstream file(path);
+    if (!file) {
+        std::cerr << "tavernrush-replay: cannot read script " << path << '\n';
+        return std::nullopt;
+    }
+    ScriptParse parse = parseReplayScript(file);
+    if (const auto* error = std::get_if<ScriptError>(&parse)) {
+        std::cerr << "tavernrush-replay: " << path << ": " << error->message() << '\n';
+        return std::nullopt;
+    }
+    if (file.bad()) {
+        std::cerr << "tavernrush-replay: cannot read script " << path << '\n';
+        return std::nullopt;
+    }
+    return std::get<ReplayScript>(std::move(parse));
+}
+
+int replay(const ReplayOptions& options)
+{
+    std::optional<ReplayScript> script = loadScript(options.scriptPath);
+    if (!script) {
+        return usageExitStatus;
+    }
+    std::ofstream trace;
+    if (!options.tracePath.empty()) {
+        trace.open(options.tracePath, std::ios::out | std::ios::trunc);
+        if (!trace) {
+            std::cerr << "tavernrush-replay: cannot write trace " << options.tracePath << '\n';
+            return failureExitStatus;
+        }
+    }
+
+    ScriptedInput input(std::move(*script));
+    FixedStepClock clock(options.dt);
+    ReplayObserver observer(input, clock,
+                            ReplayRecording{options.frames, options.tracePath.empty() ? nullptr : &trace,
+                                            options.shots},
+                            windowFrameCapture(), std::cerr);
+    const int gameStatus = runGame(GameHooks{&input, &clock, &observer});
+    if (gameStatus != 0) {
+        return gameStatus;
+    }
+
+    std::cout << formatFrameTimeSummary(summarizeFrameTimes(observer.frameMillis())) << std::endl;
+
+    int status = 0;
+    if (!options.tracePath.empty()) {
+        trace.close();
+        if (trace.fail()) {
+            std::cerr << "tavernrush-replay: writing the trace " << options.tracePath << " failed\n";
+            status = failureExitStatus;
+        }
+    }
+    for (const ShotRequest& shot : observer.shotsNotTaken()) {
+        std::cerr << "tavernrush-replay: no shot " << shot.path << ": the run ended after " << observer.framesRun()
+                  << " frames, before frame " << shot.frame << '\n';
+        status = failureExitStatus;
+    }
+    if (observer.failedShots() > 0) {
+        status = failureExitStatus;
+    }
+    return status;
+}
+
+} // namespace
+} // namespace tavernrush
+
+int main(int argc, char** argv)
+{
+    using namespace tavernrush;
+    const std::string program = argc > 0 ? argv[0] : "tavernrush-replay";
+    const OptionsParse parse = parseReplayOptions(std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc));
+    if (std::holds_alternative<HelpRequested>(parse)) {
+        std::cout << replayUsage(program);
+        return 0;
+    }
+    if (const auto* error = std::get_if<OptionsError>(&parse)) {
+        std::cerr << "tavernrush-replay: " << error->message << '\n' << replayUsage(program);
+        return usageExitStatus;
+    }
+    return replay(std::get<ReplayOptions>(parse));
+}
