@@ -9,6 +9,8 @@ set(tavernrush_game_sources
   ${CMAKE_CURRENT_LIST_DIR}/UnicornHerd.cpp
 )
 target_sources(tavernrush_lib PRIVATE ${tavernrush_game_sources})
+# The GL side of the fields draws what the rules above decide.
+target_sources(tavernrush_lib PRIVATE ${CMAKE_CURRENT_LIST_DIR}/FieldDrawers.cpp)
 
 # Where an item stands follows from its seed bit for bit. A fused multiply-add
 # (the default on FMA targets) skips a rounding step and would move the
