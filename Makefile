@@ -15,7 +15,7 @@ PACKAGES := cmake g++ make pkg-config \
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps configure build play test clean
+.PHONY: all deps configure build play test preview clean
 
 all: build
 
@@ -40,6 +40,10 @@ play: build
 
 test: build
 	cd $(BUILD_DIR) && $(XVFB) ctest --output-on-failure -j $(JOBS)
+
+preview: build
+	cmake --build $(BUILD_DIR) --target tavernrush_preview
+	@echo "Preview sheets written to $(BUILD_DIR)/preview/"
 
 clean:
 	rm -rf $(BUILD_DIR)

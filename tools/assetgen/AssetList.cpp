@@ -1,0 +1,86 @@
+// The asset tree, entry by entry. The most expensive entries come first so
+// that the workers finish together.
+#include "AssetCatalog.h"
+
+#include "models/BagModel.h"
+#include "models/BrickWallModel.h"
+#include "models/LadderModel.h"
+#include "models/PlainWallModel.h"
+#include "models/SprintoModel.h"
+#include "models/TerrainModel.h"
+#include "models/ToiletHutModel.h"
+#include "models/UnicornModel.h"
+#include "pictures/AnimationFrames.h"
+#include "pictures/BeerLabel.h"
+#include "pictures/BoardPictures.h"
+#include "pictures/BrickPictures.h"
+#include "pictures/CoinPictures.h"
+#include "pictures/CounterDigits.h"
+#include "pictures/EarthMap.h"
+#include "pictures/MeadowGround.h"
+#include "pictures/SkyPictures.h"
+#include "pictures/SmallPictures.h"
+
+#include <cstdio>
+
+namespace tavernrush::assetgen {
+
+const std::vector<AssetEntry>& assetCatalog()
+{
+    static const std::vector<AssetEntry> entries = [] {
+        std::vector<AssetEntry> list;
+        list.push_back({"meadow ground", {"textures/wood_texture.dds"}, writeMeadowGround});
+        for (CubeFace face : allCubeFaces) {
+            list.push_back({std::string("sky face ") + cubeFaceFile(face),
+                            {std::string("textures/skybox/") + cubeFaceFile(face)},
+                            [face](const std::filesystem::path& assets) { writeSkyFace(assets, face); }});
+        }
+        list.push_back({"sky pictures", {"textures/himmel.dds", "textures/wolkenhimmel.dds"}, writeSkyDomePictures});
+        list.push_back({"brick pictures", {"textures/bricks.jpg", "textures/bricksN.jpg"}, writeBrickPictures});
+        list.push_back({"earth map", {"textures/earth.dds"}, writeEarthMap});
+        list.push_back({"coin counter digits",
+                        {"textures/coin0.jpg", "textures/coin1.jpg", "textures/coin2.jpg", "textures/coin3.jpg",
+                         "textures/coin4.jpg", "textures/coin5.jpg", "textures/coin6.jpg", "textures/coin7.jpg",
+                         "textures/coin8.jpg", "textures/coin9.jpg"},
+                        [](const std::filesystem::path& assets) { writeCounterDigits(assets, Counter::Coins); }});
+        list.push_back({"beer counter digits",
+                        {"textures/beer0.jpg", "textures/beer1.jpg", "textures/beer2.jpg", "textures/beer3.jpg",
+                         "textures/beer4.jpg"},
+                        [](const std::filesystem::path& assets) { writeCounterDigits(assets, Counter::Beers); }});
+        list.push_back({"brick wall model", {"meshes/wand.obj", "meshes/wand.mtl"}, writeBrickWall});
+        list.push_back({"plain wall model", {"meshes/wall.obj", "meshes/wall.mtl", "meshes/wall.jpg", "textures/wall.jpg"},
+                        writePlainWall});
+        list.push_back({"coin pictures", {"textures/coin.dds", "textures/coin_blur.png", "textures/coin_glow.png"},
+                        writeCoinPictures});
+        list.push_back({"beer label", {"textures/kellbrau.jpg"}, writeBeerLabel});
+        const std::pair<const char*, Image (*)(int)> boards[] = {
+            {"won.jpg", paintWinPicture},           {"timeUP.jpg", paintTimeUpPicture},
+            {"drunk.jpg", paintDrunkPicture},       {"mellowdude.jpg", paintMellowDudePicture},
+            {"kloBreak.jpg", paintToiletBreakPicture},
+        };
+        for (const auto& [file, paint] : boards) {
+            list.push_back({std::string("board ") + file, {std::string("textures/") + file},
+                            [file, paint](const std::filesystem::path& assets) { writeBoardPicture(assets, file, paint); }});
+        }
+        std::vector<std::string> frames;
+        for (int number = 1; number <= animationFrameCount; ++number) {
+            char name[32];
+            std::snprintf(name, sizeof name, "frames/Frame%02d.jpg", number);
+            frames.emplace_back(name);
+        }
+        list.push_back({"animation frames", frames, writeAnimationFrames});
+        list.push_back({"grass", {"textures/gras.dds"}, writeGrass});
+        list.push_back({"cobbles", {"textures/ground.jpg", "textures/groundN.jpg"}, writeCobbles});
+        list.push_back({"title sign", {"textures/tavernrush.dds"}, writeTitleSign});
+        list.push_back({"player figure", {"meshes/sprinto.obj", "meshes/sprinto.mtl", "textures/metall.jpg"}, writeSprinto});
+        list.push_back({"unicorn", {"meshes/unicorns.obj", "meshes/unicorns.mtl", "textures/unicornM.jpg"}, writeUnicorn});
+        list.push_back({"ladder", {"meshes/leiter.obj", "meshes/leiter.mtl", "meshes/leiter_holz.jpg"}, writeLadder});
+        list.push_back({"toilet hut", {"meshes/klo.obj", "meshes/klo.mtl", "textures/klo.jpg"}, writeToiletHut});
+        list.push_back({"bag", {"meshes/bag.obj", "meshes/bag.mtl", "textures/bagR.jpg"}, writeBag});
+        list.push_back({"terrain", {"meshes/terrain.obj", "meshes/terrain.mtl", "meshes/terrain.jpg"}, writeTerrain});
+        return list;
+    }();
+    return entries;
+}
+
+} // namespace tavernrush::assetgen

@@ -1,0 +1,92 @@
+// tavernrush-assetpreview <assets-dir> <out-dir>: writes contact sheets of
+// every picture and renders of every model, read back as the game reads them.
+#include "ImageFiles.h"
+#include "preview/ContactSheet.h"
+#include "readback/GameDecoders.h"
+#include "preview/GameViews.h"
+#include "preview/ModelViews.h"
+
+#include <algorithm>
+#include <exception>
+#include <iostream>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+using namespace tavernrush::assetgen;
+
+namespace {
+
+std::vector<fs::path> filesIn(const fs::path& directory, const std::vector<std::string>& extensions)
+{
+    std::vector<fs::path> files;
+    if (!fs::exists(directory)) {
+        return files;
+    }
+    for (const auto& entry : fs::directory_iterator(directory)) {
+        const std::string extension = entry.path().extension().string();
+        if (entry.is_regular_file() && std::find(extensions.begin(), extensions.end(), extension) != extensions.end()) {
+            files.push_back(entry.path());
+        }
+    }
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+bool isCounterDigit(const std::string& stem)
+{
+    return (stem.size() == 5 && stem.rfind("coin", 0) == 0 && std::isdigit(static_cast<unsigned char>(stem[4])))
+           || (stem.size() == 5 && stem.rfind("beer", 0) == 0 && std::isdigit(static_cast<unsigned char>(stem[4])));
+}
+
+void save(const fs::path& path, const Image& image)
+{
+    writePng(path, image, false);
+    std::cout << "  " << path.string() << "\n";
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 3) {
+        std::cerr << "usage: tavernrush-assetpreview <assets-dir> <out-dir>\n";
+        return 2;
+    }
+    const fs::path assets = argv[1];
+    const fs::path out = argv[2];
+    try {
+        fs::create_directories(out);
+        std::cout << "tavernrush-assetpreview: writing preview sheets\n";
+
+        std::vector<SheetItem> pictures;
+        std::vector<SheetItem> digits;
+        for (const fs::path& file : filesIn(assets / "textures", {".jpg", ".png", ".dds"})) {
+            SheetItem item{file.filename().string(), decodeWithFreeImage(file)};
+            (isCounterDigit(file.stem().string()) ? digits : pictures).push_back(std::move(item));
+        }
+        for (const fs::path& file : filesIn(assets / "meshes", {".jpg", ".png"})) {
+            pictures.push_back({"meshes/" + file.filename().string(), decodeWithStbImage(file)});
+        }
+        save(out / "pictures.png", contactSheet("Pictures (as decoded, upright)", pictures, 6, 240));
+        save(out / "counter_digits.png", contactSheet("Counter digit pictures (files)", digits, 5, 200));
+
+        std::vector<SheetItem> frames;
+        for (const fs::path& file : filesIn(assets / "frames", {".jpg"})) {
+            frames.push_back({file.filename().string(), decodeWithFreeImage(file)});
+        }
+        save(out / "frames.png", contactSheet("Animation frames 1-22", frames, 6, 200));
+
+        save(out / "sky.png", skyPreview(assets));
+        save(out / "start_view.png", startView(assets));
+        save(out / "in_game_pictures.png", inGamePictures(assets));
+        for (const ModelPreview& model : gameModels()) {
+            save(out / ("model_" + model.name + ".png"), modelSheet(assets, model));
+        }
+        save(out / "models.png", allModelsSheet(assets));
+    } catch (const std::exception& error) {
+        std::cerr << "tavernrush-assetpreview: " << error.what() << "\n";
+        return 1;
+    }
+    return 0;
+}
