@@ -1,0 +1,175 @@
+// Installs this build into a temporary prefix, checks the installed layout,
+// and starts the installed launcher under the test display the way a desktop
+// would: a player's first start, then a start after editing the settings copy.
+#include "LaunchedProcess.h"
+#include "ProcessEnvironment.h"
+#include "TemporaryFolder.h"
+#include "X11Windows.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <stb_image.h>
+
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <regex>
+#include <string>
+#include <thread>
+
+namespace tavernrush::e2e {
+namespace {
+
+namespace fs = std::filesystem;
+using ::testing::HasSubstr;
+using ::testing::Not;
+
+constexpr auto windowTimeout = std::chrono::seconds(20);
+// After its window opens the game still loads models, pictures and shaders;
+// every failure there is a console line, so the output is read after that.
+constexpr auto startUpTime = std::chrono::seconds(3);
+
+class InstallGLTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        LaunchedProcess install({TAVERNRUSH_CMAKE_COMMAND, "--install", TAVERNRUSH_BUILD_DIR, "--prefix", prefix().string()},
+                                ProcessEnvironment::inherited(), folder_.path() / "install.txt");
+        const int status = install.waitForExit(std::chrono::seconds(60)).value_or(-1);
+        ASSERT_EQ(status, 0) << install.output();
+    }
+
+    fs::path prefix() const { return folder_.path() / "install prefix"; }
+    fs::path launcher() const { return prefix() / TAVERNRUSH_INSTALL_BINDIR / "tavernrush"; }
+    fs::path installedAssets() const { return prefix() / TAVERNRUSH_INSTALL_DATADIR / "tavernrush" / "assets"; }
+    fs::path configHome() const { return folder_.path() / "config home"; }
+    fs::path cacheHome() const { return folder_.path() / "cache home"; }
+    fs::path userSettings() const { return configHome() / "tavernrush" / "settings.ini"; }
+
+    struct Start {
+        std::optional<ProcessWindow> window;
+        bool stillRunning = false;
+        std::string output;
+    };
+
+    // Starts the installed launcher, waits for the game's window and its
+    // start-up, then ends it as a desktop session ending would.
+    Start startInstalledGame(const std::string& label)
+    {
+        const ProcessEnvironment environment = ProcessEnvironment::inherited()
+                                                   .set("HOME", (folder_.path() / "home").string())
+                                                   .set("XDG_CONFIG_HOME", configHome().string())
+                                                   .set("XDG_CACHE_HOME", cacheHome().string());
+        LaunchedProcess game({launcher().string()}, environment, folder_.path() / (label + ".txt"));
+        Start start;
+        X11Windows windows;
+        EXPECT_TRUE(windows.connected()) << "no X display; run under xvfb-run";
+        const auto deadline = std::chrono::steady_clock::now() + windowTimeout;
+        while (windows.connected() && game.running() && std::chrono::steady_clock::now() < deadline) {
+            // The launcher execs the game, so the window belongs to its process.
+            start.window = windows.windowOf(game.id());
+            if (start.window) {
+                break;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        }
+        if (start.window) {
+            game.waitForExit(startUpTime);
+        }
+        start.stillRunning = game.running();
+        game.stop();
+        start.output = game.output();
+        return start;
+    }
+
+    static void expectCleanStart(const Start& start)
+    {
+        EXPECT_TRUE(start.window.has_value()) << "no game window appeared; output:\n" << start.output;
+        EXPECT_TRUE(start.stillRunning) << "the game ended by itself; output:\n" << start.output;
+        EXPECT_THAT(start.output, Not(HasSubstr("ERROR")));
+        EXPECT_THAT(start.output, Not(HasSubstr("Texture failed to load")));
+    }
+
+private:
+    TemporaryFolder folder_{"install"};
+};
+
+TEST_F(InstallGLTest, InstallsTheLauncherGameDataDesktopEntryAndIcon)
+{
+    const fs::path game = prefix() / TAVERNRUSH_INSTALL_LIBEXECDIR / "tavernrush" / "tavernrush";
+    for (const fs::path& program : {launcher(), game}) {
+        ASSERT_TRUE(fs::is_regular_file(program)) << program;
+        EXPECT_EQ(access(program.c_str(), X_OK), 0) << program << " is not executable";
+    }
+    EXPECT_THAT(readWholeFile(launcher()), ::testing::StartsWith("#!/bin/sh\n"));
+
+    // Every file the build laid out for the game, byte for byte the same size.
+    const fs::path builtAssets = fs::path(TAVERNRUSH_BUILD_DIR) / "assets";
+    int files = 0;
+    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(builtAssets)) {
+        const fs::path relative = fs::relative(entry.path(), builtAssets);
+        const fs::path installed = installedAssets() / relative;
+        if (relative.filename().string().starts_with(".")) {
+            EXPECT_FALSE(fs::exists(installed)) << "build bookkeeping installed: " << relative;
+        } else if (entry.is_regular_file()) {
+            ++files;
+            ASSERT_TRUE(fs::is_regular_file(installed)) << "missing " << relative;
+            EXPECT_EQ(fs::file_size(installed), entry.file_size()) << relative;
+        }
+    }
+    // Settings, 20 shader sources, 8 models and a set of pictures and frames.
+    EXPECT_GT(files, 60);
+    for (const char* required : {"settings.ini", "shader/phongPhong.vert", "meshes/sprinto.obj", "textures/coin.dds",
+                                 "textures/skybox", "frames/Frame22.jpg"}) {
+        EXPECT_TRUE(fs::exists(installedAssets() / required)) << required;
+    }
+
+    const std::string desktop =
+        readWholeFile(prefix() / TAVERNRUSH_INSTALL_DATADIR / "applications" / "tavernrush.desktop");
+    EXPECT_THAT(desktop, ::testing::StartsWith("[Desktop Entry]\n"));
+    for (const char* line : {"Type=Application\n", "Name=Tavernrush\n", "Exec=tavernrush\n", "Icon=tavernrush\n",
+                             "Terminal=false\n", "Categories=Game;ActionGame;\n"}) {
+        EXPECT_THAT(desktop, HasSubstr(line));
+    }
+
+    const fs::path icon = prefix() / TAVERNRUSH_INSTALL_DATADIR / "icons" / "hicolor" / "256x256" / "apps" / "tavernrush.png";
+    int width = 0;
+    int height = 0;
+    int channels = 0;
+    ASSERT_EQ(stbi_info(icon.c_str(), &width, &height, &channels), 1) << icon << " is not a picture";
+    EXPECT_THAT(readWholeFile(icon), ::testing::StartsWith("\x89PNG"));
+    EXPECT_EQ(width, 256);
+    EXPECT_EQ(height, 256);
+    EXPECT_EQ(channels, 4) << "the icon's round coin needs a transparent surround";
+}
+
+TEST_F(InstallGLTest, TheInstalledLauncherStartsTheGameWithThePlayersEditableSettings)
+{
+    const Start first = startInstalledGame("first start");
+    expectCleanStart(first);
+    ASSERT_TRUE(first.window);
+    EXPECT_EQ(first.window->title, "Tavernrush");
+    ASSERT_TRUE(fs::is_regular_file(fs::symlink_status(userSettings())));
+    EXPECT_EQ(readWholeFile(userSettings()), readWholeFile(installedAssets() / "settings.ini"));
+
+    // The player edits the copy; the next start must show it. A small window
+    // also keeps the software renderer quick.
+    std::string edited = readWholeFile(userSettings());
+    edited = std::regex_replace(edited, std::regex("\ntitle *=[^\n]*"), "\ntitle = Tavernrush edited by the player");
+    edited = std::regex_replace(edited, std::regex("\nwidth *=[^\n]*"), "\nwidth = 320");
+    edited = std::regex_replace(edited, std::regex("\nheight *=[^\n]*"), "\nheight = 240");
+    writeWholeFile(userSettings(), edited);
+
+    const Start second = startInstalledGame("second start");
+    expectCleanStart(second);
+    ASSERT_TRUE(second.window);
+    EXPECT_EQ(second.window->title, "Tavernrush edited by the player");
+    EXPECT_EQ(second.window->width, 320);
+    EXPECT_EQ(second.window->height, 240);
+    EXPECT_EQ(readWholeFile(installedAssets() / "settings.ini").find("edited"), std::string::npos)
+        << "the installed defaults must stay as they were";
+}
+
+} // namespace
+} // namespace tavernrush::e2e
