@@ -20,7 +20,9 @@ class ImportedModel {
 public:
     // Imports at once; needs a current GL context. A file that cannot be
     // imported prints "ERROR::ASSIMP:: " and the importer's message and
-    // leaves the model empty, which draws nothing.
+    // leaves the model empty, which draws nothing. A file read with errors
+    // (a missing material file, say) or without any triangle prints one such
+    // line too. Every such line names the file.
     explicit ImportedModel(const std::string& path);
 
     ImportedModel(ImportedModel&&) noexcept = default;

@@ -12,7 +12,9 @@ namespace tavernrush {
 
 class ImageFile {
 public:
-    // Decodes `path`; an unreadable or undecodable file gives an empty image.
+    // Decodes `path`; an unreadable, undecodable or damaged file (one the
+    // decoder complained about, or a DDS file shorter than its header says)
+    // gives an empty image.
     // flipVertically turns FreeImage's bottom-up rows into top-down order.
     static ImageFile load(const std::string& path, bool flipVertically);
 

@@ -11,18 +11,6 @@
 namespace tavernrush {
 namespace {
 
-std::string readStageSource(const std::string& path)
-{
-    std::ifstream file(path);
-    if (!file) {
-        std::cout << "ERROR: Failed to open shader file '" << path << "'" << std::endl;
-        return {};
-    }
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
 // Drivers end their logs with a newline; the console line adds its own.
 std::string trimmed(std::string text)
 {
@@ -50,17 +38,44 @@ std::string programInfoLog(GLuint program)
     return trimmed(log.data());
 }
 
-GLuint compileStage(GLenum stage, const std::string& source, const std::string& programName, const char* stageName)
+// One stage file as read. A file that could not be opened was named on the
+// console already, so its failed compile does not name it again.
+struct StageSource {
+    std::string path;
+    std::string text;
+    bool opened = false;
+};
+
+StageSource readStage(const std::string& path)
+{
+    StageSource source{path, {}, false};
+    std::ifstream file(path);
+    if (!file) {
+        std::cout << "ERROR: Failed to open shader file '" << path << "'" << std::endl;
+        return source;
+    }
+    std::stringstream text;
+    text << file.rdbuf();
+    source.text = text.str();
+    source.opened = true;
+    return source;
+}
+
+GLuint compileStage(GLenum stage, const StageSource& source, const std::string& programName, const char* stageName)
 {
     const GLuint shader = glCreateShader(stage);
-    const GLchar* text = source.c_str();
+    const GLchar* text = source.text.c_str();
     glShaderSource(shader, 1, &text, nullptr);
     glCompileShader(shader);
     GLint compiled = GL_FALSE;
     glGetShaderiv(shader, GL_COMPILE_STATUS, &compiled);
     if (compiled != GL_TRUE) {
-        std::cout << "ERROR: Shader '" << programName << "' " << stageName
-                  << " stage failed to compile: " << shaderInfoLog(shader) << std::endl;
+        std::cout << "ERROR: Shader '" << programName << "' " << stageName << " stage";
+        // The driver's log counts lines but never says which file they are in.
+        if (source.opened) {
+            std::cout << " '" << source.path << "'";
+        }
+        std::cout << " failed to compile: " << shaderInfoLog(shader) << std::endl;
     }
     return shader;
 }
@@ -70,8 +85,8 @@ GLuint compileStage(GLenum stage, const std::string& source, const std::string& 
 Shader::Shader(std::string name, bool withGeometryStage, std::string directory) : name_(std::move(name))
 {
     const std::string base = directory + name_;
-    const std::string vertexSource = readStageSource(base + ".vert");
-    const std::string fragmentSource = readStageSource(base + ".frag");
+    const StageSource vertexSource = readStage(base + ".vert");
+    const StageSource fragmentSource = readStage(base + ".frag");
 
     const GLuint vertexShader = compileStage(GL_VERTEX_SHADER, vertexSource, name_, "vertex");
     const GLuint fragmentShader = compileStage(GL_FRAGMENT_SHADER, fragmentSource, name_, "fragment");
@@ -86,7 +101,7 @@ Shader::Shader(std::string name, bool withGeometryStage, std::string directory) 
 
     GLuint geometryShader = 0;
     if (withGeometryStage) {
-        const std::string geometrySource = readStageSource(base + ".geom");
+        const StageSource geometrySource = readStage(base + ".geom");
         geometryShader = compileStage(GL_GEOMETRY_SHADER, geometrySource, name_, "geometry");
         glAttachShader(program, geometryShader);
     }

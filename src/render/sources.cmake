@@ -1,6 +1,7 @@
 # Sources of src/render.
 target_sources(tavernrush_lib PRIVATE
   render/CubeMap.cpp
+  render/DdsHeader.cpp
   render/Geometry.cpp
   render/GlName.cpp
   render/ImageFile.cpp

@@ -1,0 +1,21 @@
+#pragma once
+// The fixed start of a DDS file, checked before the decoder sees the file.
+// FreeImage trusts the header's size and reads a file that was cut short
+// without complaint, so a truncated download would show as a picture of
+// whatever memory held before.
+
+#include <cstdint>
+#include <span>
+
+namespace tavernrush {
+
+// Magic number, header and pixel format: the pixels follow these bytes.
+inline constexpr std::size_t ddsHeaderBytes = 128;
+
+// True when `header` (the first bytes of a file of `fileSize` bytes) is a DDS
+// header of a kind FreeImage decodes (DXT1, DXT3, DXT5 or uncompressed RGB)
+// with a size a GL texture can take, and the file holds every pixel of the
+// full-size picture.
+bool ddsFileIsComplete(std::span<const std::uint8_t> header, std::uintmax_t fileSize);
+
+} // namespace tavernrush

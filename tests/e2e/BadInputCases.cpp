@@ -1,0 +1,292 @@
+#include "BadInputCases.h"
+
+#include <stb_image_write.h>
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <regex>
+#include <sstream>
+
+namespace tavernrush::e2e {
+namespace {
+
+// Settings that fall back to the default 800 x 800 window: a frame there
+// takes some 80 ms, so the replay runs fewer frames, or those four cases
+// alone would take two minutes.
+constexpr int defaultWindowReplayFrames = 60;
+const WindowSize defaultWindow{800, 800};
+
+// --- Settings ---------------------------------------------------------------
+
+BadInputCase settingsCase(std::string name, std::optional<std::string> settings, std::vector<std::string> lines,
+                          WindowSize window, std::optional<std::string> title = std::nullopt)
+{
+    BadInputCase c;
+    c.name = "Settings_" + name;
+    c.breakTree = [settings](CaseTree& tree) {
+        if (settings) {
+            tree.write("settings.ini", *settings);
+        } else {
+            tree.remove("settings.ini");
+        }
+    };
+    c.expectedLines = std::move(lines);
+    c.window = window;
+    c.title = std::move(title);
+    if (window == defaultWindow) {
+        c.replayFrames = defaultWindowReplayFrames;
+    }
+    return c;
+}
+
+std::string longTitle()
+{
+    std::string title;
+    while (title.size() < 10000) {
+        title += "Tavernrush-";
+    }
+    title.resize(10000);
+    return title;
+}
+
+// --- Asset files --------------------------------------------------------------
+
+struct AssetKind {
+    std::string name;
+    std::string path; // relative to assets/
+    std::function<std::vector<std::string>(Damage)> lines;
+    std::function<std::string(Damage)> namedFile;
+    std::vector<std::string> tolerated;
+};
+
+std::function<std::vector<std::string>(Damage)> always(std::string line)
+{
+    return [line](Damage) { return std::vector<std::string>{line}; };
+}
+
+std::function<std::string(Damage)> alwaysNamed(std::string text)
+{
+    return [text](Damage) { return text; };
+}
+
+std::string textureLine(const std::string& path) { return "Texture failed to load at path: " + path; }
+
+const std::string ladderModel = "assets/meshes/leiter.obj";
+const std::string phongFragment = "assets/shader/phongPhong.frag";
+
+std::vector<AssetKind> assetKinds()
+{
+    return {
+        {"ObjModel", "meshes/leiter.obj",
+         [](Damage damage) {
+             using Lines = std::vector<std::string>;
+             switch (damage) {
+             case Damage::Missing: return Lines{"ERROR::ASSIMP:: Unable to open file \"" + ladderModel + "\"."};
+             case Damage::ZeroLength: return Lines{"ERROR::ASSIMP:: OBJ-file is too small. (in '" + ladderModel + "')"};
+             default: return Lines{"ERROR::ASSIMP:: No triangles found in '" + ladderModel + "'"};
+             }
+         },
+         alwaysNamed(ladderModel), {}},
+        // Assimp reads a broken material file as one without the ladder's
+        // material; only a missing one is named, the others show as the
+        // material the model asks for and does not get.
+        {"MaterialFile", "meshes/leiter.mtl",
+         [](Damage damage) {
+             const std::string inModel = " (in '" + ladderModel + "')";
+             if (damage == Damage::Missing) {
+                 return std::vector<std::string>{"ERROR::ASSIMP:: OBJ: Unable to locate material file leiter.mtl" +
+                                                 inModel};
+             }
+             return std::vector<std::string>{
+                 "ERROR::ASSIMP:: OBJ: failed to locate material ladder_wood, creating new material" + inModel};
+         },
+         [](Damage damage) { return damage == Damage::Missing ? std::string("leiter.mtl") : ladderModel; }, {}},
+        // Mesh images are named as the material file gives them.
+        {"MeshImage", "meshes/leiter_holz.jpg", always(textureLine("leiter_holz.jpg")), alwaysNamed("leiter_holz.jpg"),
+         {}},
+        {"TexturePicture", "textures/klo.jpg", always(textureLine("assets/textures/klo.jpg")),
+         alwaysNamed("assets/textures/klo.jpg"), {}},
+        {"DdsPicture", "textures/gras.dds", always(textureLine("assets/textures/gras.dds")),
+         alwaysNamed("assets/textures/gras.dds"), {}},
+        {"CubeFace", "textures/skybox/right.jpg", always(textureLine("assets/textures/skybox/right.jpg")),
+         alwaysNamed("assets/textures/skybox/right.jpg"), {}},
+        // A broken stage leaves "phongPhong" unlinked. The compile log comes
+        // twice, once from the driver's debug output, and every frame's
+        // glUseProgram of the unlinked program is a GL error.
+        {"ShaderStage", "shader/phongPhong.frag",
+         [](Damage damage) {
+             if (damage == Damage::Missing) {
+                 return std::vector<std::string>{"ERROR: Failed to open shader file '" + phongFragment + "'",
+                                                 "ERROR: Shader 'phongPhong' fragment stage failed to compile: ",
+                                                 "ERROR: Shader 'phongPhong' link stage failed: "};
+             }
+             return std::vector<std::string>{
+                 "ERROR: Shader 'phongPhong' fragment stage '" + phongFragment + "' failed to compile: ",
+                 "ERROR: Shader 'phongPhong' link stage failed: "};
+         },
+         alwaysNamed(phongFragment),
+         {"[Source = Shader Compiler, Type = Error, Severity = High,", "not linked) [Source = API, Type = Error"}},
+        // Picture 02 of the board's sequence is first loaded 0.4 s into play.
+        {"AnimationFrame", "frames/Frame02.jpg", always(textureLine("assets/frames/Frame02.jpg")),
+         alwaysNamed("assets/frames/Frame02.jpg"), {}},
+        {"DigitPicture", "textures/coin0.jpg", always(textureLine("assets/textures/coin0.jpg")),
+         alwaysNamed("assets/textures/coin0.jpg"), {}},
+    };
+}
+
+// --- Unusual but valid files ------------------------------------------------
+
+std::string withoutLinesStartingWith(const std::string& text, const std::string& start)
+{
+    std::string kept;
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line);) {
+        if (line.rfind(start, 0) != 0) {
+            kept += line + "\n";
+        }
+    }
+    return kept;
+}
+
+// Faces "f v/t/n ..." become "f v/t ...".
+std::string withoutNormals(const std::string& obj)
+{
+    return std::regex_replace(withoutLinesStartingWith(obj, "vn "), std::regex("(\\d+)/(\\d+)/\\d+"), "$1/$2");
+}
+
+// Faces "f v/t/n ..." become "f v//n ...".
+std::string withoutTextureCoordinates(const std::string& obj)
+{
+    return std::regex_replace(withoutLinesStartingWith(obj, "vt "), std::regex("(\\d+)/\\d+/(\\d+)"), "$1//$2");
+}
+
+// The rewritten file must still have faces, and none may keep three indices.
+void expectFacesWithTwoIndices(const std::string& obj)
+{
+    EXPECT_NE(obj.find("\nf "), std::string::npos) << "no faces left";
+    EXPECT_FALSE(std::regex_search(obj, std::regex("\\d+/\\d+/\\d+"))) << "a face kept all three indices";
+}
+
+// Grey and alpha, the one channel count the OBJ textures leave open.
+std::string twoChannelPng()
+{
+    constexpr int side = 16;
+    std::vector<unsigned char> pixels;
+    for (int i = 0; i < side * side; ++i) {
+        pixels.push_back(static_cast<unsigned char>(i));
+        pixels.push_back(255);
+    }
+    std::string png;
+    const auto append = [](void* context, void* data, int size) {
+        static_cast<std::string*>(context)->append(static_cast<const char*>(data), static_cast<std::size_t>(size));
+    };
+    stbi_write_png_to_func(append, &png, side, side, 2, pixels.data(), side * 2);
+    EXPECT_FALSE(png.empty()) << "could not write the two-channel PNG";
+    return png;
+}
+
+} // namespace
+
+void PrintTo(const BadInputCase& c, std::ostream* out) { *out << c.name; }
+
+std::string smallWindowSettings(const std::string& moreLines)
+{
+    return "[window]\nwidth = " + std::to_string(smallWidth) + "\nheight = " + std::to_string(smallHeight) + "\n" +
+           moreLines;
+}
+
+std::vector<BadInputCase> settingsCases()
+{
+    const WindowSize small{smallWidth, smallHeight};
+    const std::string defaultTitle = "Tavernrush";
+    std::vector<BadInputCase> cases{
+        settingsCase("NoFile", std::nullopt,
+                     {"ERROR: Failed to load 'assets/settings.ini'. Using default values instead."}, defaultWindow,
+                     defaultTitle),
+        // An empty or unreadable file, malformed lines and values that do
+        // not convert are not reported: every key silently keeps its default.
+        settingsCase("ZeroLength", "", {}, defaultWindow, defaultTitle),
+        settingsCase("RandomBytes", randomBytes(4096, 7), {}, defaultWindow, defaultTitle),
+        settingsCase("EveryKeyMalformed",
+                     "[window\nwidth = 320\n[window]\nwidth = wide\nheight = tall\nrefresh_rate = fast\n"
+                     "fullscreen = maybe\ntitle\nbrightness = dim\n",
+                     {}, defaultWindow, defaultTitle),
+        // 2^32 + 160 and -(2^32) + 120 would pass as 160 and 120 if the
+        // values were narrowed to 32 bits before the range check.
+        settingsCase("HugeSizes", "[window]\nwidth = 4294967456\nheight = 120\nrefresh_rate = 99999999999999999999\n",
+                     {"ERROR: Setting 'width' = 4294967456 is outside 2 to 16384. Using default value 800 instead.",
+                      "ERROR: Setting 'refresh_rate' = 9223372036854775807 does not fit. Using default value 60 "
+                      "instead."},
+                     WindowSize{800, smallHeight}),
+        settingsCase("NegativeSizes", "[window]\nwidth = 160\nheight = -4294967176\n",
+                     {"ERROR: Setting 'height' = -4294967176 is outside 2 to 16384. Using default value 800 instead."},
+                     WindowSize{smallWidth, 800}),
+        settingsCase("BrightnessNan", smallWindowSettings("brightness = nan\n"),
+                     {"ERROR: Setting 'brightness' = nan is not a finite number. Using default value 1 instead."},
+                     small),
+        settingsCase("BrightnessInf", smallWindowSettings("brightness = inf\n"),
+                     {"ERROR: Setting 'brightness' = inf is not a finite number. Using default value 1 instead."},
+                     small),
+        settingsCase("LongTitle", smallWindowSettings("title = " + longTitle() + "\n"), {}, small, longTitle()),
+        // The reader joins repeated keys with a line end; a number then
+        // reads the first value, the title keeps both lines.
+        settingsCase("DuplicateKeysAndSections",
+                     "[window]\nwidth = 160\nheight = 120\ntitle = First\n[window]\nwidth = 320\nheight = 240\n"
+                     "title = Second\n",
+                     {}, small, "First\nSecond"),
+    };
+    cases.front().namedFile = "assets/settings.ini";
+    for (BadInputCase& c : cases) {
+        c.titleMayBeCut = c.name == "Settings_LongTitle";
+    }
+    return cases;
+}
+
+std::vector<BadInputCase> assetCases()
+{
+    std::vector<BadInputCase> cases;
+    for (const AssetKind& kind : assetKinds()) {
+        for (const Damage damage : {Damage::Missing, Damage::Truncated, Damage::RandomBytes, Damage::ZeroLength}) {
+            BadInputCase c;
+            c.name = kind.name + "_" + damageName(damage);
+            c.breakTree = [path = kind.path, damage](CaseTree& tree) { applyDamage(tree, path, damage); };
+            c.expectedLines = kind.lines(damage);
+            c.namedFile = kind.namedFile(damage);
+            c.toleratedLines = kind.tolerated;
+            cases.push_back(std::move(c));
+        }
+    }
+    return cases;
+}
+
+std::vector<BadInputCase> unusualButValidCases()
+{
+    BadInputCase noNormals;
+    noNormals.name = "ObjModel_WithoutNormals";
+    noNormals.breakTree = [](CaseTree& tree) {
+        const std::string obj = withoutNormals(tree.intactBytes("meshes/leiter.obj"));
+        expectFacesWithTwoIndices(obj);
+        EXPECT_EQ(obj.find("\nvn "), std::string::npos);
+        tree.write("meshes/leiter.obj", obj);
+    };
+    BadInputCase noUvs;
+    noUvs.name = "ObjModel_WithoutTextureCoordinates";
+    noUvs.breakTree = [](CaseTree& tree) {
+        const std::string obj = withoutTextureCoordinates(tree.intactBytes("meshes/leiter.obj"));
+        expectFacesWithTwoIndices(obj);
+        EXPECT_EQ(obj.find("\nvt "), std::string::npos);
+        tree.write("meshes/leiter.obj", obj);
+    };
+    BadInputCase greyAlpha;
+    greyAlpha.name = "MeshImage_TwoChannelPng";
+    greyAlpha.breakTree = [](CaseTree& tree) {
+        const std::string mtl = tree.intactBytes("meshes/leiter.mtl");
+        ASSERT_NE(mtl.find("map_Kd leiter_holz.jpg"), std::string::npos) << "the ladder's material changed";
+        tree.write("meshes/leiter.mtl", std::regex_replace(mtl, std::regex("leiter_holz\\.jpg"), "leiter_grey.png"));
+        tree.write("meshes/leiter_grey.png", twoChannelPng());
+    };
+    return {noNormals, noUvs, greyAlpha};
+}
+
+} // namespace tavernrush::e2e

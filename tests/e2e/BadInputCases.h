@@ -1,0 +1,49 @@
+#pragma once
+// The bad-input cases: what each breaks in its copy of the asset tree and
+// what the game must print about it.
+
+#include "BadInputTree.h"
+#include "BadInputWindow.h"
+
+#include <functional>
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tavernrush::e2e {
+
+struct BadInputCase {
+    std::string name;
+    std::function<void(CaseTree&)> breakTree;
+    // Lines the game must print, each exactly once, matched at the start.
+    std::vector<std::string> expectedLines;
+    // How the printed lines refer to the broken file: exactly one line may
+    // contain this text. Empty where nothing is broken beyond repair.
+    std::string namedFile;
+    // Further lines that may appear any number of times, matched anywhere in
+    // the line. Everything else printed fails the case.
+    std::vector<std::string> toleratedLines;
+    WindowSize window{160, 120};
+    std::optional<std::string> title;
+    // The settings reader keeps at most 199 characters of a line, so a long
+    // title arrives cut short; what arrives must then be its start.
+    bool titleMayBeCut = false;
+    int replayFrames = 300;
+};
+
+// Test names and listings show the case by its name.
+void PrintTo(const BadInputCase& c, std::ostream* out);
+
+// A run of the game in a small window: under the software renderer a
+// 160 x 120 window draws a frame in some 15 ms, an 800 x 800 one in ten times
+// that.
+inline constexpr int smallWidth = 160;
+inline constexpr int smallHeight = 120;
+std::string smallWindowSettings(const std::string& moreLines = "");
+
+std::vector<BadInputCase> settingsCases();
+std::vector<BadInputCase> assetCases();
+std::vector<BadInputCase> unusualButValidCases();
+
+} // namespace tavernrush::e2e

@@ -1,0 +1,227 @@
+// The bad-input suite: the real game binary, under the test display, started
+// in a copy of the asset tree with one thing broken. Each case must print its
+// line about the broken file (and nothing unexplained), keep running until
+// Escape ends it with status 0, and never crash. The same broken tree then
+// goes through the replay tool, which runs the same start-up and frame loop
+// for a counted number of frames, proving that a few hundred frames pass.
+
+#include "BadInputCases.h"
+#include "BadInputProcess.h"
+#include "BadInputTree.h"
+#include "BadInputWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <iostream>
+#include <thread>
+
+namespace tavernrush::e2e {
+namespace {
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+using namespace std::chrono_literals;
+
+// Start-up builds the whole level; under a loaded machine that can take a
+// while before the window shows.
+constexpr auto windowDeadline = 60s;
+// The game plays until it has printed every line the case expects (some
+// come during play, like picture 02 of the board 0.4 s in), then this much
+// longer before Escape. Start-up goes on for about a second after the window
+// shows, so some dozens of frames run here; the replay run counts its frames.
+constexpr auto linesDeadline = 60s;
+constexpr auto playTime = 1500ms;
+constexpr auto quitDeadline = 15s;
+constexpr auto replayDeadline = 240s;
+constexpr auto noDisplayDeadline = 1s;
+
+struct GameRun {
+    ProcessEnd end;
+    bool windowShown = false;
+    bool escapeSent = false;
+    std::optional<WindowSize> size;
+    std::optional<std::string> title;
+    std::string output;
+    std::string errors;
+};
+
+std::string quoted(const std::vector<std::string>& lines)
+{
+    std::string text;
+    for (const std::string& line : lines) {
+        text += "  | " + line.substr(0, 300) + (line.size() > 300 ? "..." : "") + "\n";
+    }
+    return text.empty() ? "  (nothing)\n" : text;
+}
+
+bool printedAll(const fs::path& output, const std::vector<std::string>& expectedLines)
+{
+    const std::vector<std::string> lines = splitLines(readText(output));
+    return std::all_of(expectedLines.begin(), expectedLines.end(), [&](const std::string& expected) {
+        return std::any_of(lines.begin(), lines.end(),
+                           [&](const std::string& line) { return line.rfind(expected, 0) == 0; });
+    });
+}
+
+// Plays the game in `folder` until Escape, the way a player would.
+GameRun playUntilEscape(const fs::path& folder, const std::vector<std::string>& expectedLines)
+{
+    GameRun run;
+    GameWindows windows;
+    if (!windows.connected()) {
+        ADD_FAILURE() << "no X display to play on";
+        return run;
+    }
+    GameProcess game({TAVERNRUSH_GAME_BINARY}, folder, folder / "game-stdout.txt", folder / "game-stderr.txt");
+    std::optional<unsigned long> window;
+    const auto shownBy = Clock::now() + windowDeadline;
+    while (game.running() && !window && Clock::now() < shownBy) {
+        window = windows.visibleWindowOf(game.id());
+        std::this_thread::sleep_for(20ms);
+    }
+    run.windowShown = window.has_value();
+    if (window) {
+        run.size = windows.size(*window);
+        run.title = windows.title(*window);
+        const auto printedBy = Clock::now() + linesDeadline;
+        while (game.running() && Clock::now() < printedBy && !printedAll(folder / "game-stdout.txt", expectedLines)) {
+            std::this_thread::sleep_for(50ms);
+        }
+        const auto playedBy = Clock::now() + playTime;
+        while (game.running() && Clock::now() < playedBy) {
+            std::this_thread::sleep_for(20ms);
+        }
+        // A game that ended on its own during play did not keep running.
+        if (game.running()) {
+            run.escapeSent = windows.sendEscape(*window);
+        }
+    }
+    run.end = game.waitForEnd(run.escapeSent ? quitDeadline : 0ms);
+    run.output = readText(folder / "game-stdout.txt");
+    run.errors = readText(folder / "game-stderr.txt");
+    return run;
+}
+
+// Every expected line once, the named file in one line only, and nothing
+// that is neither expected nor tolerated.
+void expectConsole(const std::vector<std::string>& lines, const BadInputCase& c, const std::string& who)
+{
+    for (const std::string& expected : c.expectedLines) {
+        const auto count = std::count_if(lines.begin(), lines.end(),
+                                         [&](const std::string& line) { return line.rfind(expected, 0) == 0; });
+        EXPECT_EQ(count, 1) << who << " should print once: " << expected << "\nit printed:\n" << quoted(lines);
+    }
+    if (!c.namedFile.empty()) {
+        const auto count = std::count_if(lines.begin(), lines.end(), [&](const std::string& line) {
+            return line.find(c.namedFile) != std::string::npos;
+        });
+        EXPECT_EQ(count, 1) << who << " should name " << c.namedFile << " in one line\nit printed:\n" << quoted(lines);
+    }
+    std::vector<std::string> unexplained;
+    for (const std::string& line : lines) {
+        const bool expected = std::any_of(c.expectedLines.begin(), c.expectedLines.end(),
+                                          [&](const std::string& start) { return line.rfind(start, 0) == 0; });
+        const bool tolerated =
+            std::any_of(c.toleratedLines.begin(), c.toleratedLines.end(),
+                        [&](const std::string& part) { return line.find(part) != std::string::npos; });
+        if (!expected && !tolerated) {
+            unexplained.push_back(line);
+        }
+    }
+    // A GL error every frame would repeat hundreds of times; the first few say it.
+    const std::vector<std::string> first(unexplained.begin(),
+                                         unexplained.begin() + std::min<std::ptrdiff_t>(unexplained.size(), 5));
+    EXPECT_TRUE(unexplained.empty()) << who << " printed " << unexplained.size() << " unexplained lines, first:\n"
+                                     << quoted(first);
+}
+
+class BadInputGLTest : public ::testing::TestWithParam<BadInputCase> {};
+
+TEST_P(BadInputGLTest, GameNamesTheFileKeepsRunningAndQuitsOnEscape)
+{
+    const BadInputCase& c = GetParam();
+    CaseTree tree(c.name, "assets");
+    tree.write("settings.ini", smallWindowSettings());
+    c.breakTree(tree);
+    ASSERT_FALSE(HasFatalFailure());
+
+    const auto started = Clock::now();
+    const GameRun game = playUntilEscape(tree.folder(), c.expectedLines);
+    const auto gameSeconds = std::chrono::duration<double>(Clock::now() - started).count();
+    const std::vector<std::string> gameLines = splitLines(game.output);
+    std::cout << c.name << ": the game printed (" << gameLines.size() << " lines, " << gameSeconds << " s):\n"
+              << quoted(std::vector<std::string>(gameLines.begin(),
+                                                 gameLines.begin() + std::min<std::size_t>(gameLines.size(), 6)));
+
+    ASSERT_TRUE(game.windowShown) << "no window; the game " << describe(game.end) << "\n" << quoted(gameLines);
+    EXPECT_TRUE(game.escapeSent) << "the game ended before Escape: " << describe(game.end);
+    EXPECT_FALSE(game.end.signal) << describe(game.end);
+    EXPECT_EQ(game.end.exitStatus, std::optional<int>(0)) << describe(game.end);
+    EXPECT_EQ(game.errors, "") << "standard error";
+    const std::string shownSize =
+        game.size ? std::to_string(game.size->width) + " x " + std::to_string(game.size->height) : "unknown";
+    EXPECT_EQ(game.size, std::optional<WindowSize>(c.window)) << "window " << shownSize;
+    if (c.title) {
+        ASSERT_TRUE(game.title.has_value());
+        std::cout << c.name << ": window title of " << game.title->size() << " characters\n";
+        if (c.titleMayBeCut) {
+            EXPECT_FALSE(game.title->empty());
+            EXPECT_EQ(c.title->rfind(*game.title, 0), 0u) << "window title: " << *game.title;
+        } else {
+            EXPECT_EQ(*game.title, *c.title);
+        }
+    }
+    expectConsole(gameLines, c, "the game");
+
+    // The replay: same start-up, same frame loop, a counted number of frames.
+    const fs::path folder = tree.folder();
+    GameProcess replay({TAVERNRUSH_REPLAY_BINARY, "--frames", std::to_string(c.replayFrames)}, folder,
+                       folder / "replay-stdout.txt", folder / "replay-stderr.txt");
+    const ProcessEnd replayEnd = replay.waitForEnd(replayDeadline);
+    std::vector<std::string> replayLines = splitLines(readText(folder / "replay-stdout.txt"));
+    EXPECT_EQ(replayEnd.exitStatus, std::optional<int>(0)) << "replay " << describe(replayEnd);
+    EXPECT_EQ(readText(folder / "replay-stderr.txt"), "") << "replay standard error";
+    // Its last line is the frame-time summary, which counts the frames run.
+    ASSERT_FALSE(replayLines.empty());
+    EXPECT_EQ(replayLines.back().rfind("frames: " + std::to_string(c.replayFrames) + " ", 0), 0u)
+        << replayLines.back();
+    replayLines.pop_back();
+    expectConsole(replayLines, c, "the replay");
+}
+
+std::vector<BadInputCase> allCases()
+{
+    std::vector<BadInputCase> cases = settingsCases();
+    for (auto more : {assetCases(), unusualButValidCases()}) {
+        cases.insert(cases.end(), more.begin(), more.end());
+    }
+    return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, BadInputGLTest, ::testing::ValuesIn(allCases()),
+                         [](const ::testing::TestParamInfo<BadInputCase>& info) { return info.param.name; });
+
+// Without a display GLFW cannot start: the game says so and ends at once,
+// without waiting for a key when no terminal is on its input.
+TEST(BadInputNoDisplayGLTest, GameReportsTheMissingDisplayAndEndsWithStatusOne)
+{
+    CaseTree tree("NoDisplay", "assets");
+    tree.write("settings.ini", smallWindowSettings());
+    const fs::path folder = tree.folder();
+
+    const auto started = Clock::now();
+    GameProcess game({TAVERNRUSH_GAME_BINARY}, folder, folder / "game-stdout.txt", folder / "game-stderr.txt",
+                     {"DISPLAY", "WAYLAND_DISPLAY"});
+    const ProcessEnd end = game.waitForEnd(5s);
+    const auto elapsed = Clock::now() - started;
+
+    EXPECT_EQ(end.exitStatus, std::optional<int>(1)) << describe(end);
+    EXPECT_LT(elapsed, noDisplayDeadline) << std::chrono::duration<double>(elapsed).count() << " s";
+    EXPECT_EQ(readText(folder / "game-stdout.txt"), "ERROR: Failed to init GLFW\n");
+    EXPECT_EQ(readText(folder / "game-stderr.txt"), "");
+}
+
+} // namespace
+} // namespace tavernrush::e2e

@@ -1,0 +1,87 @@
+// Picture files that are damaged rather than missing: a decoder that can
+// still make something of them must not hand that on as the picture.
+
+#include "render/ImageFile.h"
+
+#include "TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace tavernrush {
+namespace {
+
+using testing::Picture;
+using testing::ScratchDirectory;
+
+std::string readBytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+// Rewrites `path` with its first `keep` bytes.
+void cutTo(const std::string& path, std::size_t keep)
+{
+    const std::string bytes = readBytes(path);
+    ASSERT_LT(keep, bytes.size());
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes.substr(0, keep);
+}
+
+class ImageFileDamageTest : public ::testing::Test {
+protected:
+    // Big enough that a JPEG has many scan lines left to lose.
+    const Picture picture = testing::distinctPixels(64, 64);
+    ScratchDirectory directory;
+};
+
+TEST_F(ImageFileDamageTest, IntactJpegAndDdsLoad)
+{
+    const ImageFile jpeg = ImageFile::load(directory.writeJpeg("whole.jpg", picture), false);
+    const ImageFile dds = ImageFile::load(directory.writeDds("whole.dds", picture), false);
+    EXPECT_FALSE(jpeg.empty());
+    EXPECT_EQ(jpeg.width(), 64);
+    EXPECT_FALSE(dds.empty());
+    EXPECT_EQ(dds.height(), 64);
+}
+
+// libjpeg fills what is missing with grey and only warns; the warning marks
+// the picture as damaged.
+TEST_F(ImageFileDamageTest, JpegCutShortGivesAnEmptyImage)
+{
+    const std::string path = directory.writeJpeg("cut.jpg", picture);
+    cutTo(path, readBytes(path).size() / 2);
+    EXPECT_TRUE(ImageFile::load(path, false).empty());
+}
+
+TEST_F(ImageFileDamageTest, DdsCutShortGivesAnEmptyImage)
+{
+    const std::string path = directory.writeDds("cut.dds", picture);
+    cutTo(path, readBytes(path).size() - 1);
+    EXPECT_TRUE(ImageFile::load(path, false).empty());
+    EXPECT_TRUE(ImageFile::load(path, true).empty()) << "cube faces go the same way";
+}
+
+TEST_F(ImageFileDamageTest, PngCutShortGivesAnEmptyImage)
+{
+    const std::string path = directory.writePng("cut.png", picture);
+    cutTo(path, readBytes(path).size() / 2);
+    EXPECT_TRUE(ImageFile::load(path, false).empty());
+}
+
+// A complaint about one file must not stick to the next.
+TEST_F(ImageFileDamageTest, IntactPictureAfterADamagedOneStillLoads)
+{
+    const std::string cut = directory.writeJpeg("cut.jpg", picture);
+    cutTo(cut, readBytes(cut).size() / 2);
+    ASSERT_TRUE(ImageFile::load(cut, false).empty());
+    EXPECT_FALSE(ImageFile::load(directory.writeJpeg("whole.jpg", picture), false).empty());
+}
+
+} // namespace
+} // namespace tavernrush
