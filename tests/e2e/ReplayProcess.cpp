@@ -28,6 +28,11 @@ std::string readTextFile(const std::filesystem::path& path)
 
 std::filesystem::path freshOutputFolder(const std::string& name)
 {
+    return freshOutputFolder(name, testWindowWidth, testWindowHeight);
+}
+
+std::filesystem::path freshOutputFolder(const std::string& name, int windowWidth, int windowHeight)
+{
     namespace fs = std::filesystem;
     const fs::path builtAssets = fs::absolute("assets");
     const fs::path folder = fs::absolute("e2e-output") / name;
@@ -38,8 +43,8 @@ std::filesystem::path freshOutputFolder(const std::string& name)
             fs::create_symlink(entry.path(), folder / "assets" / entry.path().filename());
         }
     }
-    writeTextFile(folder / "assets" / "settings.ini", "[window]\nwidth = " + std::to_string(testWindowWidth) +
-                                                           "\nheight = " + std::to_string(testWindowHeight) + "\n");
+    writeTextFile(folder / "assets" / "settings.ini", "[window]\nwidth = " + std::to_string(windowWidth) +
+                                                           "\nheight = " + std::to_string(windowHeight) + "\n");
     return folder;
 }
 

@@ -25,6 +25,9 @@ struct ProcessResult {
 // reads nothing else from disk, and under the software renderer a small
 // window runs each frame some twenty times faster than the default one.
 std::filesystem::path freshOutputFolder(const std::string& name);
+// The same with a window of the given size, for tests that need another
+// shape (the game's projection has the window's aspect ratio).
+std::filesystem::path freshOutputFolder(const std::string& name, int windowWidth, int windowHeight);
 
 inline constexpr int testWindowWidth = 160;
 inline constexpr int testWindowHeight = 120;
