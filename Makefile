@@ -11,11 +11,11 @@ XVFB      := xvfb-run -a -s "-screen 0 1280x1024x24 -noreset"
 PACKAGES := cmake g++ make pkg-config \
 	libglfw3-dev libglew-dev libglm-dev libassimp-dev libfreeimage-dev \
 	libstb-dev libinih-dev libbullet-dev libgtest-dev libgmock-dev libbenchmark-dev \
-	xvfb xauth libgl1-mesa-dri fonts-dejavu-core
+	xvfb xauth libgl1-mesa-dri fonts-dejavu-core dpkg-dev
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps configure build play test preview clean
+.PHONY: all deps configure build play test preview bench package clean
 
 all: build
 
@@ -44,6 +44,19 @@ test: build
 preview: build
 	cmake --build $(BUILD_DIR) --target tavernrush_preview
 	@echo "Preview sheets written to $(BUILD_DIR)/preview/"
+
+# Start-up time, route and floor frame times on this machine's GL driver, and
+# the CPU cost of one frame's rules; results land in $(BUILD_DIR)/bench/.
+bench: build
+	mkdir -p $(BUILD_DIR)/bench
+	cd $(BUILD_DIR) && $(XVFB) ./tavernrush-bench --route $(CURDIR)/tools/bench/route.replay \
+		--json bench/frames.json > bench/frames.md && cat bench/frames.md
+	cd $(BUILD_DIR) && ./tavernrush-rules-benchmark --benchmark_out=bench/rules.json \
+		--benchmark_out_format=json > bench/rules.txt && cat bench/rules.txt
+
+# Debian package of the installed layout; cpack leaves tavernrush_<version>_<arch>.deb in $(BUILD_DIR).
+package: build
+	cd $(BUILD_DIR) && cpack
 
 clean:
 	rm -rf $(BUILD_DIR)

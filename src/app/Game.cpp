@@ -60,7 +60,8 @@ void playLevel(GameWindow& window, const Settings& settings, const GameHooks& ho
 
     GlSceneRenderer renderer(RenderParts{models, lights, shaders, textures, materials, geometry, bloom, shadowMap,
                                          coinDrawer, beerDrawer, skybox});
-    FrameLoop loop(FrameLoopParts{settings, window, input, clock, renderer, camera, coinField, beerField,
+    SceneRenderer& usedRenderer = hooks.wrapRenderer ? hooks.wrapRenderer(renderer) : renderer;
+    FrameLoop loop(FrameLoopParts{settings, window, input, clock, usedRenderer, camera, coinField, beerField,
                                   std::move(unicorns)});
     connectScrollWheel(window.handle(), loop);
     loop.run(hooks.observer);

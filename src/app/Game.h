@@ -3,6 +3,9 @@
 
 #include "app/FrameLoop.h"
 #include "app/Input.h"
+#include "app/SceneRenderer.h"
+
+#include <functional>
 
 namespace tavernrush {
 
@@ -12,6 +15,9 @@ struct GameHooks {
     InputSource* input = nullptr;
     Clock* clock = nullptr;
     FrameObserver* observer = nullptr;
+    // Lets a tool put its own renderer in front of the game's (the benchmark
+    // switches to floor frames this way); returns the renderer to use.
+    std::function<SceneRenderer&(SceneRenderer& game)> wrapRenderer;
 };
 
 // Runs the game from the current directory's assets/ and returns the exit

@@ -169,4 +169,6 @@ void GlSceneRenderer::beginEndPictures() { p_.shaders.phong->use(); }
 
 void GlSceneRenderer::present(const glm::ivec2& framebufferSize) { p_.bloom.present(framebufferSize); }
 
+void GlSceneRenderer::compositeOnly(const glm::ivec2& framebufferSize) { p_.bloom.composite(framebufferSize); }
+
 } // namespace tavernrush

@@ -54,6 +54,7 @@ public:
     void drawCarriedBag(const glm::mat4& bagModel) override;
     void beginEndPictures() override;
     void present(const glm::ivec2& framebufferSize) override;
+    void compositeOnly(const glm::ivec2& framebufferSize) override;
 
 private:
     // Draws a model with the lit program at `model`, its picture on unit 0.

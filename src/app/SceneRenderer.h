@@ -58,6 +58,8 @@ public:
 
     // Glow blur and composite into the window's framebuffer of the given size.
     virtual void present(const glm::ivec2& framebufferSize) = 0;
+    // Only the composite of the last scene image; the benchmark's floor.
+    virtual void compositeOnly(const glm::ivec2& framebufferSize) = 0;
 };
 
 // What the loop asks of the window beyond input.

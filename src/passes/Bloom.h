@@ -34,9 +34,12 @@ public:
     // and high-density screens show the whole image. Leaves no program in use.
     void present(const glm::ivec2& framebufferSize);
 
+    // The last step alone: the scene image and the current blur result into
+    // the window. The benchmark's floor frame draws only this.
+    void composite(const glm::ivec2& framebufferSize);
+
 private:
     void blur();
-    void composite(const glm::ivec2& framebufferSize);
 
     ShaderPtr screenShader_;
     ShaderPtr blurShader_;

@@ -99,6 +99,7 @@ public:
     void drawCarriedBag(const glm::mat4&) override { steps.push_back("bag"); }
     void beginEndPictures() override { steps.push_back("endPictures"); }
     void present(const glm::ivec2&) override { steps.push_back("present"); }
+    void compositeOnly(const glm::ivec2&) override { steps.push_back("composite"); }
 
     void clear()
     {

@@ -39,6 +39,7 @@ public:
     void drawCarriedBag(const glm::mat4&) override {}
     void beginEndPictures() override {}
     void present(const glm::ivec2&) override {}
+    void compositeOnly(const glm::ivec2&) override {}
 
 private:
     NothingDrawer items_;

@@ -1,0 +1,94 @@
+// The cost of the game rules in one frame: the real frame loop with every
+// rule (fields, herd, movement, pictures) but a renderer and window that do
+// nothing, so only the CPU work of the rules is measured.
+
+#include "app/FrameLoop.h"
+#include "game/UnicornHerd.h"
+
+#include <benchmark/benchmark.h>
+
+namespace tavernrush {
+namespace {
+
+class HeldKeys : public InputSource {
+public:
+    bool isKeyHeld(Key key) const override { return key == Key::Up || key == Key::Left || key == Key::Space; }
+    bool isButtonHeld(MouseButton) const override { return false; }
+    glm::dvec2 cursorPosition() const override { return {0.0, 0.0}; }
+};
+
+class SixtyHertz : public Clock {
+public:
+    double now() override { return time_ += 1.0 / 60.0; }
+
+private:
+    double time_ = 0.0;
+};
+
+class NoWindow : public WindowControl {
+public:
+    bool shouldClose() const override { return false; }
+    void requestClose() override {}
+    void pollEvents() override {}
+    void swapBuffers() override {}
+    glm::ivec2 framebufferSize() const override { return {800, 800}; }
+    void leaveFullscreen(int, int) override {}
+    bool enterFullscreen() override { return false; }
+};
+
+class NoDrawing : public SceneRenderer {
+public:
+    void beginFrame() override {}
+    void adjustBrightness(float) override {}
+    void drawShadowPass(const FrameView&, const glm::mat4&) override {}
+    void beginScenePass(const FrameView&, const glm::mat4&, bool) override {}
+    void drawSky(const FrameView&) override {}
+    void drawBrickWall(const FrameView&, bool) override {}
+    void prepareLitObjects(const FrameView&) override {}
+    ItemDrawer& coinDrawer() override { return items_; }
+    ItemDrawer& beerDrawer() override { return items_; }
+    void drawUnicorns(const std::vector<glm::vec3>&) override {}
+    void drawLadderAndToilet() override {}
+    void drawPicture(Picture, const glm::mat4&) override {}
+    void showAnimationFrame(const std::string&) override {}
+    void drawAnimationBoard() override {}
+    void showCoinPicture(const std::string&) override {}
+    void showBeerPicture(const std::string&) override {}
+    void drawCounterSpheres(float) override {}
+    void refreshCoinProgram(const FrameView&) override {}
+    void drawCarriedBag(const glm::mat4&) override {}
+    void beginEndPictures() override {}
+    void present(const glm::ivec2&) override {}
+    void compositeOnly(const glm::ivec2&) override {}
+
+private:
+    class Items : public ItemDrawer {
+    public:
+        void drawItem(const glm::mat4& m) override { benchmark::DoNotOptimize(m); }
+    } items_;
+};
+
+void frameRules(benchmark::State& state)
+{
+    const Settings settings;
+    HeldKeys input;
+    SixtyHertz clock;
+    NoWindow window;
+    NoDrawing renderer;
+    CameraState camera;
+    initCamera(camera, 1.0f);
+    CoinField coins;
+    BeerField beers;
+    FrameLoop loop(FrameLoopParts{settings, window, input, clock, renderer, camera, coins, beers,
+                                  placeUnicorns()});
+    for (auto _ : state) {
+        loop.runFrame();
+        benchmark::DoNotOptimize(loop.state().player.playerPosition);
+    }
+}
+BENCHMARK(frameRules);
+
+} // namespace
+} // namespace tavernrush
+
+BENCHMARK_MAIN();
