@@ -131,7 +131,10 @@ Shader::Shader(std::string name, bool withGeometryStage, std::string directory) 
     projectionViewMatrixLocation_ = glGetUniformLocation(program, "projectionViewMatrix");
 }
 
-void Shader::use() const { glUseProgram(program_.get()); }
+// A program that failed to link stays out of use and takes no uniforms: its
+// draws then show nothing instead of raising the same GL errors every frame,
+// and the console keeps the lines that named the broken stage.
+void Shader::use() const { glUseProgram(linked_ ? program_.get() : 0); }
 
 GLint Shader::location(const std::string& name)
 {
@@ -146,25 +149,49 @@ GLint Shader::location(const std::string& name)
 
 void Shader::setUniform(const std::string& name, const glm::vec3& value)
 {
+    if (!linked_) {
+        return;
+    }
     glUniform3f(location(name), value.x, value.y, value.z);
 }
 
 void Shader::setUniform(const std::string& name, const glm::vec2& value)
 {
+    if (!linked_) {
+        return;
+    }
     glUniform2f(location(name), value.x, value.y);
 }
 
-void Shader::setUniform(const std::string& name, float value) { glUniform1f(location(name), value); }
+void Shader::setUniform(const std::string& name, float value)
+{
+    if (!linked_) {
+        return;
+    }
+    glUniform1f(location(name), value);
+}
 
-void Shader::setUniform(const std::string& name, int value) { glUniform1i(location(name), value); }
+void Shader::setUniform(const std::string& name, int value)
+{
+    if (!linked_) {
+        return;
+    }
+    glUniform1i(location(name), value);
+}
 
 void Shader::setUniform(const std::string& name, const glm::mat4& value)
 {
+    if (!linked_) {
+        return;
+    }
     glUniformMatrix4fv(location(name), 1, GL_FALSE, glm::value_ptr(value));
 }
 
 void Shader::setUniform(const std::string& name, const glm::mat3& value)
 {
+    if (!linked_) {
+        return;
+    }
     glUniformMatrix3fv(location(name), 1, GL_FALSE, glm::value_ptr(value));
 }
 
