@@ -41,6 +41,7 @@ void ReplayObserver::beforeFrame(FrameLoop& loop)
     for (const long release : script.escapeReleases) {
         if (release == frame) {
             loop.onEscapeReleased();
+            endsAfterThisFrame_ = true;
         }
     }
     frameStart_ = std::chrono::steady_clock::now();
@@ -72,7 +73,23 @@ void ReplayObserver::afterFrame(FrameLoop& loop)
     framesRun_ = frame + 1;
     if (framesRun_ >= recording_.frameLimit) {
         loop.onEscapeReleased();
+        endsAfterThisFrame_ = true;
     }
+    if (recording_.memoryLog != nullptr && (frame % memoryLogInterval == 0 || endsAfterThisFrame_)) {
+        logMemory(frame);
+    }
+}
+
+void ReplayObserver::logMemory(long frame)
+{
+    const std::optional<long> kib = recording_.readResidentKiB();
+    if (!kib) {
+        errors_ << "memory log: cannot read the resident size after frame " << frame << '\n';
+        ++failedMemoryReadings_;
+        return;
+    }
+    // Flushed like the trace, so a run that dies leaves the figures so far.
+    *recording_.memoryLog << frame << ' ' << *kib << '\n' << std::flush;
 }
 
 std::vector<ShotRequest> ReplayObserver::shotsNotTaken() const

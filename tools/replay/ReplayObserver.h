@@ -7,11 +7,13 @@
 #include "app/FrameLoop.h"
 #include "replay/FixedStepClock.h"
 #include "replay/ReplayOptions.h"
+#include "replay/ResidentMemory.h"
 #include "replay/ScriptedInput.h"
 
 #include <chrono>
 #include <functional>
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,11 +31,19 @@ struct FrameCapture {
 // The GL versions: glFinish and a PNG of the default framebuffer.
 FrameCapture windowFrameCapture();
 
+// The memory log samples every this many frames: often enough to see a trend
+// over a long run, rarely enough that reading /proc costs nothing.
+inline constexpr long memoryLogInterval = 100;
+
 struct ReplayRecording {
     long frameLimit = 600;
     // Null: no trace.
     std::ostream* trace = nullptr;
     std::vector<ShotRequest> shots;
+    // Null: no memory log. Otherwise one line "frame residentKiB" after frame
+    // 0, after every multiple of memoryLogInterval and after the last frame.
+    std::ostream* memoryLog = nullptr;
+    std::function<std::optional<long>()> readResidentKiB = residentKiB;
 };
 
 class ReplayObserver : public FrameObserver {
@@ -52,8 +62,12 @@ public:
     int failedShots() const { return failedShots_; }
     // Shots whose frame the run never reached (Escape ended it earlier).
     std::vector<ShotRequest> shotsNotTaken() const;
+    // Memory log entries that could not be read; each was reported already.
+    int failedMemoryReadings() const { return failedMemoryReadings_; }
 
 private:
+    void logMemory(long frame);
+
     ScriptedInput& input_;
     FixedStepClock& clock_;
     ReplayRecording recording_;
@@ -61,6 +75,9 @@ private:
     std::ostream& errors_;
     long framesRun_ = 0;
     int failedShots_ = 0;
+    int failedMemoryReadings_ = 0;
+    // Escape was released before the running frame: it is the last one.
+    bool endsAfterThisFrame_ = false;
     std::vector<double> frameMillis_;
     std::chrono::steady_clock::time_point frameStart_;
 };

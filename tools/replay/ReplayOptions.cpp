@@ -33,7 +33,8 @@ OptionsParse parseReplayOptions(const std::vector<std::string>& args)
         if (name == "--help" || name == "-h") {
             return HelpRequested{};
         }
-        if (name != "--script" && name != "--frames" && name != "--dt" && name != "--trace" && name != "--shot") {
+        if (name != "--script" && name != "--frames" && name != "--dt" && name != "--trace" && name != "--shot" &&
+            name != "--memory-log") {
             return OptionsError{"unknown argument '" + name + "'"};
         }
         if (i + 1 == args.size()) {
@@ -53,6 +54,11 @@ OptionsParse parseReplayOptions(const std::vector<std::string>& args)
                 return OptionsError{"--trace takes one non-empty file name"};
             }
             options.tracePath = value;
+        } else if (name == "--memory-log") {
+            if (!options.memoryLogPath.empty() || value.empty()) {
+                return OptionsError{"--memory-log takes one non-empty file name"};
+            }
+            options.memoryLogPath = value;
         } else if (name == "--frames") {
             const std::optional<long> frames = parseWholeNumber(value);
             if (framesGiven || !frames || *frames < 1) {
@@ -90,6 +96,7 @@ std::string replayUsage(const std::string& program)
 {
     return "usage: " + program +
            " [--script FILE] [--frames N] [--dt SECONDS] [--trace FILE] [--shot N:FILE.png]...\n"
+           "       [--memory-log FILE]\n"
            "Runs the game from the current directory's assets/ with scripted input and a fixed\n"
            "frame time, and records what happened.\n"
            "  --script FILE      input script, one directive per line ('#' starts a comment):\n"
@@ -102,7 +109,8 @@ std::string replayUsage(const std::string& program)
            "  --frames N         frames to run (default 600)\n"
            "  --dt SECONDS       frame time from frame 1 on (default 1/60; frame 0 has 0; capped at 0.1)\n"
            "  --trace FILE       one JSON object per frame (JSON Lines)\n"
-           "  --shot N:FILE.png  the window's image after frame N (repeatable)\n";
+           "  --shot N:FILE.png  the window's image after frame N (repeatable)\n"
+           "  --memory-log FILE  lines \"frame residentKiB\" after frame 0, every 100th frame and the last\n";
 }
 
 } // namespace tavernrush

@@ -19,6 +19,8 @@ struct ReplayOptions {
     double dt = 1.0 / 60.0;
     // Empty: no trace.
     std::string tracePath;
+    // Empty: no memory log.
+    std::string memoryLogPath;
     std::vector<ShotRequest> shots;
 };
 

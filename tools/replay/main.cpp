@@ -61,14 +61,25 @@ int replay(const ReplayOptions& options)
             return failureExitStatus;
         }
     }
+    std::ofstream memoryLog;
+    if (!options.memoryLogPath.empty()) {
+        memoryLog.open(options.memoryLogPath, std::ios::out | std::ios::trunc);
+        if (!memoryLog) {
+            std::cerr << "tavernrush-replay: cannot write memory log " << options.memoryLogPath << '\n';
+            return failureExitStatus;
+        }
+    }
 
     ScriptedInput input(std::move(*script));
     FixedStepClock clock(options.dt);
-    ReplayObserver observer(input, clock,
-                            ReplayRecording{options.frames, options.tracePath.empty() ? nullptr : &trace,
-                                            options.shots},
-                            windowFrameCapture(), std::cerr);
-    const int gameStatus = runGame(GameHooks{&input, &clock, &observer});
+    ReplayRecording recording{options.frames, options.tracePath.empty() ? nullptr : &trace, options.shots};
+    recording.memoryLog = options.memoryLogPath.empty() ? nullptr : &memoryLog;
+    ReplayObserver observer(input, clock, std::move(recording), windowFrameCapture(), std::cerr);
+    GameHooks hooks;
+    hooks.input = &input;
+    hooks.clock = &clock;
+    hooks.observer = &observer;
+    const int gameStatus = runGame(hooks);
     if (gameStatus != 0) {
         return gameStatus;
     }
@@ -80,6 +91,13 @@ int replay(const ReplayOptions& options)
         trace.close();
         if (trace.fail()) {
             std::cerr << "tavernrush-replay: writing the trace " << options.tracePath << " failed\n";
+            status = failureExitStatus;
+        }
+    }
+    if (!options.memoryLogPath.empty()) {
+        memoryLog.close();
+        if (memoryLog.fail() || observer.failedMemoryReadings() > 0) {
+            std::cerr << "tavernrush-replay: writing the memory log " << options.memoryLogPath << " failed\n";
             status = failureExitStatus;
         }
     }

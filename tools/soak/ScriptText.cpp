@@ -1,0 +1,64 @@
+#include "soak/ScriptText.h"
+
+#include <sstream>
+
+namespace tavernrush {
+namespace {
+
+std::string framesText(const FrameRange& frames)
+{
+    if (frames.first == frames.last) {
+        return std::to_string(frames.first);
+    }
+    return std::to_string(frames.first) + "-" + std::to_string(frames.last);
+}
+
+} // namespace
+
+std::string_view keyScriptName(Key key)
+{
+    switch (key) {
+    case Key::Up: return "up";
+    case Key::Down: return "down";
+    case Key::Left: return "left";
+    case Key::Right: return "right";
+    case Key::Space: return "space";
+    case Key::F10: return "f10";
+    case Key::H: return "h";
+    case Key::D: return "d";
+    case Key::N: return "n";
+    case Key::F: return "f";
+    case Key::C: return "c";
+    }
+    return "?";
+}
+
+std::string formatReplayScript(const ReplayScript& script, std::string_view heading)
+{
+    std::ostringstream text;
+    // Shortest text that reads back as the same double: cursor and wheel
+    // values must survive the round trip exactly.
+    text.precision(17);
+    if (!heading.empty()) {
+        text << "# " << heading << '\n';
+    }
+    for (const KeyHold& hold : script.keys) {
+        text << framesText(hold.frames) << " key " << keyScriptName(hold.key) << '\n';
+    }
+    for (const ButtonHold& hold : script.buttons) {
+        text << framesText(hold.frames) << " button " << (hold.button == MouseButton::Left ? "left" : "right") << '\n';
+    }
+    for (const CursorPlacement& placement : script.cursor) {
+        text << framesText(placement.frames) << " cursor " << placement.position.x << ' ' << placement.position.y
+             << '\n';
+    }
+    for (const ScrollEvent& scroll : script.scrolls) {
+        text << scroll.frame << " scroll " << scroll.yoffset << '\n';
+    }
+    for (const long frame : script.escapeReleases) {
+        text << frame << " release escape\n";
+    }
+    return text.str();
+}
+
+} // namespace tavernrush
