@@ -32,7 +32,7 @@ void BeerField::update(float deltaTime)
         relocateOneBeer();
     }
 
-    driftInTwoGroups(positions_, {directionX_ * deltaTime * speedX_, directionZ_ * deltaTime * speedZ_});
+    driftInTwoGroups(positions_, motion_.step(deltaTime));
 }
 
 void BeerField::drawAndCollect(const glm::vec3& playerPosition, ItemDrawer& drawer)
@@ -55,17 +55,13 @@ void BeerField::placeBeer(std::size_t index, const glm::vec3& position)
 
 void BeerField::relocateOneBeer()
 {
-    // Truncation: index 16 only comes up when the draw is exactly 16.
-    const auto index = static_cast<std::size_t>(uniformDraw(rng_, 0.0f, relocateIndexLimit));
+    const std::size_t index = drawRelocationIndex(rng_, relocateIndexLimit);
     const float x = uniformDraw(rng_, -relocateHalfExtent, relocateHalfExtent);
     const float z = uniformDraw(rng_, -relocateHalfExtent, relocateHalfExtent);
     if (index < positions_.size()) {
         positions_[index] = glm::vec3(x, beerHeight, z);
     }
-    speedX_ = uniformDraw(rng_, 1.0f, 4.0f);
-    speedZ_ = uniformDraw(rng_, 1.0f, 4.0f);
-    directionX_ = uniformDraw(rng_, -1.0f, 1.0f);
-    directionZ_ = uniformDraw(rng_, -1.0f, 1.0f);
+    motion_.redraw(rng_);
 }
 
 void BeerField::respawn(std::size_t index)

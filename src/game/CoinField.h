@@ -6,6 +6,7 @@
 
 #include "game/ItemDrawer.h"
 #include "game/Random.h"
+#include "game/TwoGroupDrift.h"
 
 #include <cstddef>
 #include <glm/glm.hpp>
@@ -50,10 +51,10 @@ public:
 
     const std::vector<glm::vec3>& positions() const { return positions_; }
     float spinAngle() const { return spinAngle_; }
-    float speedX() const { return speedX_; }
-    float speedZ() const { return speedZ_; }
-    float directionX() const { return directionX_; }
-    float directionZ() const { return directionZ_; }
+    float speedX() const { return motion_.speedX; }
+    float speedZ() const { return motion_.speedZ; }
+    float directionX() const { return motion_.directionX; }
+    float directionZ() const { return motion_.directionZ; }
     float relocateTimer() const { return relocateTimer_; }
 
     // Coins picked up since start or since the last game reset; the reset
@@ -64,10 +65,7 @@ private:
     void relocateOneCoin();
     void respawn(std::size_t index);
 
-    float speedX_ = 2.0f;
-    float speedZ_ = -4.0f;
-    float directionX_ = 1.0f;
-    float directionZ_ = -1.0f;
+    DriftMotion motion_;
     float spinAngle_ = 0.0f;
     std::vector<glm::vec3> positions_;
     RandomEngine rng_{layoutSeed};

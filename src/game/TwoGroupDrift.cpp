@@ -20,4 +20,22 @@ void driftInTwoGroups(std::vector<glm::vec3>& positions, const glm::vec2& stepXZ
     }
 }
 
+void DriftMotion::redraw(RandomEngine& rng)
+{
+    speedX = uniformDraw(rng, 1.0f, 4.0f);
+    speedZ = uniformDraw(rng, 1.0f, 4.0f);
+    directionX = uniformDraw(rng, -1.0f, 1.0f);
+    directionZ = uniformDraw(rng, -1.0f, 1.0f);
+}
+
+glm::vec2 DriftMotion::step(float deltaTime) const
+{
+    return {directionX * deltaTime * speedX, directionZ * deltaTime * speedZ};
+}
+
+std::size_t drawRelocationIndex(RandomEngine& rng, float limit)
+{
+    return static_cast<std::size_t>(uniformDraw(rng, 0.0f, limit));
+}
+
 } // namespace tavernrush

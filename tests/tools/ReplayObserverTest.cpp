@@ -2,6 +2,7 @@
 // window that draw nothing: frame limits, Escape, the wheel, the clock, the
 // trace and the screenshots.
 
+#include "app/NullSceneRenderer.h"
 #include "replay/ReplayObserver.h"
 
 #include <gtest/gtest.h>
@@ -10,40 +11,6 @@
 
 namespace tavernrush {
 namespace {
-
-class NothingDrawer : public ItemDrawer {
-public:
-    void drawItem(const glm::mat4&) override {}
-};
-
-class NothingRenderer : public SceneRenderer {
-public:
-    void beginFrame() override {}
-    void adjustBrightness(float) override {}
-    void drawShadowPass(const FrameView&, const glm::mat4&) override {}
-    void beginScenePass(const FrameView&, const glm::mat4&, bool) override {}
-    void drawSky(const FrameView&) override {}
-    void drawBrickWall(const FrameView&, bool) override {}
-    void prepareLitObjects(const FrameView&) override {}
-    ItemDrawer& coinDrawer() override { return items_; }
-    ItemDrawer& beerDrawer() override { return items_; }
-    void drawUnicorns(const std::vector<glm::vec3>&) override {}
-    void drawLadderAndToilet() override {}
-    void drawPicture(Picture, const glm::mat4&) override {}
-    void showAnimationFrame(const std::string&) override {}
-    void drawAnimationBoard() override {}
-    void showCoinPicture(const std::string&) override {}
-    void showBeerPicture(const std::string&) override {}
-    void drawCounterSpheres(float) override {}
-    void refreshCoinProgram(const FrameView&) override {}
-    void drawCarriedBag(const glm::mat4&) override {}
-    void beginEndPictures() override {}
-    void present(const glm::ivec2&) override {}
-    void compositeOnly(const glm::ivec2&) override {}
-
-private:
-    NothingDrawer items_;
-};
 
 class ClosableWindow : public WindowControl {
 public:
@@ -97,7 +64,7 @@ struct Replay {
 
     Settings settings;
     ClosableWindow window;
-    NothingRenderer renderer;
+    NullSceneRenderer renderer;
     CameraState camera;
     CoinField coins;
     BeerField beers;

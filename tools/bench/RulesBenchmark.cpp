@@ -3,6 +3,7 @@
 // nothing, so only the CPU work of the rules is measured.
 
 #include "app/FrameLoop.h"
+#include "app/NullSceneRenderer.h"
 #include "game/UnicornHerd.h"
 
 #include <benchmark/benchmark.h>
@@ -36,45 +37,13 @@ public:
     bool enterFullscreen() override { return false; }
 };
 
-class NoDrawing : public SceneRenderer {
-public:
-    void beginFrame() override {}
-    void adjustBrightness(float) override {}
-    void drawShadowPass(const FrameView&, const glm::mat4&) override {}
-    void beginScenePass(const FrameView&, const glm::mat4&, bool) override {}
-    void drawSky(const FrameView&) override {}
-    void drawBrickWall(const FrameView&, bool) override {}
-    void prepareLitObjects(const FrameView&) override {}
-    ItemDrawer& coinDrawer() override { return items_; }
-    ItemDrawer& beerDrawer() override { return items_; }
-    void drawUnicorns(const std::vector<glm::vec3>&) override {}
-    void drawLadderAndToilet() override {}
-    void drawPicture(Picture, const glm::mat4&) override {}
-    void showAnimationFrame(const std::string&) override {}
-    void drawAnimationBoard() override {}
-    void showCoinPicture(const std::string&) override {}
-    void showBeerPicture(const std::string&) override {}
-    void drawCounterSpheres(float) override {}
-    void refreshCoinProgram(const FrameView&) override {}
-    void drawCarriedBag(const glm::mat4&) override {}
-    void beginEndPictures() override {}
-    void present(const glm::ivec2&) override {}
-    void compositeOnly(const glm::ivec2&) override {}
-
-private:
-    class Items : public ItemDrawer {
-    public:
-        void drawItem(const glm::mat4& m) override { benchmark::DoNotOptimize(m); }
-    } items_;
-};
-
 void frameRules(benchmark::State& state)
 {
     const Settings settings;
     HeldKeys input;
     SixtyHertz clock;
     NoWindow window;
-    NoDrawing renderer;
+    NullSceneRenderer renderer;
     CameraState camera;
     initCamera(camera, 1.0f);
     CoinField coins;
