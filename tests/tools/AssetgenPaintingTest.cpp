@@ -41,6 +41,35 @@ TEST(Painting, TurnsMoveCornersWhereTheyShould)
     EXPECT_EQ(mirroredVertically(image).at(0, 1), glm::vec4(1, 0, 0, 1));
 }
 
+TEST(Painting, PowerOfTwoSizesRoundToTheNearerPowerAndKeepTheLayout)
+{
+    EXPECT_EQ(nearestPowerOfTwo(1), 1);
+    EXPECT_EQ(nearestPowerOfTwo(255), 256);
+    EXPECT_EQ(nearestPowerOfTwo(153), 128);
+    EXPECT_EQ(nearestPowerOfTwo(1280), 1024);
+    EXPECT_EQ(nearestPowerOfTwo(768), 1024); // a tie keeps the detail
+    EXPECT_EQ(nearestPowerOfTwo(512), 512);
+
+    // A 5:3 picture becomes 2:1 and each quarter keeps its colour where the
+    // texture coordinates will look for it.
+    Image board(40, 24, glm::vec4(0.0f, 0.0f, 1.0f, 1.0f));
+    for (int y = 0; y < 12; ++y) {
+        for (int x = 0; x < 20; ++x) {
+            board.at(x, y) = glm::vec4(1.0f, 0.0f, 0.0f, 1.0f);
+        }
+    }
+    const Image stretched = powerOfTwoSized(board);
+    ASSERT_EQ(stretched.width(), 32);
+    ASSERT_EQ(stretched.height(), 32);
+    EXPECT_NEAR(stretched.at(2, 2).r, 1.0f, 1e-4f);
+    EXPECT_NEAR(stretched.at(29, 29).b, 1.0f, 1e-4f);
+    EXPECT_NEAR(stretched.at(29, 2).b, 1.0f, 1e-4f);
+    // Already a power of two: left as it is.
+    const Image square(16, 8, glm::vec4(0.25f));
+    EXPECT_EQ(powerOfTwoSized(square).width(), 16);
+    EXPECT_EQ(powerOfTwoSized(square).height(), 8);
+}
+
 TEST(Painting, BlurSpreadsAPointAndKeepsFlatAreasFlat)
 {
     Image image(21, 21, glm::vec4(0.5f, 0.5f, 0.5f, 1.0f));

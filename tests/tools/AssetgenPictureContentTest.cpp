@@ -43,12 +43,15 @@ glm::vec3 normalAround(const Image& normals, int x, int y)
 
 TEST(PictureContent, BrickNormalMapBulgesAtThePaintedBrickEdges)
 {
-    const Image colour = decodeWithFreeImage(assets / "textures" / "bricks.jpg");
-    const Image normals = decodeWithFreeImage(assets / "textures" / "bricksN.jpg");
+    const Image colourFile = decodeWithFreeImage(assets / "textures" / "bricks.jpg");
+    const Image normalsFile = decodeWithFreeImage(assets / "textures" / "bricksN.jpg");
+    ASSERT_FALSE(colourFile.empty());
+    ASSERT_FALSE(normalsFile.empty());
+    // The files are stored at a power-of-two size; stretched back to the
+    // painted layout, every brick edge is where the layout puts it.
     const BrickLayout layout;
-    ASSERT_EQ(colour.width(), layout.width);
-    ASSERT_EQ(normals.width(), layout.width);
-    ASSERT_EQ(normals.height(), layout.height);
+    const Image colour = resized(colourFile, layout.width, layout.height);
+    const Image normals = resized(normalsFile, layout.width, layout.height);
 
     // Walk the bricks of a few courses; at each brick's left, right, top
     // and bottom edge the surface must lean outwards (x left/right, y up

@@ -192,4 +192,26 @@ Image resized(const Image& image, int width, int height)
     return out;
 }
 
+int nearestPowerOfTwo(int size)
+{
+    int power = 1;
+    while (power < size) {
+        power *= 2;
+    }
+    // power is now the first one not below size; the one below it wins only
+    // when it is strictly nearer.
+    const int below = power / 2;
+    return (below >= 1 && size - below < power - size) ? below : power;
+}
+
+Image powerOfTwoSized(const Image& image)
+{
+    const int width = nearestPowerOfTwo(image.width());
+    const int height = nearestPowerOfTwo(image.height());
+    if (width == image.width() && height == image.height()) {
+        return image;
+    }
+    return resized(image, width, height);
+}
+
 } // namespace tavernrush::assetgen

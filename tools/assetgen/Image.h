@@ -56,5 +56,12 @@ Image downsampled(const Image& image, int factor);
 Image blurred(const Image& image, float sigma);
 // Bilinear resize to the given size.
 Image resized(const Image& image, int width, int height);
+// Resized so that each side is the nearest power of two (the larger one on a
+// tie). Software GL drivers build a new mipmap shader for every shape of
+// texture that is not a power of two, which costs a tenth of a second each
+// at start-up; pictures painted for a board of another shape stay painted
+// for it and are simply stretched back by the texture coordinates.
+Image powerOfTwoSized(const Image& image);
+int nearestPowerOfTwo(int size);
 
 } // namespace tavernrush::assetgen

@@ -120,7 +120,7 @@ void writeAnimationFrames(const std::filesystem::path& assets)
     for (int number = 1; number <= animationFrameCount; ++number) {
         char name[32];
         std::snprintf(name, sizeof name, "Frame%02d.jpg", number);
-        writeJpeg(assets / "frames" / name, paintAnimationFrame(number), 92);
+        writeJpeg(assets / "frames" / name, powerOfTwoSized(paintAnimationFrame(number)), 92);
     }
 }
 

@@ -76,7 +76,7 @@ Image paintBeerLabelUpright(int width, int height)
 
 void writeBeerLabel(const std::filesystem::path& assets)
 {
-    writeJpeg(assets / "textures" / "kellbrau.jpg", canLabelFileFromUpright(paintBeerLabelUpright(512, 320)), 92);
+    writeJpeg(assets / "textures" / "kellbrau.jpg", powerOfTwoSized(canLabelFileFromUpright(paintBeerLabelUpright(512, 320))), 92);
 }
 
 } // namespace tavernrush::assetgen

@@ -91,8 +91,8 @@ BrickPictures paintBrickPictures(const BrickLayout& layout)
 void writeBrickPictures(const std::filesystem::path& assets)
 {
     const BrickPictures pictures = paintBrickPictures();
-    writeJpeg(assets / "textures" / "bricks.jpg", pictures.colour, 92);
-    writeJpeg(assets / "textures" / "bricksN.jpg", pictures.normals, 95);
+    writeJpeg(assets / "textures" / "bricks.jpg", powerOfTwoSized(pictures.colour), 92);
+    writeJpeg(assets / "textures" / "bricksN.jpg", powerOfTwoSized(pictures.normals), 95);
 }
 
 } // namespace tavernrush::assetgen
