@@ -5,6 +5,7 @@
 #include "Noise.h"
 
 #include <algorithm>
+#include <glm/glm.hpp>
 #include <cmath>
 
 namespace tavernrush::assetgen {
@@ -16,11 +17,6 @@ glm::vec3 sunDirection()
 
 namespace {
 
-float smooth(float edge0, float edge1, float x)
-{
-    const float t = std::clamp((x - edge0) / (edge1 - edge0), 0.0f, 1.0f);
-    return t * t * (3.0f - 2.0f * t);
-}
 
 constexpr glm::vec3 zenithBlue{0.16f, 0.40f, 0.84f};
 constexpr glm::vec3 horizonBlue{0.68f, 0.83f, 0.97f};
@@ -33,7 +29,7 @@ float cloudDensity(glm::vec2 layer, float cover, int octaves = 5)
 {
     const float n = fbm(glm::vec3(layer, 0.5f), octaves, 9101u, 0.55f);
     const float threshold = 0.25f - cover * 0.5f;
-    return smooth(threshold, threshold + 0.3f, n);
+    return glm::smoothstep(threshold, threshold + 0.3f, n);
 }
 
 // Height of a hill range above the horizon (in sine of elevation) for the
@@ -58,7 +54,7 @@ glm::vec3 skyColour(const glm::vec3& direction, const SkyStyle& style)
     const glm::vec3 sun = sunDirection();
     const float angle = std::acos(std::clamp(glm::dot(d, sun), -1.0f, 1.0f));
     colour += glm::vec3(1.0f, 0.88f, 0.62f) * (0.45f * std::exp(-angle * angle / 0.03f) + 0.18f * std::exp(-angle / 0.08f));
-    const float disc = 1.0f - smooth(0.040f, 0.044f, angle);
+    const float disc = 1.0f - glm::smoothstep(0.040f, 0.044f, angle);
     colour = glm::mix(colour, glm::vec3(1.0f, 0.98f, 0.88f), disc);
 
     if (elevation > 0.0f) {
@@ -71,13 +67,13 @@ glm::vec3 skyColour(const glm::vec3& direction, const SkyStyle& style)
             const float shadow = cloudDensity(layer + towardSun, style.cloudCover, 3);
             const float lit = std::clamp(0.65f + (density - shadow) * 1.5f, 0.0f, 1.0f);
             const glm::vec3 cloud = glm::mix(glm::vec3(0.70f, 0.75f, 0.86f), glm::vec3(1.0f, 0.99f, 0.96f), lit);
-            const float fade = smooth(0.0f, 0.18f, elevation);
+            const float fade = glm::smoothstep(0.0f, 0.18f, elevation);
             colour = glm::mix(colour, cloud, density * fade * 0.95f);
         }
         // Haze thickens at the horizon.
-        colour = glm::mix(colour, haze, (1.0f - smooth(0.0f, 0.12f, elevation)) * 0.6f);
+        colour = glm::mix(colour, haze, (1.0f - glm::smoothstep(0.0f, 0.12f, elevation)) * 0.6f);
     } else {
-        const float depth = smooth(0.0f, -0.25f, elevation);
+        const float depth = glm::smoothstep(0.0f, -0.25f, elevation);
         colour = glm::mix(glm::mix(haze, meadowColour, 0.55f), meadowColour * 0.8f, depth);
     }
 
@@ -86,13 +82,13 @@ glm::vec3 skyColour(const glm::vec3& direction, const SkyStyle& style)
         const glm::vec2 horizontal = horizontalLength > 1e-6f ? glm::vec2(d.x, d.z) / horizontalLength : glm::vec2(1, 0);
         const float pixel = 0.0015f;
         const float far = hillHeight(horizontal, 0.02f, 0.09f, 2.2f, 4242u);
-        const float farCover = 1.0f - smooth(far - pixel, far + pixel, elevation);
-        const glm::vec3 farHills = glm::mix(farHillColour, haze, 0.35f + 0.4f * smooth(far - 0.05f, far, elevation));
+        const float farCover = 1.0f - glm::smoothstep(far - pixel, far + pixel, elevation);
+        const glm::vec3 farHills = glm::mix(farHillColour, haze, 0.35f + 0.4f * glm::smoothstep(far - 0.05f, far, elevation));
         colour = glm::mix(colour, farHills, farCover);
         const float nearTop = hillHeight(horizontal, -0.01f, 0.06f, 4.5f, 777u);
-        const float nearCover = 1.0f - smooth(nearTop - pixel, nearTop + pixel, elevation);
+        const float nearCover = 1.0f - glm::smoothstep(nearTop - pixel, nearTop + pixel, elevation);
         const glm::vec3 nearHills = glm::mix(nearHillColour, glm::mix(haze, meadowColour, 0.6f),
-                                             0.5f * smooth(nearTop, nearTop - 0.04f, elevation));
+                                             0.5f * glm::smoothstep(nearTop, nearTop - 0.04f, elevation));
         colour = glm::mix(colour, nearHills, nearCover);
     }
     return glm::clamp(colour, 0.0f, 1.0f);

@@ -7,6 +7,7 @@
 #include "Noise.h"
 
 #include <algorithm>
+#include <glm/glm.hpp>
 #include <cmath>
 
 namespace tavernrush::assetgen {
@@ -30,11 +31,6 @@ BrickLayout::Spot BrickLayout::at(float x, float y) const
 
 namespace {
 
-float smooth(float edge0, float edge1, float x)
-{
-    const float t = std::clamp((x - edge0) / (edge1 - edge0), 0.0f, 1.0f);
-    return t * t * (3.0f - 2.0f * t);
-}
 
 constexpr float brickRelief = 5.0f; // pixels the brick face stands out of the joint
 constexpr float bevel = 5.0f;       // pixels over which a brick edge rounds off
@@ -70,7 +66,7 @@ BrickPictures paintBrickPictures(const BrickLayout& layout)
             if (chip > 0.7f) {
                 edge = std::min(edge, glm::length(spot.local - corner) - 4.0f - 8.0f * (chip - 0.7f));
             }
-            const float rim = smooth(0.0f, bevel, std::max(edge, 0.0f));
+            const float rim = glm::smoothstep(0.0f, bevel, std::max(edge, 0.0f));
             const float pits = perlin(glm::vec3(p * 0.35f, 3.0f), 44u);
             relief.at(x, y) = 1.0f + brickRelief * rim + 0.5f * pits + 0.3f * grain;
 

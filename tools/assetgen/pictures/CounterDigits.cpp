@@ -19,11 +19,6 @@ namespace {
 
 constexpr float pi = 3.14159265f;
 
-float smooth(float edge0, float edge1, float x)
-{
-    const float t = std::clamp((x - edge0) / (edge1 - edge0), 0.0f, 1.0f);
-    return t * t * (3.0f - 2.0f * t);
-}
 
 Image digitEmblem(int digit, const glm::vec4& fillColour, const glm::vec4& outlineColour)
 {
@@ -48,10 +43,10 @@ glm::vec3 coinBackground(float longitude, float latitude)
     glm::vec3 gold = glm::mix(glm::vec3(0.80f, 0.56f, 0.10f), glm::vec3(1.0f, 0.86f, 0.36f), 0.5f + 0.5f * up);
     gold *= 0.94f + 0.06f * std::sin(latitude * 9.0f);
     const float ring = std::abs(std::abs(latitude) - 1.02f);
-    gold = glm::mix(gold, glm::vec3(0.62f, 0.40f, 0.05f), 1.0f - smooth(0.02f, 0.045f, ring));
+    gold = glm::mix(gold, glm::vec3(0.62f, 0.40f, 0.05f), 1.0f - glm::smoothstep(0.02f, 0.045f, ring));
     const float milling = std::abs(std::sin(longitude * 24.0f));
-    const float band = 1.0f - smooth(0.05f, 0.09f, std::abs(std::abs(latitude) - 1.18f));
-    gold = glm::mix(gold, glm::vec3(1.0f, 0.93f, 0.6f), band * smooth(0.6f, 0.9f, milling));
+    const float band = 1.0f - glm::smoothstep(0.05f, 0.09f, std::abs(std::abs(latitude) - 1.18f));
+    gold = glm::mix(gold, glm::vec3(1.0f, 0.93f, 0.6f), band * glm::smoothstep(0.6f, 0.9f, milling));
     return gold;
 }
 
@@ -75,9 +70,9 @@ glm::vec3 beerBackground(float longitude, float latitude)
             rim = std::min(rim, std::abs(glm::length(cellPos - centre) - radius));
         }
     }
-    beer = glm::mix(beer, glm::vec3(1.0f, 0.93f, 0.7f), 0.8f * (1.0f - smooth(0.02f, 0.05f, rim)));
+    beer = glm::mix(beer, glm::vec3(1.0f, 0.93f, 0.7f), 0.8f * (1.0f - glm::smoothstep(0.02f, 0.05f, rim)));
     const float foamEdge = 0.80f + 0.08f * std::sin(longitude * 6.0f) + 0.04f * std::sin(longitude * 17.0f + 1.0f);
-    const float foam = smooth(foamEdge - 0.03f, foamEdge + 0.03f, latitude);
+    const float foam = glm::smoothstep(foamEdge - 0.03f, foamEdge + 0.03f, latitude);
     const glm::vec3 froth = glm::vec3(1.0f, 0.98f, 0.92f) * (0.93f + 0.07f * perlin(glm::vec3(longitude * 4.0f, latitude * 4.0f, 0.0f), 813u));
     return glm::mix(beer, froth, foam);
 }

@@ -9,6 +9,7 @@
 #include "pictures/WorldOutlines.h"
 
 #include <algorithm>
+#include <glm/glm.hpp>
 #include <cmath>
 #include <limits>
 
@@ -16,11 +17,6 @@ namespace tavernrush::assetgen {
 
 namespace {
 
-float smooth(float edge0, float edge1, float x)
-{
-    const float t = std::clamp((x - edge0) / (edge1 - edge0), 0.0f, 1.0f);
-    return t * t * (3.0f - 2.0f * t);
-}
 
 struct Region {
     Outline points;
@@ -105,10 +101,10 @@ Image paintWorldMap(int width, int height)
             const float relief = fbm(onSphere * 14.0f, 4, 902u);
             const glm::vec2 p(longitude, latitude);
             const float coast = std::max(distanceTo(land, p, 6.0f), -distanceTo(seas, p, 6.0f)) + 0.9f * coastNoise;
-            const float landCover = 1.0f - smooth(-0.25f, 0.25f, coast);
+            const float landCover = 1.0f - glm::smoothstep(-0.25f, 0.25f, coast);
 
             // Ocean: deep blue, lighter over the shelves near the coasts.
-            const float shelf = 1.0f - smooth(0.0f, 4.0f, coast);
+            const float shelf = 1.0f - glm::smoothstep(0.0f, 4.0f, coast);
             glm::vec3 ocean = glm::mix(glm::vec3(0.05f, 0.20f, 0.46f), glm::vec3(0.14f, 0.46f, 0.66f), shelf);
             ocean *= 0.95f + 0.05f * relief;
 
@@ -117,21 +113,21 @@ Image paintWorldMap(int width, int height)
             float dryness = 0.0f;
             for (const DryArea& area : dryAreas) {
                 const glm::vec2 q = (p - area.centre) / area.radii;
-                dryness = std::max(dryness, 1.0f - smooth(0.6f, 1.2f, glm::length(q) + 0.3f * coastNoise));
+                dryness = std::max(dryness, 1.0f - glm::smoothstep(0.6f, 1.2f, glm::length(q) + 0.3f * coastNoise));
             }
             glm::vec3 ground = glm::mix(glm::vec3(0.20f, 0.45f, 0.16f), glm::vec3(0.45f, 0.55f, 0.25f),
-                                        smooth(0.0f, 0.8f, relief + 0.3f));
+                                        glm::smoothstep(0.0f, 0.8f, relief + 0.3f));
             ground = glm::mix(ground, glm::vec3(0.86f, 0.74f, 0.48f), dryness);
-            ground = glm::mix(ground, glm::vec3(0.28f, 0.40f, 0.24f), smooth(52.0f, 62.0f, absLatitude));
-            ground = glm::mix(ground, glm::vec3(0.55f, 0.55f, 0.45f), smooth(64.0f, 70.0f, absLatitude));
+            ground = glm::mix(ground, glm::vec3(0.28f, 0.40f, 0.24f), glm::smoothstep(52.0f, 62.0f, absLatitude));
+            ground = glm::mix(ground, glm::vec3(0.55f, 0.55f, 0.45f), glm::smoothstep(64.0f, 70.0f, absLatitude));
             const bool greenland = longitude > -75.0f && longitude < -10.0f && latitude > 59.0f;
-            const float ice = std::max(smooth(71.0f, 76.0f, absLatitude + 3.0f * relief), greenland ? smooth(60.0f, 64.0f, latitude + 4.0f * coastNoise + 2.0f) : 0.0f);
+            const float ice = std::max(glm::smoothstep(71.0f, 76.0f, absLatitude + 3.0f * relief), greenland ? glm::smoothstep(60.0f, 64.0f, latitude + 4.0f * coastNoise + 2.0f) : 0.0f);
             ground = glm::mix(ground, glm::vec3(0.95f, 0.97f, 1.0f), ice);
             ground *= 0.9f + 0.18f * relief;
 
             glm::vec3 colour = glm::mix(ocean, ground, landCover);
             // Polar sea ice.
-            colour = glm::mix(colour, glm::vec3(0.88f, 0.93f, 0.97f), smooth(78.0f, 84.0f, absLatitude + 2.0f * coastNoise) * (1.0f - landCover));
+            colour = glm::mix(colour, glm::vec3(0.88f, 0.93f, 0.97f), glm::smoothstep(78.0f, 84.0f, absLatitude + 2.0f * coastNoise) * (1.0f - landCover));
             image.at(x, y) = glm::vec4(glm::clamp(colour, 0.0f, 1.0f), 1.0f);
         }
     }

@@ -8,6 +8,7 @@
 #include "Noise.h"
 
 #include <algorithm>
+#include <glm/glm.hpp>
 #include <cmath>
 #include <vector>
 
@@ -22,11 +23,6 @@ glm::vec2 groundPixelToWorld(int column, int row, int size)
 
 namespace {
 
-float smooth(float edge0, float edge1, float x)
-{
-    const float t = std::clamp((x - edge0) / (edge1 - edge0), 0.0f, 1.0f);
-    return t * t * (3.0f - 2.0f * t);
-}
 
 float segmentDistance(glm::vec2 p, glm::vec2 a, glm::vec2 b)
 {
@@ -112,7 +108,7 @@ glm::vec4 flowerAt(glm::vec2 world, float bloom)
         if (d < radius) {
             static constexpr glm::vec3 petals[] = {{1.0f, 1.0f, 0.95f}, {1.0f, 0.86f, 0.20f}, {0.95f, 0.55f, 0.75f}, {0.65f, 0.62f, 1.0f}};
             const glm::vec3 colour = petals[static_cast<int>(hashUnit(cell.x, cell.y, seed + 3u) * 4.0f) % 4];
-            return glm::vec4(colour, 1.0f - smooth(radius * 0.6f, radius, d));
+            return glm::vec4(colour, 1.0f - glm::smoothstep(radius * 0.6f, radius, d));
         }
     }
     return glm::vec4(0.0f);
@@ -138,10 +134,10 @@ Image paintMeadowGround(int size)
 
             // Meadow: patchy greens, drier towards the sunny spots, fine blades.
             const float patch = patches.at(u, v);
-            glm::vec3 colour = glm::mix(grassGreen, grassDark, smooth(-0.1f, 0.5f, patch));
-            colour = glm::mix(colour, grassDry, 0.7f * smooth(0.15f, 0.55f, dryness.at(u, v)));
+            glm::vec3 colour = glm::mix(grassGreen, grassDark, glm::smoothstep(-0.1f, 0.5f, patch));
+            colour = glm::mix(colour, grassDry, 0.7f * glm::smoothstep(0.15f, 0.55f, dryness.at(u, v)));
             colour *= 1.0f + 0.16f * tuft + 0.14f * grain;
-            const glm::vec4 flower = flowerAt(world, 0.3f * smooth(0.0f, 0.45f, bloomField.at(u, v)));
+            const glm::vec4 flower = flowerAt(world, 0.3f * glm::smoothstep(0.0f, 0.45f, bloomField.at(u, v)));
             colour = glm::mix(colour, glm::vec3(flower), flower.a);
 
             // Dirt paths with a ragged edge.
@@ -161,11 +157,11 @@ Image paintMeadowGround(int size)
             pathDistance = std::min(pathDistance, glm::length(world - (level::toiletHut + glm::vec2(-3.0f, 3.0f))) - 5.0f);
             // The ragged edge reaches at most 0.6 out; far from a path skip the noise.
             const float ragged = pathDistance < 1.5f ? pathDistance + 0.6f * perlin(glm::vec3(world * 0.6f, 4.0f), 66u) : pathDistance;
-            const float onPath = 1.0f - smooth(-0.4f, 0.3f, ragged);
+            const float onPath = 1.0f - glm::smoothstep(-0.4f, 0.3f, ragged);
             if (onPath > 0.0f) {
                 const float rut = std::abs(std::abs(ragged + halfWidth) - halfWidth * 0.5f);
                 glm::vec3 soil = glm::mix(dirt, dirtDark, 0.5f + 0.5f * perlin(glm::vec3(world * 1.7f, 8.0f), 88u));
-                soil = glm::mix(soil, dirtDark, 0.35f * (1.0f - smooth(0.0f, 0.5f, rut)));
+                soil = glm::mix(soil, dirtDark, 0.35f * (1.0f - glm::smoothstep(0.0f, 0.5f, rut)));
                 soil *= 1.0f + 0.25f * grain;
                 if (hashUnit(column, row, 99u) > 0.95f) {
                     soil = glm::mix(soil, stone, 0.4f); // pebbles
@@ -176,7 +172,7 @@ Image paintMeadowGround(int size)
             // The yard under the counter spheres: sand inside a ring of stones.
             const float fromYard = glm::length(world - level::counterSpheres);
             const float yard = fromYard < 15.0f ? fromYard + 0.5f * perlin(glm::vec3(world * 0.5f, 2.0f), 44u) : fromYard;
-            const float inYard = 1.0f - smooth(13.0f, 13.5f, yard);
+            const float inYard = 1.0f - glm::smoothstep(13.0f, 13.5f, yard);
             if (inYard > 0.0f) {
                 glm::vec3 gravel = sand * (1.0f + 0.18f * grain + 0.08f * tuft);
                 if (hashUnit(column, row, 111u) > 0.9f) {
@@ -188,7 +184,7 @@ Image paintMeadowGround(int size)
             if (ringDistance < 0.9f) {
                 const float angle = std::atan2(world.y, world.x);
                 const float stoneCell = std::abs(std::sin(angle * 44.0f));
-                const float inStone = (1.0f - smooth(0.55f, 0.8f, ringDistance)) * smooth(0.08f, 0.25f, stoneCell);
+                const float inStone = (1.0f - glm::smoothstep(0.55f, 0.8f, ringDistance)) * glm::smoothstep(0.08f, 0.25f, stoneCell);
                 colour = glm::mix(colour, stone * (0.9f + 0.2f * hashUnit(static_cast<int>(angle * 14.0f), 0, 5u)) * (1.0f + 0.1f * grain), inStone);
             }
             image.at(column, row) = glm::vec4(glm::clamp(colour, 0.0f, 1.0f), 1.0f);

@@ -10,19 +10,10 @@
 #include "Text.h"
 
 #include <algorithm>
+#include <glm/glm.hpp>
 #include <cmath>
 
 namespace tavernrush::assetgen {
-
-namespace {
-
-float smooth(float edge0, float edge1, float x)
-{
-    const float t = std::clamp((x - edge0) / (edge1 - edge0), 0.0f, 1.0f);
-    return t * t * (3.0f - 2.0f * t);
-}
-
-} // namespace
 
 Image paintGrass(int size)
 {
@@ -55,7 +46,7 @@ CobblePictures paintCobbles(int size)
             const glm::vec2 p = (glm::vec2(x, y) + 0.5f) / static_cast<float>(size) * cells;
             const CellSample cell = cellular(p, 721u, 0.7f);
             const float gap = cell.secondNearest - cell.nearest; // 0 on the joint between stones
-            const float dome = smooth(0.0f, 0.35f, gap);
+            const float dome = glm::smoothstep(0.0f, 0.35f, gap);
             const float grain = hashUnit(x, y, 722u) - 0.5f;
             const float bumps = perlin(glm::vec3(p * 3.0f, 0.0f), 723u);
             relief.at(x, y) = 7.0f * dome + 0.8f * bumps + 0.4f * grain;
@@ -63,8 +54,8 @@ CobblePictures paintCobbles(int size)
             glm::vec3 stone = glm::mix(glm::vec3(0.50f, 0.48f, 0.45f), glm::vec3(0.68f, 0.62f, 0.54f), tone);
             stone *= 0.85f + 0.15f * dome + 0.08f * bumps + 0.1f * grain;
             const glm::vec3 joint = glm::mix(glm::vec3(0.28f, 0.24f, 0.18f), glm::vec3(0.30f, 0.42f, 0.16f),
-                                             smooth(-0.2f, 0.4f, perlin(glm::vec3(p * 0.7f, 2.0f), 725u)));
-            colour.at(x, y) = glm::vec4(glm::mix(joint, stone, smooth(0.02f, 0.12f, gap)), 1.0f);
+                                             glm::smoothstep(-0.2f, 0.4f, perlin(glm::vec3(p * 0.7f, 2.0f), 725u)));
+            colour.at(x, y) = glm::vec4(glm::mix(joint, stone, glm::smoothstep(0.02f, 0.12f, gap)), 1.0f);
         }
     }
     return {colour, relief.normalMap(0.6f, true)};
