@@ -3,7 +3,7 @@
 // what the game must print about it.
 
 #include "BadInputTree.h"
-#include "BadInputWindow.h"
+#include "GameWindows.h"
 
 #include <functional>
 #include <iosfwd>

@@ -8,7 +8,7 @@
 #include "BadInputCases.h"
 #include "BadInputProcess.h"
 #include "BadInputTree.h"
-#include "BadInputWindow.h"
+#include "GameWindows.h"
 
 #include <gtest/gtest.h>
 

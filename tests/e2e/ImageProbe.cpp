@@ -76,31 +76,13 @@ void ScreenImage::setPixel(int x, int y, glm::ivec3 rgb)
     }
 }
 
-Colour ScreenImage::mean(const PixelBox& box) const
+Colour ScreenImage::meanWhere(const PixelBox& box, const std::function<bool(int, int)>& counts) const
 {
     glm::dvec3 sum(0.0);
     long count = 0;
     for (int y = std::max(box.top, 0); y < std::min(box.bottom, height_); ++y) {
         for (int x = std::max(box.left, 0); x < std::min(box.right, width_); ++x) {
-            sum += glm::dvec3(pixel(x, y));
-            ++count;
-        }
-    }
-    if (count == 0) {
-        return {-1.0, -1.0, -1.0};
-    }
-    sum /= static_cast<double>(count);
-    return {sum.x, sum.y, sum.z};
-}
-
-Colour ScreenImage::mean(const PixelRing& ring) const
-{
-    const PixelBox bounds = boundsOf(ring);
-    glm::dvec3 sum(0.0);
-    long count = 0;
-    for (int y = std::max(bounds.top, 0); y < std::min(bounds.bottom, height_); ++y) {
-        for (int x = std::max(bounds.left, 0); x < std::min(bounds.right, width_); ++x) {
-            if (inside(ring, x, y)) {
+            if (counts(x, y)) {
                 sum += glm::dvec3(pixel(x, y));
                 ++count;
             }
@@ -111,6 +93,16 @@ Colour ScreenImage::mean(const PixelRing& ring) const
     }
     sum /= static_cast<double>(count);
     return {sum.x, sum.y, sum.z};
+}
+
+Colour ScreenImage::mean(const PixelBox& box) const
+{
+    return meanWhere(box, [](int, int) { return true; });
+}
+
+Colour ScreenImage::mean(const PixelRing& ring) const
+{
+    return meanWhere(boundsOf(ring), [&ring](int x, int y) { return inside(ring, x, y); });
 }
 
 int ScreenImage::largestChannel(const PixelBox& box) const

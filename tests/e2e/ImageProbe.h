@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -65,6 +66,8 @@ public:
 
 private:
     std::size_t offsetOf(int x, int y) const;
+    // Mean of the pixels of `box` (clipped to the image) that `counts` accepts.
+    Colour meanWhere(const PixelBox& box, const std::function<bool(int, int)>& counts) const;
 
     int width_;
     int height_;

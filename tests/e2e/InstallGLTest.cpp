@@ -1,10 +1,10 @@
 // Installs this build into a temporary prefix, checks the installed layout,
 // and starts the installed launcher under the test display the way a desktop
 // would: a player's first start, then a start after editing the settings copy.
+#include "GameWindows.h"
 #include "LaunchedProcess.h"
 #include "ProcessEnvironment.h"
 #include "TemporaryFolder.h"
-#include "X11Windows.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -47,8 +47,15 @@ protected:
     fs::path cacheHome() const { return folder_.path() / "cache home"; }
     fs::path userSettings() const { return configHome() / "tavernrush" / "settings.ini"; }
 
+    // The game's window as the X server shows it.
+    struct ShownWindow {
+        std::string title;
+        int width = 0;
+        int height = 0;
+    };
+
     struct Start {
-        std::optional<ProcessWindow> window;
+        std::optional<ShownWindow> window;
         bool stillRunning = false;
         std::string output;
     };
@@ -63,13 +70,15 @@ protected:
                                                    .set("XDG_CACHE_HOME", cacheHome().string());
         LaunchedProcess game({launcher().string()}, environment, folder_.path() / (label + ".txt"));
         Start start;
-        X11Windows windows;
+        GameWindows windows;
         EXPECT_TRUE(windows.connected()) << "no X display; run under xvfb-run";
         const auto deadline = std::chrono::steady_clock::now() + windowTimeout;
         while (windows.connected() && game.running() && std::chrono::steady_clock::now() < deadline) {
             // The launcher execs the game, so the window belongs to its process.
-            start.window = windows.windowOf(game.id());
-            if (start.window) {
+            if (const std::optional<unsigned long> shown = windows.visibleWindowOf(game.id())) {
+                const std::optional<WindowSize> size = windows.size(*shown);
+                start.window = ShownWindow{windows.title(*shown).value_or(""), size ? size->width : 0,
+                                           size ? size->height : 0};
                 break;
             }
             std::this_thread::sleep_for(std::chrono::milliseconds(100));

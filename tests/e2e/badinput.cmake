@@ -8,7 +8,7 @@ tavernrush_add_test(NAME e2e_badinput_GLTest GL
     ${CMAKE_CURRENT_LIST_DIR}/BadInputGLTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/BadInputProcess.cpp
     ${CMAKE_CURRENT_LIST_DIR}/BadInputTree.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/BadInputWindow.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/GameWindows.cpp
   LIBS X11::X11 PkgConfig::STB)
 target_compile_definitions(e2e_badinput_GLTest PRIVATE
   TAVERNRUSH_GAME_BINARY="$<TARGET_FILE:tavernrush>"

@@ -27,7 +27,7 @@ tavernrush_add_test(NAME e2e_install_GLTest GL
     ${CMAKE_CURRENT_LIST_DIR}/LaunchedProcess.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ProcessEnvironment.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TemporaryFolder.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/X11Windows.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/GameWindows.cpp
   LIBS X11::X11 PkgConfig::STB)
 target_include_directories(e2e_install_GLTest PRIVATE ${CMAKE_CURRENT_LIST_DIR})
 target_compile_definitions(e2e_install_GLTest PRIVATE ${_tavernrush_install_layout}

@@ -1,4 +1,4 @@
-#include "BadInputWindow.h"
+#include "GameWindows.h"
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
