@@ -149,50 +149,32 @@ GLint Shader::location(const std::string& name)
 
 void Shader::setUniform(const std::string& name, const glm::vec3& value)
 {
-    if (!linked_) {
-        return;
-    }
-    glUniform3f(location(name), value.x, value.y, value.z);
+    upload(name, [&](GLint at) { glUniform3f(at, value.x, value.y, value.z); });
 }
 
 void Shader::setUniform(const std::string& name, const glm::vec2& value)
 {
-    if (!linked_) {
-        return;
-    }
-    glUniform2f(location(name), value.x, value.y);
+    upload(name, [&](GLint at) { glUniform2f(at, value.x, value.y); });
 }
 
 void Shader::setUniform(const std::string& name, float value)
 {
-    if (!linked_) {
-        return;
-    }
-    glUniform1f(location(name), value);
+    upload(name, [&](GLint at) { glUniform1f(at, value); });
 }
 
 void Shader::setUniform(const std::string& name, int value)
 {
-    if (!linked_) {
-        return;
-    }
-    glUniform1i(location(name), value);
+    upload(name, [&](GLint at) { glUniform1i(at, value); });
 }
 
 void Shader::setUniform(const std::string& name, const glm::mat4& value)
 {
-    if (!linked_) {
-        return;
-    }
-    glUniformMatrix4fv(location(name), 1, GL_FALSE, glm::value_ptr(value));
+    upload(name, [&](GLint at) { glUniformMatrix4fv(at, 1, GL_FALSE, glm::value_ptr(value)); });
 }
 
 void Shader::setUniform(const std::string& name, const glm::mat3& value)
 {
-    if (!linked_) {
-        return;
-    }
-    glUniformMatrix3fv(location(name), 1, GL_FALSE, glm::value_ptr(value));
+    upload(name, [&](GLint at) { glUniformMatrix3fv(at, 1, GL_FALSE, glm::value_ptr(value)); });
 }
 
 ShaderPtr makeShader(const std::string& name) { return std::make_shared<Shader>(name, false); }

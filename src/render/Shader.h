@@ -44,6 +44,15 @@ private:
     // A program's uniform locations never change after linking, so each name
     // is asked of the driver once.
     GLint location(const std::string& name);
+    // Every setter goes through here: a program that failed to link takes
+    // no uniforms (it is never current, so glUniform would only raise errors).
+    template <typename Upload>
+    void upload(const std::string& name, Upload&& send)
+    {
+        if (linked_) {
+            send(location(name));
+        }
+    }
 
     std::string name_;
     ProgramName program_;
