@@ -3,6 +3,7 @@ set(tavernrush_game_sources
   ${CMAKE_CURRENT_LIST_DIR}/BeerField.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CarriedBag.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CoinField.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/FrameEvent.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Random.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Spin.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TwoGroupDrift.cpp
