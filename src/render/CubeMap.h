@@ -21,6 +21,8 @@ public:
     void load();
 
     GLuint handle() const { return handle_.get(); }
+    // Binds the cube map to texture unit `unit`, which stays the active unit.
+    void bind(unsigned unit) const;
     int width() const { return width_; }
     int height() const { return height_; }
     const std::vector<std::string>& facePaths() const { return facePaths_; }

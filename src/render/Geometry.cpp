@@ -60,8 +60,7 @@ void Geometry::draw()
     // spin every frame and their lighting is meant to stay put.
     shader.setUniform("normalMatrix", normalMatrixOf(modelMatrix_));
     material_->setUniforms();
-    glActiveTexture(GL_TEXTURE0);
-    glBindTexture(GL_TEXTURE_2D, material_->texture()->handle());
+    material_->texture()->bind(0);
     drawElements(elementCount_);
     glBindTexture(GL_TEXTURE_2D, 0);
 }
@@ -69,15 +68,13 @@ void Geometry::draw()
 void Geometry::drawQuad(int count)
 {
     material_->setUniforms();
-    glActiveTexture(GL_TEXTURE0);
-    glBindTexture(GL_TEXTURE_2D, material_->texture()->handle());
+    material_->texture()->bind(0);
     drawElements(count);
 }
 
 void Geometry::drawWithShadowMap(GLuint shadowTexture)
 {
-    glActiveTexture(GL_TEXTURE0);
-    glBindTexture(GL_TEXTURE_2D, material_->texture()->handle());
+    material_->texture()->bind(0);
     glActiveTexture(GL_TEXTURE1);
     glBindTexture(GL_TEXTURE_2D, shadowTexture);
     drawElements(elementCount_);

@@ -37,8 +37,7 @@ void SceneNode::draw()
     shader.setUniform("modelMatrix", modelMatrix_);
     shader.setUniform("normalMatrix", normalMatrixOf(modelMatrix_));
     surface.setUniforms();
-    glActiveTexture(GL_TEXTURE0);
-    glBindTexture(GL_TEXTURE_2D, surface.texture()->handle());
+    surface.texture()->bind(0);
     drawElements(elementCount());
     glBindTexture(GL_TEXTURE_2D, 0);
     for (SceneNode* child : children_) {

@@ -1,4 +1,4 @@
-#include "app/LevelResources.h"
+#include "scene/LevelResources.h"
 
 #include <glm/gtc/matrix_transform.hpp>
 

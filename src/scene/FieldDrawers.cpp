@@ -1,4 +1,4 @@
-#include "game/FieldDrawers.h"
+#include "scene/FieldDrawers.h"
 
 #include "game/CoinField.h"
 
@@ -34,10 +34,8 @@ CoinFieldDrawer::CoinFieldDrawer(ShaderPtr glow)
 void CoinFieldDrawer::drawItem(const glm::mat4& drawMatrix)
 {
     geometry_.setDrawMatrix(drawMatrix);
-    glActiveTexture(GL_TEXTURE0);
-    glBindTexture(GL_TEXTURE_2D, coinTexture_->handle());
-    glActiveTexture(GL_TEXTURE1);
-    glBindTexture(GL_TEXTURE_2D, coinBlurTexture_->handle());
+    coinTexture_->bind(0);
+    coinBlurTexture_->bind(1);
     geometry_.draw();
 }
 

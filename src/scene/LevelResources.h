@@ -3,8 +3,8 @@
 // once at start-up in a fixed order and kept for the whole run.
 
 #include "app/Settings.h"
-#include "passes/CounterSpheres.h"
-#include "passes/PictureBoards.h"
+#include "scene/CounterSpheres.h"
+#include "scene/PictureBoards.h"
 #include "render/Geometry.h"
 #include "render/Material.h"
 #include "render/Shader.h"

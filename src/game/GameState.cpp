@@ -1,4 +1,4 @@
-#include "app/GameState.h"
+#include "game/GameState.h"
 
 #include <algorithm>
 

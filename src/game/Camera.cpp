@@ -1,4 +1,4 @@
-#include "app/Camera.h"
+#include "game/Camera.h"
 
 #include <glm/gtc/matrix_transform.hpp>
 

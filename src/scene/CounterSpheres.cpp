@@ -1,5 +1,6 @@
-#include "passes/CounterSpheres.h"
+#include "scene/CounterSpheres.h"
 
+#include "game/LevelLayout.h"
 #include "render/GeometryData.h"
 
 #include <glm/gtc/matrix_transform.hpp>
@@ -9,7 +10,7 @@ namespace {
 
 constexpr unsigned longitudeSegments = 64;
 constexpr unsigned latitudeSegments = 32;
-constexpr float orbitHeight = 10.0f;
+constexpr float orbitHeight = level::counterOrbitHeight;
 
 std::unique_ptr<SceneNode> makeSphereNode(float radius, float orbitRadius, float spinSpeed, MaterialPtr material)
 {

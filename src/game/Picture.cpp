@@ -1,4 +1,4 @@
-#include "passes/Picture.h"
+#include "game/Picture.h"
 
 namespace tavernrush {
 

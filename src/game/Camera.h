@@ -2,7 +2,7 @@
 // The camera that hangs behind the player figure, orbits with the left mouse
 // button, shifts its offset with the right one and zooms with the wheel.
 
-#include "app/Input.h"
+#include "game/Input.h"
 
 #include <glm/glm.hpp>
 

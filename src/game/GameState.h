@@ -1,7 +1,7 @@
 #pragma once
 // The state the frame loop carries from frame to frame.
 
-#include "app/Player.h"
+#include "game/Player.h"
 
 namespace tavernrush {
 

@@ -1,6 +1,6 @@
-#include "app/Pictures.h"
+#include "game/Pictures.h"
 
-#include "app/GameState.h"
+#include "game/GameState.h"
 
 #include <glm/gtc/matrix_transform.hpp>
 

@@ -4,7 +4,7 @@
 // the full-screen pictures, hung above the player wherever they are drawn.
 // All are drawn with the lit program the caller has made current.
 
-#include "passes/Picture.h"
+#include "game/Picture.h"
 #include "render/Geometry.h"
 #include "render/Material.h"
 #include "render/Shader.h"

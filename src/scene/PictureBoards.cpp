@@ -1,4 +1,4 @@
-#include "passes/PictureBoards.h"
+#include "scene/PictureBoards.h"
 
 #include "render/GeometryData.h"
 

@@ -2,7 +2,8 @@
 // The player figure's state and the movement rules that change it: walking,
 // turning, the brick wall, the ladder, jumping and falling.
 
-#include "app/Input.h"
+#include "game/Input.h"
+#include "game/LevelLayout.h"
 
 #include <glm/glm.hpp>
 
@@ -10,7 +11,7 @@ namespace tavernrush {
 
 struct PlayerState {
     // y is the height above the ground.
-    glm::vec3 playerPosition{0.0f, 0.0f, 20.0f};
+    glm::vec3 playerPosition = level::playerStart;
     glm::vec3 playerDirection{0.0f, 0.0f, -1.0f};
     glm::mat4 playerModel = startModel();
     // Turned with the figure; the picture boards above the player use it.
@@ -23,9 +24,9 @@ struct PlayerState {
     static glm::mat4 startModel();
 };
 
-inline constexpr glm::vec3 wallAnchor{-10.0f, 1.5f, -6.0f};
+inline constexpr glm::vec3 wallAnchor = level::brickWall;
 inline constexpr float wallRadius = 2.0f;
-inline constexpr glm::vec3 ladderPosition{40.0f, 0.0f, -40.0f};
+inline constexpr glm::vec3 ladderPosition = level::ladder;
 inline constexpr float ladderRadius = 4.0f;
 inline constexpr float ladderLift = 5.0f;
 // Walking north past this line leaves the raised level.

@@ -1,7 +1,8 @@
 #pragma once
 // Which full-screen picture is due, and where its board hangs.
 
-#include "passes/Picture.h"
+#include "game/LevelLayout.h"
+#include "game/Picture.h"
 
 #include <glm/glm.hpp>
 
@@ -11,7 +12,7 @@
 
 namespace tavernrush {
 
-inline constexpr glm::vec3 toiletPosition{70.0f, 2.0f, -70.0f};
+inline constexpr glm::vec3 toiletPosition = level::toiletHut;
 inline constexpr float toiletRadius = 3.0f;
 inline constexpr float unicornRadius = 3.0f;
 

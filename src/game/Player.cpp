@@ -1,4 +1,4 @@
-#include "app/Player.h"
+#include "game/Player.h"
 
 #include <glm/gtc/matrix_transform.hpp>
 
@@ -55,7 +55,7 @@ void turn(PlayerState& player, float angle, float sign)
 
 } // namespace
 
-glm::mat4 PlayerState::startModel() { return glm::translate(glm::mat4(1.0f), glm::vec3(0.0f, 0.0f, 20.0f)); }
+glm::mat4 PlayerState::startModel() { return glm::translate(glm::mat4(1.0f), level::playerStart); }
 
 void walkAndTurn(PlayerState& player, const InputSource& input, float deltaTime)
 {
