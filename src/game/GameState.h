@@ -27,10 +27,11 @@ inline constexpr int beersToGetDrunk = 4;
 // drop objects through the ground.
 inline constexpr float maxFrameSeconds = 0.1f;
 
-// Step 3 of every frame: the timers that grow with frame time.
+// Early in every frame: the timers that grow with frame time.
 void advanceTimers(GameState& state);
 
-// Step 21: the frame time for the next frame, capped at maxFrameSeconds.
+// At the end of a frame: the frame time for the next one, capped at
+// maxFrameSeconds.
 void takeFrameTime(GameState& state, double now);
 
 } // namespace tavernrush

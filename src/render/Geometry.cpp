@@ -51,14 +51,12 @@ void Geometry::drawElements(GLsizei count) const
     glBindVertexArray(0);
 }
 
-void Geometry::draw()
+void Geometry::drawAt(const glm::mat4& modelMatrix, const glm::mat3& normalMatrix)
 {
     Shader& shader = *material_->shader();
     shader.use();
-    shader.setUniform("modelMatrix", drawMatrix_);
-    // Normals follow the model matrix, not the draw matrix: the collectibles
-    // spin every frame and their lighting is meant to stay put.
-    shader.setUniform("normalMatrix", normalMatrixOf(modelMatrix_));
+    shader.setUniform("modelMatrix", modelMatrix);
+    shader.setUniform("normalMatrix", normalMatrix);
     material_->setUniforms();
     material_->texture()->bind(0);
     drawElements(elementCount_);

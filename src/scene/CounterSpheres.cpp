@@ -14,10 +14,9 @@ constexpr float orbitHeight = level::counterOrbitHeight;
 
 std::unique_ptr<SceneNode> makeSphereNode(float radius, float orbitRadius, float spinSpeed, MaterialPtr material)
 {
-    // The geometry only lends its buffers: the node keeps them alive.
-    const Geometry sphere(glm::translate(glm::mat4(1.0f), glm::vec3(0.0f, orbitHeight, orbitRadius)),
+    Geometry sphere(glm::translate(glm::mat4(1.0f), glm::vec3(0.0f, orbitHeight, orbitRadius)),
                           createSphere(longitudeSegments, radius, latitudeSegments), std::move(material));
-    return std::make_unique<SceneNode>(spinSpeed, sphere);
+    return std::make_unique<SceneNode>(spinSpeed, std::move(sphere));
 }
 
 } // namespace
