@@ -1,11 +1,16 @@
 // Voices: a small pool of sources for the cues, reused oldest first, and one
 // source each for the two loops. The master volume and mute act on the
 // listener's gain, so they reach every source at once.
+//
+// The loops are 48 s of stereo between them and take some 90 ms to decode,
+// the cues 15 ms. The loops are therefore decoded on a worker while the game
+// loads its level, and handed to OpenAL when the music starts.
 #include "audio/Audio.h"
 
 #include "audio/AlDevice.h"
 #include "audio/SoundBuffer.h"
 #include "audio/SoundCue.h"
+#include "audio/SoundFile.h"
 #include "audio/SoundSource.h"
 
 #include <AL/al.h>
@@ -13,7 +18,10 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <future>
+#include <optional>
 #include <ostream>
+#include <system_error>
 
 namespace tavernrush {
 
@@ -33,6 +41,17 @@ bool finite(const glm::vec3& v)
     return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z);
 }
 
+bool isLoop(Sound sound)
+{
+    return sound == Sound::Tune || sound == Sound::Ambience;
+}
+
+struct PendingLoop {
+    Sound sound;
+    std::string path;
+    std::future<std::optional<DecodedSound>> decoded;
+};
+
 } // namespace
 
 struct Audio::State {
@@ -45,6 +64,9 @@ struct Audio::State {
     SoundSource tune;
     SoundSource ambience;
     std::vector<SoundSource*> pausedByUs;
+    std::vector<PendingLoop> pendingLoops;
+    // Where a loop that fails only while decoding is reported.
+    std::ostream* log = nullptr;
     AudioSettings settings;
     bool musicStarted = false;
     bool paused = false;
@@ -56,6 +78,37 @@ struct Audio::State {
     {
         // The buffers and sources below belong to this context.
         device.makeCurrent();
+    }
+
+    void loadSound(Sound sound, const std::string& path)
+    {
+        std::string failure;
+        // A file that does not even open is reported now, with the others.
+        if (isLoop(sound) && soundFileOpens(path, failure)) {
+            try {
+                pendingLoops.push_back({sound, path, std::async(std::launch::async, [path] {
+                                            std::string ignored;
+                                            return readSoundFile(path, ignored);
+                                        })});
+                return;
+            } catch (const std::system_error&) {
+                // No thread to be had: decode it here and now.
+            }
+        }
+        sounds[static_cast<std::size_t>(sound)] = SoundBuffer::load(path, *log);
+    }
+
+    void collectLoops()
+    {
+        for (PendingLoop& loop : pendingLoops) {
+            const std::optional<DecodedSound> decoded = loop.decoded.get();
+            SoundBuffer& buffer = sounds[static_cast<std::size_t>(loop.sound)];
+            buffer = decoded ? SoundBuffer::upload(*decoded) : SoundBuffer();
+            if (buffer.empty()) {
+                *log << "Sound failed to load at path: " << loop.path << std::endl;
+            }
+        }
+        pendingLoops.clear();
     }
 
     void applyListenerGain() const { alListenerf(AL_GAIN, muted ? 0.0f : settings.volume); }
@@ -125,9 +178,10 @@ Audio Audio::start(AlDevice device, const AudioSettings& settings, const std::st
     const AudioSettings defaults;
     state->settings = {level(settings.volume, defaults.volume), level(settings.music, defaults.music),
                        level(settings.effects, defaults.effects)};
+    state->log = &log;
     for (std::size_t i = 0; i < soundCount; ++i) {
-        const std::string path = soundFolder + "/" + std::string(soundFileName(static_cast<Sound>(i)));
-        state->sounds[i] = SoundBuffer::load(path, log);
+        const auto sound = static_cast<Sound>(i);
+        state->loadSound(sound, soundFolder + "/" + std::string(soundFileName(sound)));
     }
     for (std::size_t i = 0; i < voiceCount; ++i) {
         SoundSource voice = SoundSource::create();
@@ -150,6 +204,7 @@ void Audio::startMusic()
     }
     state_->device.makeCurrent();
     state_->musicStarted = true;
+    state_->collectLoops();
     for (auto [source, sound] : {std::pair{&state_->tune, Sound::Tune}, std::pair{&state_->ambience, Sound::Ambience}}) {
         source->placeAtListener();
         source->start(state_->sounds[static_cast<std::size_t>(sound)], state_->settings.music, true);

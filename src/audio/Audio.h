@@ -33,6 +33,9 @@ public:
     // when OpenAL fails, one line "Sound is off: <reason>" on `log` and a
     // silent Audio. Each sound file that fails to load prints
     // "Sound failed to load at path: <path>" and stays silent. Never throws.
+    // The tune and the ambience finish decoding in the background; `log`
+    // must outlive the Audio, since a loop whose header reads but whose
+    // samples do not is reported when the music starts.
     static Audio open(const AudioSettings& settings, const std::string& soundFolder, std::ostream& log,
                       const char* deviceName = nullptr);
     // The same mix on a loopback device that plays nothing by itself; the
@@ -41,7 +44,8 @@ public:
 
     bool isOn() const { return state_ != nullptr; }
 
-    // Starts the tune and the ambience looping; later calls change nothing.
+    // Starts the tune and the ambience looping (waiting for their decoding
+    // if it is not done yet); later calls change nothing.
     void startMusic();
 
     // Plays the cue of each event, each kind at most once per call (one

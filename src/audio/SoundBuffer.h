@@ -9,6 +9,8 @@
 
 namespace tavernrush {
 
+struct DecodedSound;
+
 class SoundBuffer {
 public:
     SoundBuffer() = default;
@@ -16,6 +18,8 @@ public:
     // gives an empty buffer and the line "Sound failed to load at path: "
     // + path; the sound is then silent and everything else goes on.
     static SoundBuffer load(const std::string& path, std::ostream& log);
+    // Samples decoded earlier; empty when OpenAL refuses them.
+    static SoundBuffer upload(const DecodedSound& sound);
 
     ~SoundBuffer();
     SoundBuffer(SoundBuffer&& other) noexcept;

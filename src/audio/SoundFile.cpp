@@ -15,23 +15,37 @@ constexpr long maxSeconds = 600;
 struct CloseSndfile {
     void operator()(SNDFILE* file) const { sf_close(file); }
 };
+using SndfileOwner = std::unique_ptr<SNDFILE, CloseSndfile>;
+
+// The open file when its header describes a sound we can play.
+SndfileOwner openChecked(const std::string& path, SF_INFO& info, std::string& failure)
+{
+    SndfileOwner file(sf_open(path.c_str(), SFM_READ, &info));
+    if (!file) {
+        failure = sf_strerror(nullptr);
+    } else if (info.channels < 1 || info.channels > 2) {
+        failure = "has " + std::to_string(info.channels) + " channels";
+        file.reset();
+    } else if (info.samplerate < minSampleRate || info.samplerate > maxSampleRate) {
+        failure = "has a sample rate of " + std::to_string(info.samplerate) + " Hz";
+        file.reset();
+    }
+    return file;
+}
 
 } // namespace
+
+bool soundFileOpens(const std::string& path, std::string& failure)
+{
+    SF_INFO info{};
+    return openChecked(path, info, failure) != nullptr;
+}
 
 std::optional<DecodedSound> readSoundFile(const std::string& path, std::string& failure)
 {
     SF_INFO info{};
-    const std::unique_ptr<SNDFILE, CloseSndfile> file(sf_open(path.c_str(), SFM_READ, &info));
+    const SndfileOwner file = openChecked(path, info, failure);
     if (!file) {
-        failure = sf_strerror(nullptr);
-        return std::nullopt;
-    }
-    if (info.channels < 1 || info.channels > 2) {
-        failure = "has " + std::to_string(info.channels) + " channels";
-        return std::nullopt;
-    }
-    if (info.samplerate < minSampleRate || info.samplerate > maxSampleRate) {
-        failure = "has a sample rate of " + std::to_string(info.samplerate) + " Hz";
         return std::nullopt;
     }
     DecodedSound sound;

@@ -23,4 +23,8 @@ struct DecodedSound {
 // minutes (a damaged header must not make us allocate gigabytes).
 std::optional<DecodedSound> readSoundFile(const std::string& path, std::string& failure);
 
+// The same checks on the file's header alone, without decoding: the quick
+// test before a long file is decoded in the background.
+bool soundFileOpens(const std::string& path, std::string& failure);
+
 } // namespace tavernrush

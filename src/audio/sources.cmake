@@ -13,4 +13,4 @@ add_library(tavernrush_audio STATIC
 target_include_directories(tavernrush_audio PUBLIC ${CMAKE_CURRENT_LIST_DIR}/..)
 target_link_libraries(tavernrush_audio
   PUBLIC tavernrush_glm PkgConfig::OPENAL
-  PRIVATE tavernrush_warnings PkgConfig::SNDFILE)
+  PRIVATE tavernrush_warnings PkgConfig::SNDFILE Threads::Threads)
