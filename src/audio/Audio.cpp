@@ -27,6 +27,8 @@ namespace tavernrush {
 
 namespace {
 
+static_assert(Audio::loopbackSampleRate == loopbackSampleRate, "render() promises the loopback device's rate");
+
 // More cues than this at once (a coin, a beer and a picture in one moment
 // make three) take over the voice that started longest ago.
 constexpr std::size_t voiceCount = 12;

@@ -21,6 +21,9 @@ class AlDevice;
 
 class Audio {
 public:
+    // The rate render() mixes at.
+    static constexpr int loopbackSampleRate = 48000;
+
     // Silent: every call does nothing.
     Audio();
     ~Audio();
