@@ -9,6 +9,7 @@ FrameLoop::FrameLoop(FrameLoopParts parts)
       clock_(parts.clock),
       renderer_(parts.renderer),
       rules_(parts.rules),
+      sound_(parts.sound),
       // A window created full screen from the settings starts out as such,
       // so the first F10 leaves full screen instead of re-entering it.
       isFullscreen_(parts.settings.fullscreen)
@@ -54,6 +55,9 @@ void FrameLoop::runFrame()
         toggleFullscreen(scene);
     }
     renderer_.draw(scene);
+    if (sound_ != nullptr) {
+        sound_->hear(scene);
+    }
     renderer_.present(window_.framebufferSize());
     frameDeltaTime_ = deltaTime;
     rules_.takeFrameTime(clock_.now());

@@ -2,6 +2,7 @@
 // The frame loop: input, rules, the frame's value drawn, the window swapped.
 
 #include "app/SceneRenderer.h"
+#include "app/SceneSound.h"
 #include "app/Settings.h"
 #include "app/WindowControl.h"
 #include "game/FrameRules.h"
@@ -27,6 +28,8 @@ struct FrameLoopParts {
     Clock& clock;
     SceneRenderer& renderer;
     FrameRules& rules;
+    // Null: a silent run.
+    SceneSound* sound = nullptr;
 };
 
 class FrameLoop : public InputEvents {
@@ -59,6 +62,7 @@ private:
     Clock& clock_;
     SceneRenderer& renderer_;
     FrameRules& rules_;
+    SceneSound* sound_;
     bool isFullscreen_ = false;
     long frameNumber_ = 0;
     float frameDeltaTime_ = 0.0f;

@@ -1,5 +1,6 @@
 #include "app/Game.h"
 
+#include "app/GameSound.h"
 #include "app/GlfwInput.h"
 #include "app/KeyWait.h"
 #include "game/UnicornHerd.h"
@@ -52,12 +53,14 @@ int runGame()
     if (!window) {
         return 1;
     }
+    Audio audio = Audio::open(settings.audio, soundFolder, std::cout);
+    GameSound sound(audio);
     FrameRules rules = startRules(settings);
     Level level(settings);
     GlSceneRenderer renderer(level);
     GlfwInput input(window->handle());
     GlfwClock clock;
-    FrameLoop loop(FrameLoopParts{settings, *window, input, clock, renderer, rules});
+    FrameLoop loop(FrameLoopParts{settings, *window, input, clock, renderer, rules, &sound});
     runLoop(*window, loop);
     return 0;
 }

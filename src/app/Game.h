@@ -26,6 +26,8 @@ FrameRules startRules(const Settings& settings);
 // Runs `loop` until the window closes, with the mouse wheel routed to it.
 void runLoop(GameWindow& window, FrameLoop& loop, FrameObserver* observer = nullptr);
 
+inline constexpr const char* soundFolder = "assets/sounds";
+
 // The game itself; returns the exit status (0 after a normal end, 1 after a
 // start-up failure).
 int runGame();

@@ -17,6 +17,7 @@ int glfwKeyCode(Key key)
     case Key::N: return GLFW_KEY_N;
     case Key::F: return GLFW_KEY_F;
     case Key::C: return GLFW_KEY_C;
+    case Key::M: return GLFW_KEY_M;
     }
     return GLFW_KEY_UNKNOWN;
 }

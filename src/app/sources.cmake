@@ -3,6 +3,7 @@ target_sources(tavernrush_lib PRIVATE
   app/DebugOutput.cpp
   app/FrameLoop.cpp
   app/Game.cpp
+  app/GameSound.cpp
   app/GameWindow.cpp
   app/GlfwInput.cpp
   app/KeyWait.cpp

@@ -212,6 +212,10 @@ FrameScene& FrameRules::finishFrame(const InputSource& input)
         scene_.events.push_back({FrameEventKind::LadderBoarded, player.playerPosition});
     }
 
+    const bool mHeld = input.isKeyHeld(Key::M);
+    scene_.muteToggled = mHeld && !mWasHeld_;
+    mWasHeld_ = mHeld;
+
     // Once per press: holding F10 must not flip the window every frame.
     const bool f10Held = input.isKeyHeld(Key::F10);
     scene_.fullscreenRequested = f10Held && !f10WasHeld_ && !state_.screenShown;

@@ -64,6 +64,7 @@ private:
     FrameView lastView_;
     float timerAtStart_ = 0.0f;
     bool f10WasHeld_ = false;
+    bool mWasHeld_ = false;
     bool cWasHeld_ = false;
     // A restart shows zero on the counters from the next frame on.
     bool countersReset_ = false;

@@ -7,7 +7,7 @@
 
 namespace tavernrush {
 
-enum class Key { Up, Down, Left, Right, Space, F10, H, D, N, F, C };
+enum class Key { Up, Down, Left, Right, Space, F10, H, D, N, F, C, M };
 enum class MouseButton { Left, Right };
 
 // Level-triggered state, polled once per frame.

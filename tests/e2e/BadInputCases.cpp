@@ -132,6 +132,9 @@ std::vector<AssetKind> assetKinds()
          alwaysNamed("assets/frames/Frame02.jpg"), {}},
         {"DigitPicture", "textures/coin0.jpg", always(textureLine("assets/textures/coin0.jpg")),
          alwaysNamed("assets/textures/coin0.jpg"), {}},
+        // That one cue stays silent; the rest of the sound plays.
+        {"SoundFile", "sounds/coin.ogg", always("Sound failed to load at path: assets/sounds/coin.ogg"),
+         alwaysNamed("assets/sounds/coin.ogg"), {}},
     };
 }
 

@@ -67,7 +67,8 @@ bool printedAll(const fs::path& output, const std::vector<std::string>& expected
 }
 
 // Plays the game in `folder` until Escape, the way a player would.
-GameRun playUntilEscape(const fs::path& folder, const std::vector<std::string>& expectedLines)
+GameRun playUntilEscape(const fs::path& folder, const std::vector<std::string>& expectedLines,
+                        const ProcessEnvironment& environment = ProcessEnvironment::inherited())
 {
     GameRun run;
     GameWindows windows;
@@ -75,8 +76,8 @@ GameRun playUntilEscape(const fs::path& folder, const std::vector<std::string>& 
         ADD_FAILURE() << "no X display to play on";
         return run;
     }
-    ChildProcess game({{TAVERNRUSH_GAME_BINARY}, folder, ProcessEnvironment::inherited(), folder / "game-stdout.txt",
-                       folder / "game-stderr.txt"});
+    ChildProcess game(
+        {{TAVERNRUSH_GAME_BINARY}, folder, environment, folder / "game-stdout.txt", folder / "game-stderr.txt"});
     std::optional<unsigned long> window;
     const auto shownBy = Clock::now() + windowDeadline;
     while (game.running() && !window && Clock::now() < shownBy) {
@@ -204,6 +205,23 @@ std::vector<BadInputCase> allCases()
 
 INSTANTIATE_TEST_SUITE_P(Cases, BadInputGLTest, ::testing::ValuesIn(allCases()),
                          [](const ::testing::TestParamInfo<BadInputCase>& info) { return info.param.name; });
+
+// A machine without a sound device: one line says so and the game plays on
+// silently. OpenAL Soft is told to find no output at all.
+TEST(BadInputNoSoundDeviceGLTest, GameSaysSoundIsOffAndPlaysOn)
+{
+    CaseTree tree("NoSoundDevice", "assets");
+    tree.write("settings.ini", smallWindowSettings());
+    const GameRun game = playUntilEscape(tree.folder(), {"Sound is off: "},
+                                         ProcessEnvironment::inherited().set("ALSOFT_DRIVERS", "none"));
+    ASSERT_TRUE(game.windowShown) << describe(game.end);
+    EXPECT_TRUE(game.escapeSent);
+    EXPECT_EQ(game.end.exitStatus, std::optional<int>(0)) << describe(game.end);
+    const std::vector<std::string> lines = splitLines(game.output);
+    ASSERT_EQ(lines.size(), 1u) << quoted(lines);
+    EXPECT_EQ(lines.front().rfind("Sound is off: ", 0), 0u) << lines.front();
+    EXPECT_EQ(game.errors, "") << "standard error";
+}
 
 // Without a display GLFW cannot start: the game says so and ends at once,
 // without waiting for a key when no terminal is on its input.

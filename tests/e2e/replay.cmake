@@ -2,6 +2,7 @@
 # under the test display: real start-up, real frames, scripted input.
 tavernrush_add_test(NAME e2e_replay_GLTest GL
   SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/ReplaySoundGLTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ReplayToolGLTest.cpp
   LIBS PkgConfig::STB tavernrush_e2e_support)
 target_compile_definitions(e2e_replay_GLTest PRIVATE TAVERNRUSH_REPLAY_BINARY="$<TARGET_FILE:tavernrush-replay>")

@@ -21,5 +21,6 @@ if(TAVERNRUSH_SANITIZE)
   add_dependencies(e2e_soak_GLTest tavernrush-replay tavernrush_assets)
   # One case, registered directly so it can carry its own label and time-out.
   add_test(NAME e2e_soak_GLTest COMMAND e2e_soak_GLTest WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
-  set_tests_properties(e2e_soak_GLTest PROPERTIES LABELS "gl;soak" TIMEOUT 14400)
+  set_tests_properties(e2e_soak_GLTest PROPERTIES LABELS "gl;soak" TIMEOUT 14400
+    ENVIRONMENT "${TAVERNRUSH_TEST_ENVIRONMENT}")
 endif()

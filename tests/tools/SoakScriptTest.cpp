@@ -14,7 +14,7 @@ namespace tavernrush {
 namespace {
 
 constexpr Key allKeys[] = {Key::Up, Key::Down, Key::Left, Key::Right, Key::Space, Key::F10,
-                           Key::H,  Key::D,    Key::N,    Key::F,     Key::C};
+                           Key::H,  Key::D,    Key::N,    Key::F,     Key::C, Key::M};
 
 bool sameFrames(const FrameRange& a, const FrameRange& b) { return a.first == b.first && a.last == b.last; }
 

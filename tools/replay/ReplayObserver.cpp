@@ -64,6 +64,9 @@ void ReplayObserver::afterFrame(FrameLoop& loop)
             ++failedShots_;
         }
     }
+    if (recording_.sound != nullptr) {
+        recording_.sound->recordFrame(frame);
+    }
     if (recording_.trace != nullptr) {
         // Flushed per frame so a run that crashes leaves its trace up to the
         // frame before the crash.

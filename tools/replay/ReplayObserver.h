@@ -9,6 +9,7 @@
 #include "replay/ReplayOptions.h"
 #include "replay/ResidentMemory.h"
 #include "replay/ScriptedInput.h"
+#include "replay/SoundRecorder.h"
 
 #include <chrono>
 #include <functional>
@@ -44,6 +45,8 @@ struct ReplayRecording {
     // 0, after every multiple of memoryLogInterval and after the last frame.
     std::ostream* memoryLog = nullptr;
     std::function<std::optional<long>()> readResidentKiB = residentKiB;
+    // Null: no sound recording.
+    SoundRecorder* sound = nullptr;
 };
 
 class ReplayObserver : public FrameObserver {
@@ -55,6 +58,8 @@ public:
     void afterFrame(FrameLoop& loop) override;
 
     long framesRun() const { return framesRun_; }
+    // Records each frame's sound from now on; null stops.
+    void recordSound(SoundRecorder* recorder) { recording_.sound = recorder; }
     // Wall time of each frame from the end of beforeFrame to the finished
     // image, in milliseconds; excludes the recording itself and the swap.
     const std::vector<double>& frameMillis() const { return frameMillis_; }

@@ -34,7 +34,7 @@ OptionsParse parseReplayOptions(const std::vector<std::string>& args)
             return HelpRequested{};
         }
         if (name != "--script" && name != "--frames" && name != "--dt" && name != "--trace" && name != "--shot" &&
-            name != "--memory-log") {
+            name != "--memory-log" && name != "--audio") {
             return OptionsError{"unknown argument '" + name + "'"};
         }
         if (i + 1 == args.size()) {
@@ -54,6 +54,11 @@ OptionsParse parseReplayOptions(const std::vector<std::string>& args)
                 return OptionsError{"--trace takes one non-empty file name"};
             }
             options.tracePath = value;
+        } else if (name == "--audio") {
+            if (!options.audioPath.empty() || value.empty()) {
+                return OptionsError{"--audio takes one non-empty file name"};
+            }
+            options.audioPath = value;
         } else if (name == "--memory-log") {
             if (!options.memoryLogPath.empty() || value.empty()) {
                 return OptionsError{"--memory-log takes one non-empty file name"};
@@ -96,11 +101,11 @@ std::string replayUsage(const std::string& program)
 {
     return "usage: " + program +
            " [--script FILE] [--frames N] [--dt SECONDS] [--trace FILE] [--shot N:FILE.png]...\n"
-           "       [--memory-log FILE]\n"
+           "       [--memory-log FILE] [--audio FILE.wav]\n"
            "Runs the game from the current directory's assets/ with scripted input and a fixed\n"
            "frame time, and records what happened.\n"
            "  --script FILE      input script, one directive per line ('#' starts a comment):\n"
-           "                       A-B key NAME...        keys held (up down left right space f10 h d n f c)\n"
+           "                       A-B key NAME...        keys held (up down left right space f10 h d n f c m)\n"
            "                       A-B cursor X Y         cursor position\n"
            "                       A-B button left|right  mouse button held\n"
            "                       A scroll DY            one wheel event before frame A\n"
@@ -110,7 +115,8 @@ std::string replayUsage(const std::string& program)
            "  --dt SECONDS       frame time from frame 1 on (default 1/60; frame 0 has 0; capped at 0.1)\n"
            "  --trace FILE       one JSON object per frame (JSON Lines)\n"
            "  --shot N:FILE.png  the window's image after frame N (repeatable)\n"
-           "  --memory-log FILE  lines \"frame residentKiB\" after frame 0, every 100th frame and the last\n";
+           "  --memory-log FILE  lines \"frame residentKiB\" after frame 0, every 100th frame and the last\n"
+           "  --audio FILE.wav   the game's mixed sound, 48 kHz 16-bit stereo, dt seconds of it per frame\n";
 }
 
 } // namespace tavernrush

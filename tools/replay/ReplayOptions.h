@@ -21,6 +21,8 @@ struct ReplayOptions {
     std::string tracePath;
     // Empty: no memory log.
     std::string memoryLogPath;
+    // Empty: no sound recording.
+    std::string audioPath;
     std::vector<ShotRequest> shots;
 };
 

@@ -87,7 +87,7 @@ std::optional<Key> keyNamed(std::string_view name)
     static constexpr std::pair<std::string_view, Key> names[] = {
         {"up", Key::Up},   {"down", Key::Down}, {"left", Key::Left}, {"right", Key::Right},
         {"space", Key::Space}, {"f10", Key::F10}, {"h", Key::H},      {"d", Key::D},
-        {"n", Key::N},     {"f", Key::F},       {"c", Key::C},
+        {"n", Key::N},     {"f", Key::F},       {"c", Key::C},      {"m", Key::M},
     };
     const std::string lower = lowerCase(name);
     for (const auto& [keyName, key] : names) {
@@ -136,7 +136,7 @@ void parseLine(std::string_view line, ReplayScript& script)
             const std::optional<Key> key = keyNamed(words[i]);
             if (!key) {
                 throw LineError{"unknown key " + quoted(words[i]) +
-                                " (known: up down left right space f10 h d n f c)"};
+                                " (known: up down left right space f10 h d n f c m)"};
             }
             script.keys.push_back({frames, *key});
         }

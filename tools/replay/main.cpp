@@ -3,6 +3,7 @@
 // directory holding assets/, like the game.
 
 #include "app/Game.h"
+#include "app/GameSound.h"
 #include "scene/GlSceneRenderer.h"
 #include "scene/Level.h"
 #include "replay/FixedStepClock.h"
@@ -72,6 +73,16 @@ int replay(const ReplayOptions& options)
         }
     }
 
+    // Created before the run so an unwritable path never costs a whole run;
+    // the samples go to a ".part" file until the run is complete.
+    WavWriter wav;
+    if (!options.audioPath.empty()) {
+        wav = WavWriter::create(options.audioPath, Audio::loopbackSampleRate, std::cerr);
+        if (!wav.isOpen()) {
+            return failureExitStatus;
+        }
+    }
+
     ScriptedInput input(std::move(*script));
     FixedStepClock clock(options.dt);
     ReplayRecording recording{options.frames, options.tracePath.empty() ? nullptr : &trace, options.shots};
@@ -83,16 +94,28 @@ int replay(const ReplayOptions& options)
         if (!window) {
             return failureExitStatus;
         }
+        // The mix goes to a loopback device: nothing plays aloud, and a
+        // recording gets exactly the frames' share of samples.
+        Audio audio = Audio::openLoopback(settings.audio, soundFolder, std::cout);
+        GameSound sound(audio);
+        SoundRecorder recorder(audio, wav, options.dt);
+        if (wav.isOpen()) {
+            observer.recordSound(&recorder);
+        }
         FrameRules rules = startRules(settings);
         Level level(settings);
         GlSceneRenderer renderer(level);
-        FrameLoop loop(FrameLoopParts{settings, *window, input, clock, renderer, rules});
+        FrameLoop loop(FrameLoopParts{settings, *window, input, clock, renderer, rules, &sound});
         runLoop(*window, loop, &observer);
+        observer.recordSound(nullptr);
     }
 
     std::cout << formatFrameTimeSummary(summarizeFrameTimes(observer.frameMillis())) << std::endl;
 
     int status = 0;
+    if (wav.isOpen() && !wav.finish(std::cerr)) {
+        status = failureExitStatus;
+    }
     if (!options.tracePath.empty()) {
         trace.close();
         if (trace.fail()) {

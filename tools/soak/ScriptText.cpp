@@ -29,6 +29,7 @@ std::string_view keyScriptName(Key key)
     case Key::N: return "n";
     case Key::F: return "f";
     case Key::C: return "c";
+    case Key::M: return "m";
     }
     return "?";
 }

@@ -45,8 +45,8 @@ struct KeyPattern {
 };
 
 // Walking is what a player does most; restart, the brightness keys and the
-// wall's N key are occasional. F10 is handled on its own (below).
-constexpr std::array<KeyPattern, 10> keyPatterns = {{
+// wall's N key and mute are occasional. F10 is handled on its own (below).
+constexpr std::array<KeyPattern, 11> keyPatterns = {{
     {Key::Up, {{20, 240}, {10, 200}}},
     {Key::Down, {{10, 90}, {60, 400}}},
     {Key::Left, {{5, 90}, {20, 300}}},
@@ -57,6 +57,7 @@ constexpr std::array<KeyPattern, 10> keyPatterns = {{
     {Key::N, {{10, 120}, {100, 600}}},
     {Key::F, {{1, 40}, {60, 400}}},
     {Key::C, {{1, 10}, {200, 1200}}},
+    {Key::M, {{1, 10}, {100, 800}}},
 }};
 
 constexpr HoldPattern leftDrag{{10, 150}, {30, 400}};

@@ -1,0 +1,17 @@
+#include "app/GameSound.h"
+
+namespace tavernrush {
+
+void GameSound::hear(const FrameScene& scene)
+{
+    audio_.startMusic();
+    if (scene.muteToggled) {
+        audio_.toggleMute();
+    }
+    // The camera's place and axes in the world, from the inverse view.
+    const glm::mat4 camera = glm::inverse(scene.view.viewMatrix);
+    audio_.setListener(glm::vec3(camera[3]), -glm::vec3(camera[2]), glm::vec3(camera[1]));
+    audio_.play(scene.events);
+}
+
+} // namespace tavernrush
