@@ -13,4 +13,7 @@ target_compile_definitions(e2e_badinput_GLTest PRIVATE
   TAVERNRUSH_GAME_BINARY="$<TARGET_FILE:tavernrush>"
   TAVERNRUSH_REPLAY_BINARY="$<TARGET_FILE:tavernrush-replay>")
 target_include_directories(e2e_badinput_GLTest PRIVATE ${CMAKE_CURRENT_LIST_DIR})
+if(TAVERNRUSH_SANITIZE)
+  target_compile_definitions(e2e_badinput_GLTest PRIVATE TAVERNRUSH_SANITIZED_BUILD)
+endif()
 add_dependencies(e2e_badinput_GLTest tavernrush tavernrush-replay tavernrush_assets)
