@@ -76,7 +76,7 @@ soak: build-asan
 	cd $(ASAN_DIR) && TAVERNRUSH_SOAK_FRAMES=$(SOAK_FRAMES) $(XVFB) ctest --output-on-failure -V -L soak
 
 preview: build
-	cmake --build $(BUILD_DIR) --target tavernrush_preview
+	$(XVFB) cmake --build $(BUILD_DIR) --target tavernrush_preview
 	@echo "Preview sheets written to $(BUILD_DIR)/preview/"
 
 # Start-up time, route and floor frame times on this machine's GL driver, and

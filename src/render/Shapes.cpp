@@ -1,4 +1,4 @@
-#include "render/GeometryData.h"
+#include "render/Shapes.h"
 
 #include <array>
 #include <cmath>

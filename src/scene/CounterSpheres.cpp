@@ -1,7 +1,7 @@
 #include "scene/CounterSpheres.h"
 
 #include "game/LevelLayout.h"
-#include "render/GeometryData.h"
+#include "render/Shapes.h"
 
 #include <glm/gtc/matrix_transform.hpp>
 

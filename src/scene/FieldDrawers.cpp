@@ -1,4 +1,5 @@
 #include "scene/FieldDrawers.h"
+#include "render/Shapes.h"
 
 #include "game/CoinField.h"
 

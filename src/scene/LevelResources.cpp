@@ -1,4 +1,5 @@
 #include "scene/LevelResources.h"
+#include "render/Shapes.h"
 
 #include <glm/gtc/matrix_transform.hpp>
 

@@ -1,6 +1,6 @@
 #include "scene/PictureBoards.h"
 
-#include "render/GeometryData.h"
+#include "render/Shapes.h"
 
 #include <glm/gtc/matrix_transform.hpp>
 

@@ -5,7 +5,7 @@
 #include "passes/SceneTarget.h"
 #include "passes/ShadowMap.h"
 #include "render/Geometry.h"
-#include "render/GeometryData.h"
+#include "render/Shapes.h"
 
 #include "passes/PassTestSupport.h"
 #include "support/GlTestContext.h"

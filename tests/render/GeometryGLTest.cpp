@@ -2,6 +2,7 @@
 // transforms combine, and the uniforms and bindings each draw leaves behind.
 
 #include "render/Geometry.h"
+#include "render/Shapes.h"
 
 #include "GlReadback.h"
 #include "TestPrograms.h"

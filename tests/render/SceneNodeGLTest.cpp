@@ -5,7 +5,7 @@
 #include "render/SceneNode.h"
 
 #include "passes/PassTestSupport.h"
-#include "render/GeometryData.h"
+#include "render/Shapes.h"
 #include "support/GlTestContext.h"
 
 #include <glm/gtc/matrix_transform.hpp>

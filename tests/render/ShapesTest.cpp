@@ -1,7 +1,7 @@
 // The five shape generators: vertex and index counts, the first indices the
 // level relies on, normals, winding, and the edge cases of small sizes.
 
-#include "render/GeometryData.h"
+#include "render/Shapes.h"
 
 #include <gtest/gtest.h>
 

@@ -7,7 +7,7 @@
 #include "passes/PassTestSupport.h"
 #include "passes/SceneTarget.h"
 #include "render/Geometry.h"
-#include "render/GeometryData.h"
+#include "render/Shapes.h"
 #include "support/GlTestContext.h"
 
 #include <glm/gtc/matrix_transform.hpp>

@@ -1,13 +1,13 @@
 #pragma once
-// Renders of the generated models with the pictures the game gives them.
+// Renders of the generated models drawn by the game's own GL code: imported
+// by ImportedModel, lit by the game's lit program and lights, with the
+// picture the game binds under each model, on a patch of the level's grass
+// for scale. Needs a current GL context and the shaders under ./assets.
 
 #include "Image.h"
-#include "readback/GameDecoders.h"
-#include "preview/Rasterizer.h"
 
-#include <limits>
+#include <glm/glm.hpp>
 
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -21,23 +21,10 @@ struct ModelPreview {
 };
 
 const std::vector<ModelPreview>& gameModels();
-const ModelPreview& gameModel(const std::string& name);
 
-// A model read back as the game reads it, with the picture each part shows.
-struct LoadedModel {
-    ImportedScene scene;
-    std::vector<Image> partPictures;
-    std::vector<TextureKind> partKinds;
-    glm::vec3 min{std::numeric_limits<float>::max()};
-    glm::vec3 max{std::numeric_limits<float>::lowest()};
-};
-LoadedModel loadModel(const std::filesystem::path& assets, const ModelPreview& model);
-// Draws the model placed by the matrix, as the game would with no node transforms.
-void drawModel(Rasterizer& raster, const LoadedModel& model, const glm::mat4& placement);
-
-// Four views of one model over a one-unit ground grid.
-Image modelSheet(const std::filesystem::path& assets, const ModelPreview& model);
+// Four views of one model.
+Image modelSheet(const ModelPreview& model);
 // One three-quarter view of every model.
-Image allModelsSheet(const std::filesystem::path& assets);
+Image allModelsSheet();
 
 } // namespace tavernrush::assetgen

@@ -4,8 +4,8 @@
 #include "ImageFiles.h"
 #include "preview/ContactSheet.h"
 #include "readback/GameDecoders.h"
-#include "preview/GameViews.h"
 #include "preview/ModelViews.h"
+#include "preview/OffscreenContext.h"
 #include "preview/SoundSheet.h"
 
 #include <algorithm>
@@ -55,8 +55,8 @@ int main(int argc, char** argv)
         std::cerr << "usage: tavernrush-assetpreview <assets-dir> <out-dir>\n";
         return 2;
     }
-    const fs::path assets = argv[1];
-    const fs::path out = argv[2];
+    const fs::path assets = fs::absolute(argv[1]);
+    const fs::path out = fs::absolute(argv[2]);
     try {
         fs::create_directories(out);
         std::cout << "tavernrush-assetpreview: writing preview sheets\n";
@@ -79,13 +79,24 @@ int main(int argc, char** argv)
         }
         save(out / "frames.png", contactSheet("Animation frames 1-22", frames, 6, 200));
 
-        save(out / "sky.png", skyPreview(assets));
-        save(out / "start_view.png", startView(assets));
-        save(out / "in_game_pictures.png", inGamePictures(assets));
-        for (const ModelPreview& model : gameModels()) {
-            save(out / ("model_" + model.name + ".png"), modelSheet(assets, model));
+        std::vector<SheetItem> sky;
+        for (const fs::path& file : filesIn(assets / "textures" / "skybox", {".jpg"})) {
+            sky.push_back({file.filename().string(), decodeWithFreeImage(file)});
         }
-        save(out / "models.png", allModelsSheet(assets));
+        save(out / "sky.png", contactSheet("Sky box faces", sky, 3, 240));
+
+        // The models go through the game's own import and lit program, which
+        // read assets/ from the working folder.
+        const OffscreenContext context;
+        if (!context.ok()) {
+            std::cerr << "tavernrush-assetpreview: no GL context for the model sheets (run it under a display)\n";
+            return 1;
+        }
+        fs::current_path(fs::absolute(assets).parent_path());
+        for (const ModelPreview& model : gameModels()) {
+            save(out / ("model_" + model.name + ".png"), modelSheet(model));
+        }
+        save(out / "models.png", allModelsSheet());
 
         const std::vector<SoundReading> sounds = readGeneratedSounds(assets);
         writeListeningTrack(out / "sounds.wav", sounds);
