@@ -1,6 +1,5 @@
-// The console line of a GL debug message: the names of sources, types and
-// severities (KHR and AMD values), the two ignored ids, and the callback's
-// handling of the message length.
+// The console line of a GL debug message as a player reads it, the two
+// ignored ids, and the callback's handling of the message length.
 
 #include "app/DebugOutput.h"
 
@@ -10,52 +9,6 @@
 
 namespace tavernrush {
 namespace {
-
-struct NamedValue {
-    GLenum value;
-    const char* name;
-};
-
-class DebugSourceNameTest : public ::testing::TestWithParam<NamedValue> {};
-TEST_P(DebugSourceNameTest, NamesTheSource) { EXPECT_EQ(debugSourceName(GetParam().value), GetParam().name); }
-INSTANTIATE_TEST_SUITE_P(
-    KhrAndAmd, DebugSourceNameTest,
-    ::testing::Values(NamedValue{GL_DEBUG_SOURCE_API, "API"}, NamedValue{0x9149, "API"},
-                      NamedValue{GL_DEBUG_SOURCE_WINDOW_SYSTEM, "Window System"}, NamedValue{0x914A, "Window System"},
-                      NamedValue{GL_DEBUG_SOURCE_SHADER_COMPILER, "Shader Compiler"},
-                      NamedValue{0x914E, "Shader Compiler"}, NamedValue{GL_DEBUG_SOURCE_THIRD_PARTY, "Third Party"},
-                      NamedValue{GL_DEBUG_SOURCE_APPLICATION, "Application"}, NamedValue{0x914F, "Application"},
-                      NamedValue{GL_DEBUG_SOURCE_OTHER, "Other"}, NamedValue{0x9150, "Other"},
-                      // AMD has no third-party category; its neighbours are not sources.
-                      NamedValue{0x914B, "Unknown"}, NamedValue{0x914D, "Unknown"}, NamedValue{0, "Unknown"},
-                      NamedValue{GL_DEBUG_TYPE_ERROR, "Unknown"}));
-
-class DebugTypeNameTest : public ::testing::TestWithParam<NamedValue> {};
-TEST_P(DebugTypeNameTest, NamesTheType) { EXPECT_EQ(debugTypeName(GetParam().value), GetParam().name); }
-INSTANTIATE_TEST_SUITE_P(
-    KhrAndAmd, DebugTypeNameTest,
-    ::testing::Values(NamedValue{GL_DEBUG_TYPE_ERROR, "Error"},
-                      NamedValue{GL_DEBUG_TYPE_DEPRECATED_BEHAVIOR, "Deprecated Behavior"},
-                      NamedValue{0x914B, "Deprecated Behavior"},
-                      NamedValue{GL_DEBUG_TYPE_UNDEFINED_BEHAVIOR, "Undefined Behavior"},
-                      NamedValue{0x914C, "Undefined Behavior"}, NamedValue{GL_DEBUG_TYPE_PORTABILITY, "Portability"},
-                      NamedValue{GL_DEBUG_TYPE_PERFORMANCE, "Performance"}, NamedValue{0x914D, "Performance"},
-                      NamedValue{GL_DEBUG_TYPE_OTHER, "Other"}, NamedValue{0x9150, "Other"},
-                      // The types added after the first five have no name of their own.
-                      NamedValue{GL_DEBUG_TYPE_MARKER, "Unknown"}, NamedValue{GL_DEBUG_TYPE_PUSH_GROUP, "Unknown"},
-                      NamedValue{0x9149, "Unknown"}, NamedValue{0, "Unknown"}));
-
-class DebugSeverityNameTest : public ::testing::TestWithParam<NamedValue> {};
-TEST_P(DebugSeverityNameTest, NamesTheSeverity)
-{
-    EXPECT_EQ(debugSeverityName(GetParam().value), GetParam().name);
-}
-INSTANTIATE_TEST_SUITE_P(Levels, DebugSeverityNameTest,
-                         ::testing::Values(NamedValue{GL_DEBUG_SEVERITY_HIGH, "High"},
-                                           NamedValue{GL_DEBUG_SEVERITY_MEDIUM, "Medium"},
-                                           NamedValue{GL_DEBUG_SEVERITY_LOW, "Low"},
-                                           NamedValue{GL_DEBUG_SEVERITY_NOTIFICATION, "Unknown"},
-                                           NamedValue{0, "Unknown"}));
 
 TEST(DebugMessageFormatTest, BuildsTheWholeLine)
 {
