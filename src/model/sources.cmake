@@ -2,8 +2,10 @@
 target_sources(tavernrush_lib PRIVATE
   model/ImportedMesh.cpp
   model/ImportedModel.cpp
+  model/MaterialImage.cpp
   model/MeshGeometry.cpp
   model/MeshTextureLoader.cpp
+  model/ModelImport.cpp
   model/ModelTextureCache.cpp
   model/NodeWalk.cpp
   model/TangentFrame.cpp

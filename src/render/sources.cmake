@@ -5,6 +5,7 @@ target_sources(tavernrush_lib PRIVATE
   render/Geometry.cpp
   render/GlName.cpp
   render/ImageFile.cpp
+  render/ImageFileBytes.cpp
   render/Lights.cpp
   render/Material.cpp
   render/SceneNode.cpp
