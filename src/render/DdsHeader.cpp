@@ -21,9 +21,6 @@ constexpr std::uint32_t formatSize = 32;
 constexpr std::uint32_t pitchGiven = 0x8;
 constexpr std::uint32_t fourCcGiven = 0x4;
 constexpr std::uint32_t rgbGiven = 0x40;
-// Every GL 4 driver takes textures of this size; a larger claim is refused
-// here rather than by the upload.
-constexpr std::uint64_t largestSide = 16384;
 
 std::uint32_t readU32(std::span<const std::uint8_t> bytes, std::size_t offset)
 {
@@ -81,7 +78,7 @@ bool ddsFileIsComplete(std::span<const std::uint8_t> header, std::uintmax_t file
     }
     const std::uint64_t width = readU32(header, widthOffset);
     const std::uint64_t height = readU32(header, heightOffset);
-    if (width == 0 || height == 0 || width > largestSide || height > largestSide) {
+    if (width == 0 || height == 0 || width > largestPictureSide || height > largestPictureSide) {
         return false;
     }
     const std::uint64_t pixels = pixelBytes(header, width, height);

@@ -6,6 +6,7 @@ target_sources(tavernrush_lib PRIVATE
   render/GlName.cpp
   render/ImageFile.cpp
   render/ImageFileBytes.cpp
+  render/ImageFileJpeg.cpp
   render/Lights.cpp
   render/Material.cpp
   render/SceneNode.cpp
@@ -14,3 +15,5 @@ target_sources(tavernrush_lib PRIVATE
   render/Skybox.cpp
   render/Texture.cpp
 )
+# ImageFileJpeg asks libjpeg (the one FreeImage decodes with) about warnings.
+target_link_libraries(tavernrush_lib PRIVATE JPEG::JPEG)
