@@ -41,8 +41,13 @@ std::uint64_t pixelBytes(std::span<const std::uint8_t> header, std::uint64_t wid
 {
     const std::uint32_t formatFlags = readU32(header, formatFlagsOffset);
     if ((formatFlags & fourCcGiven) != 0) {
-        // Block compression packs each 4 x 4 tile, also a partial one at the edge.
-        const std::uint64_t blocks = ((width + 3) / 4) * ((height + 3) / 4);
+        // FreeImage decodes whole 4 x 4 blocks only: it drops a partial block
+        // at the edge and reads the next row's blocks one too early, which
+        // shears the picture, or gives nothing for a side under 4.
+        if (width % 4 != 0 || height % 4 != 0) {
+            return 0;
+        }
+        const std::uint64_t blocks = (width / 4) * (height / 4);
         switch (readU32(header, fourCcOffset)) {
         case fourCc('D', 'X', 'T', '1'): return blocks * 8;
         case fourCc('D', 'X', 'T', '3'):

@@ -82,12 +82,14 @@ TEST(DdsHeaderTest, Dxt3AndDxt5NeedSixteenBytesPerBlock)
     }
 }
 
-TEST(DdsHeaderTest, PartialEdgeBlocksCountAsWholeBlocks)
+// FreeImage crops such a picture to whole blocks and shears what is left
+// (it reads the next row's blocks one too early), or decodes nothing.
+TEST(DdsHeaderTest, BlockCompressedSidesThatAreNotWholeBlocksAreRefused)
 {
-    // 5 x 5 pixels take 2 x 2 blocks.
-    const auto bytes = compressed("DXT1", 5, 5);
-    EXPECT_TRUE(completeAt(bytes, 4 * 8));
-    EXPECT_FALSE(completeAt(bytes, 4 * 8 - 1));
+    EXPECT_TRUE(completeAt(compressed("DXT1", 8, 4), 2 * 8));
+    EXPECT_FALSE(completeAt(compressed("DXT1", 6, 4), 1 << 10));
+    EXPECT_FALSE(completeAt(compressed("DXT5", 4, 7), 1 << 10));
+    EXPECT_FALSE(completeAt(compressed("DXT3", 2, 2), 1 << 10));
 }
 
 TEST(DdsHeaderTest, CompressionFreeImageCannotReadIsRefused)
