@@ -40,6 +40,19 @@ constexpr std::uint32_t fourCc(char a, char b, char c, char d)
 std::uint64_t pixelBytes(std::span<const std::uint8_t> header, std::uint64_t width, std::uint64_t height)
 {
     const std::uint32_t formatFlags = readU32(header, formatFlagsOffset);
+    // FreeImage reads a header that claims both as uncompressed RGB.
+    if ((formatFlags & rgbGiven) != 0) {
+        const std::uint32_t bitCount = readU32(header, bitCountOffset);
+        if (bitCount == 0 || bitCount > 32 || bitCount % 8 != 0) {
+            return 0;
+        }
+        const std::uint64_t row = width * (bitCount / 8);
+        // Rows may be padded to a larger pitch; the last row needs no padding.
+        const std::uint64_t pitch = (readU32(header, flagsOffset) & pitchGiven) != 0
+                                        ? std::max<std::uint64_t>(row, readU32(header, pitchOffset))
+                                        : row;
+        return pitch * (height - 1) + row;
+    }
     if ((formatFlags & fourCcGiven) != 0) {
         // FreeImage decodes whole 4 x 4 blocks only: it drops a partial block
         // at the edge and reads the next row's blocks one too early, which
@@ -54,18 +67,6 @@ std::uint64_t pixelBytes(std::span<const std::uint8_t> header, std::uint64_t wid
         case fourCc('D', 'X', 'T', '5'): return blocks * 16;
         default: return 0;
         }
-    }
-    if ((formatFlags & rgbGiven) != 0) {
-        const std::uint32_t bitCount = readU32(header, bitCountOffset);
-        if (bitCount == 0 || bitCount > 32 || bitCount % 8 != 0) {
-            return 0;
-        }
-        const std::uint64_t row = width * (bitCount / 8);
-        // Rows may be padded to a larger pitch; the last row needs no padding.
-        const std::uint64_t pitch = (readU32(header, flagsOffset) & pitchGiven) != 0
-                                        ? std::max<std::uint64_t>(row, readU32(header, pitchOffset))
-                                        : row;
-        return pitch * (height - 1) + row;
     }
     return 0;
 }

@@ -122,6 +122,17 @@ TEST(DdsHeaderTest, BitCountsThatAreNotWholeBytesAreRefused)
     EXPECT_FALSE(completeAt(uncompressed(4, 4, 64), 1 << 10));
 }
 
+// FreeImage takes a header that sets both the RGB and the four-character-code
+// flag for uncompressed RGB, which needs far more bytes than the blocks.
+TEST(DdsHeaderTest, RgbFlagCountsBeforeTheCompressionCode)
+{
+    auto both = uncompressed(4, 4, 32);
+    putU32(both, 80, 0x40 | 0x4);
+    putU32(both, 84, fourCc("DXT1"));
+    EXPECT_FALSE(completeAt(both, 8)) << "enough for one DXT1 block";
+    EXPECT_TRUE(completeAt(both, 4 * 4 * 4));
+}
+
 // --- Headers that are no DDS header ------------------------------------------------
 
 TEST(DdsHeaderTest, WrongMagicOrFieldSizesAreRefused)
