@@ -59,6 +59,16 @@ struct BitmapUnloader {
 };
 using Bitmap = std::unique_ptr<FIBITMAP, BitmapUnloader>;
 
+// The game's pictures are JPEG, PNG and DDS files. FreeImage would read some
+// thirty more formats, and its readers of those are not all sound: its TGA
+// reader leaves the pixels of a damaged run-length picture unset (the same
+// file gives a different picture each time). A file of another kind is not
+// handed to FreeImage at all.
+bool isGamePictureFormat(FREE_IMAGE_FORMAT format)
+{
+    return format == FIF_JPEG || format == FIF_PNG || format == FIF_DDS;
+}
+
 bool sizeIsUsable(FIBITMAP* bitmap)
 {
     const unsigned width = FreeImage_GetWidth(bitmap);
@@ -99,7 +109,7 @@ ImageFile ImageFile::decode(std::span<const std::uint8_t> bytes, const std::stri
     if (format == FIF_UNKNOWN) {
         format = FreeImage_GetFIFFromFilename(name.c_str());
     }
-    if (format == FIF_UNKNOWN || !FreeImage_FIFSupportsReading(format)) {
+    if (!isGamePictureFormat(format)) {
         return image;
     }
     if (format == FIF_DDS && !ddsFileIsComplete(bytes.first(std::min(bytes.size(), ddsHeaderBytes)), bytes.size())) {

@@ -13,9 +13,10 @@ namespace tavernrush {
 
 class ImageFile {
 public:
-    // Decodes `path`; an unreadable, undecodable or damaged file (one the
-    // decoder complained about, or a DDS file shorter than its header says)
-    // or one wider or taller than largestPictureSide gives an empty image.
+    // Decodes a JPEG, PNG or DDS file; any other kind of file, an unreadable,
+    // undecodable or damaged one (one the decoder complained about, or a DDS
+    // file shorter than its header says) or one wider or taller than
+    // largestPictureSide gives an empty image.
     // A JPEG whose only complaints leave every pixel in place (stray bytes
     // between its sections) is not damaged.
     // flipVertically turns FreeImage's bottom-up rows into top-down order.

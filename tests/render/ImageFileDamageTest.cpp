@@ -8,11 +8,14 @@
 #include "TestFiles.h"
 
 #include <gtest/gtest.h>
+#include <stb_image_write.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <vector>
 
 namespace tavernrush {
 namespace {
@@ -114,6 +117,21 @@ TEST_F(ImageFileDamageTest, PictureWiderThanAnyTextureGivesAnEmptyImage)
     EXPECT_FALSE(ImageFile::load(directory.writePng("widest.png", Picture(widest, 1)), false).empty());
     EXPECT_TRUE(ImageFile::load(directory.writePng("wider.png", Picture(widest + 1, 1)), false).empty());
     EXPECT_TRUE(ImageFile::load(directory.writeJpeg("wider.jpg", Picture(1, widest + 1)), false).empty());
+}
+
+// The game ships JPEG, PNG and DDS; FreeImage's other readers are not given
+// outside files (its TGA reader leaves pixels of a damaged file unset).
+TEST_F(ImageFileDamageTest, PictureOfAnotherFormatGivesAnEmptyImage)
+{
+    std::vector<std::uint8_t> tga;
+    const auto append = [](void* context, void* data, int size) {
+        auto* out = static_cast<std::vector<std::uint8_t>*>(context);
+        out->insert(out->end(), static_cast<std::uint8_t*>(data), static_cast<std::uint8_t*>(data) + size);
+    };
+    const std::vector<std::uint8_t> pixels(4 * 4 * 3, 200);
+    ASSERT_NE(stbi_write_tga_to_func(append, &tga, 4, 4, 3, pixels.data()), 0);
+    EXPECT_TRUE(ImageFile::decode(tga, "picture.tga", false).empty());
+    EXPECT_TRUE(ImageFile::decode(tga, "picture.jpg", false).empty());
 }
 
 // A complaint about one file must not stick to the next.
