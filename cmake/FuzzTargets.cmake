@@ -22,7 +22,7 @@ set(TAVERNRUSH_FUZZ_image_SOURCES
 
 set(TAVERNRUSH_FUZZ_obj_import_HARNESS ObjImportFuzz.cpp)
 set(TAVERNRUSH_FUZZ_obj_import_SOURCES
-  src/model/ModelImport.cpp src/model/NodeWalk.cpp src/model/MeshGeometry.cpp src/model/TangentFrame.cpp)
+  src/model/ModelImport.cpp src/model/MaterialLibraryGuard.cpp src/model/NodeWalk.cpp src/model/MeshGeometry.cpp src/model/TangentFrame.cpp)
 
 set(TAVERNRUSH_FUZZ_snapshot_HARNESS SnapshotFuzz.cpp)
 set(TAVERNRUSH_FUZZ_snapshot_SOURCES

@@ -1,10 +1,21 @@
 #include "model/MaterialImage.h"
 
+#include "render/ImageFileJpeg.h"
+
 #include <stb_image.h>
 
 #include <climits>
 
 namespace tavernrush {
+namespace {
+
+// stb_image takes every file that starts with the JPEG start marker for one.
+bool looksLikeJpeg(std::span<const std::uint8_t> bytes)
+{
+    return bytes.size() >= 2 && bytes[0] == 0xFF && bytes[1] == 0xD8;
+}
+
+} // namespace
 
 void MaterialImage::PixelsFree::operator()(std::uint8_t* pixels) const { stbi_image_free(pixels); }
 
@@ -23,6 +34,14 @@ MaterialImage decodeMaterialImage(std::span<const std::uint8_t> bytes, int large
         return image;
     }
     if (width <= 0 || height <= 0 || width > largestSide || height > largestSide) {
+        return image;
+    }
+    // stb_image reads a scan whose Huffman table the file never defined from
+    // memory it never set, and its assertions end the game on some of what
+    // it finds there; libjpeg refuses such a file outright. Asking libjpeg
+    // first also keeps a JPEG cut short from showing up half grey, as with
+    // every other picture.
+    if (looksLikeJpeg(bytes) && !jpegDecodesWhole(bytes)) {
         return image;
     }
     // Decoding keeps the file's own channel count (no conversion requested).

@@ -25,8 +25,9 @@ struct MaterialImage {
 
 // Decodes an image file held in memory. An image stb_image cannot read, one
 // with a side beyond `largestSide` (the driver's texture limit, checked from
-// the header before any pixel memory is taken) or one whose channel count has
-// no GL format gives an empty image.
+// the header before any pixel memory is taken), one whose channel count has
+// no GL format or a JPEG that libjpeg cannot decode whole gives an empty
+// image.
 MaterialImage decodeMaterialImage(std::span<const std::uint8_t> bytes, int largestSide);
 
 // The GL pixel format for an 8-bit image with the given channel count, or 0

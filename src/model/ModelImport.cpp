@@ -1,12 +1,18 @@
 #include "model/ModelImport.h"
 
+#include "model/MaterialLibraryGuard.h"
 #include "model/NodeWalk.h"
 
+#include <assimp/DefaultIOSystem.h>
 #include <assimp/DefaultLogger.hpp>
 #include <assimp/IOSystem.hpp>
 #include <assimp/Logger.hpp>
+#include <assimp/MemoryIOWrapper.h>
 
+#include <algorithm>
+#include <cctype>
 #include <limits>
+#include <string_view>
 
 namespace tavernrush {
 namespace {
@@ -55,6 +61,15 @@ private:
     bool installed_ = false;
 };
 
+bool isObjFile(const std::string& path)
+{
+    constexpr std::string_view extension = ".obj";
+    return path.size() >= extension.size() &&
+           std::equal(extension.rbegin(), extension.rend(), path.rbegin(), [](char a, char b) {
+               return a == std::tolower(static_cast<unsigned char>(b));
+           });
+}
+
 bool sceneIsUsable(const aiScene* scene)
 {
     return scene != nullptr && (scene->mFlags & AI_SCENE_FLAGS_INCOMPLETE) == 0 && scene->mRootNode != nullptr;
@@ -67,6 +82,9 @@ ModelImport::ModelImport() : importer_(std::make_unique<Assimp::Importer>()) {}
 ModelImport ModelImport::readFile(const std::string& path)
 {
     ModelImport model;
+    if (isObjFile(path)) {
+        model.importer_->SetIOHandler(new MaterialLibraryGuard(std::make_unique<Assimp::DefaultIOSystem>(), path));
+    }
     const aiScene* scene = nullptr;
     {
         const ScopedReadErrors logger(model.readErrors_);
@@ -80,9 +98,11 @@ ModelImport ModelImport::readMemory(std::span<const std::uint8_t> bytes, const c
                                     std::unique_ptr<Assimp::IOSystem> otherFiles)
 {
     ModelImport model;
-    if (otherFiles) {
-        model.importer_->SetIOHandler(otherFiles.release());
+    if (!otherFiles) {
+        otherFiles = std::make_unique<Assimp::DefaultIOSystem>();
     }
+    // The model itself never reaches the guard: Assimp serves it from memory.
+    model.importer_->SetIOHandler(new MaterialLibraryGuard(std::move(otherFiles), AI_MEMORYIO_MAGIC_FILENAME));
     const aiScene* scene = nullptr;
     // Assimp takes the length as a 32-bit count (and refuses an empty buffer).
     if (!bytes.empty() && bytes.size() <= std::numeric_limits<std::uint32_t>::max()) {

@@ -4,6 +4,7 @@
 // is touched here, so the reading can be tested and fuzzed without a window;
 // ImportedModel adds the textures and the uploads.
 
+#include <assimp/IOSystem.hpp>
 #include <assimp/Importer.hpp>
 #include <assimp/postprocess.h>
 #include <assimp/scene.h>
@@ -23,11 +24,13 @@ inline constexpr unsigned modelImportFlags = aiProcess_Triangulate | aiProcess_F
 
 class ModelImport {
 public:
-    // Reads `path` from disk.
+    // Reads `path` from disk; an OBJ file's material libraries are read
+    // through MaterialLibraryGuard.
     static ModelImport readFile(const std::string& path);
     // Reads a model held in memory; `formatHint` is the extension Assimp
     // picks its reader by ("obj"). Files the model names (an OBJ's material
-    // library) are opened through `otherFiles`, or from disk when it is null.
+    // library) are opened through `otherFiles`, or from disk when it is null,
+    // and guarded like those of a file.
     static ModelImport readMemory(std::span<const std::uint8_t> bytes, const char* formatHint,
                                   std::unique_ptr<Assimp::IOSystem> otherFiles);
 

@@ -3,6 +3,7 @@ target_sources(tavernrush_lib PRIVATE
   model/ImportedMesh.cpp
   model/ImportedModel.cpp
   model/MaterialImage.cpp
+  model/MaterialLibraryGuard.cpp
   model/MeshGeometry.cpp
   model/MeshTextureLoader.cpp
   model/ModelImport.cpp
