@@ -5,6 +5,7 @@
 
 #include <assimp/DefaultIOSystem.h>
 #include <assimp/DefaultLogger.hpp>
+#include <assimp/IOStream.hpp>
 #include <assimp/IOSystem.hpp>
 #include <assimp/Logger.hpp>
 #include <assimp/MemoryIOWrapper.h>
@@ -61,6 +62,49 @@ private:
     bool installed_ = false;
 };
 
+// A model held in memory, served under `name` like a file, so that reading
+// it takes the same way as reading from disk; every other file comes from
+// `files`. (Assimp's own ReadFileFromMemory answers for any name that starts
+// like its placeholder name, the OBJ reader's guess at a material library
+// included, and would hand the model over as its own library.)
+class ModelInMemory final : public Assimp::IOSystem {
+public:
+    ModelInMemory(std::span<const std::uint8_t> bytes, std::string name, std::unique_ptr<Assimp::IOSystem> files)
+        : bytes_(bytes)
+        , name_(std::move(name))
+        , files_(std::move(files))
+    {
+    }
+
+    bool Exists(const char* file) const override { return name_ == file || files_->Exists(file); }
+    char getOsSeparator() const override { return files_->getOsSeparator(); }
+    Assimp::IOStream* Open(const char* file, const char* mode) override
+    {
+        if (name_ != file) {
+            return files_->Open(file, mode);
+        }
+        auto stream = std::make_unique<Assimp::MemoryIOStream>(bytes_.data(), bytes_.size(), false);
+        opened_.push_back(stream.get());
+        return stream.release();
+    }
+    void Close(Assimp::IOStream* stream) override
+    {
+        const auto ours = std::find(opened_.begin(), opened_.end(), stream);
+        if (ours == opened_.end()) {
+            files_->Close(stream);
+            return;
+        }
+        opened_.erase(ours);
+        delete stream;
+    }
+
+private:
+    std::span<const std::uint8_t> bytes_;
+    std::string name_;
+    std::unique_ptr<Assimp::IOSystem> files_;
+    std::vector<Assimp::IOStream*> opened_;
+};
+
 bool isObjFile(const std::string& path)
 {
     constexpr std::string_view extension = ".obj";
@@ -101,13 +145,17 @@ ModelImport ModelImport::readMemory(std::span<const std::uint8_t> bytes, const c
     if (!otherFiles) {
         otherFiles = std::make_unique<Assimp::DefaultIOSystem>();
     }
-    // The model itself never reaches the guard: Assimp serves it from memory.
-    model.importer_->SetIOHandler(new MaterialLibraryGuard(std::move(otherFiles), AI_MEMORYIO_MAGIC_FILENAME));
+    const std::string name = std::string("model-in-memory.") + formatHint;
+    std::unique_ptr<Assimp::IOSystem> files = std::make_unique<ModelInMemory>(bytes, name, std::move(otherFiles));
+    if (isObjFile(name)) {
+        files = std::make_unique<MaterialLibraryGuard>(std::move(files), name);
+    }
+    model.importer_->SetIOHandler(files.release());
     const aiScene* scene = nullptr;
-    // Assimp takes the length as a 32-bit count (and refuses an empty buffer).
-    if (!bytes.empty() && bytes.size() <= std::numeric_limits<std::uint32_t>::max()) {
+    // Assimp refuses an empty file on its own; it counts sizes in 32 bits.
+    if (bytes.size() <= std::numeric_limits<std::uint32_t>::max()) {
         const ScopedReadErrors logger(model.readErrors_);
-        scene = model.importer_->ReadFileFromMemory(bytes.data(), bytes.size(), 0, formatHint);
+        scene = model.importer_->ReadFile(name, 0);
     }
     model.finishReading(scene);
     return model;

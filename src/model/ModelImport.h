@@ -27,10 +27,10 @@ public:
     // Reads `path` from disk; an OBJ file's material libraries are read
     // through MaterialLibraryGuard.
     static ModelImport readFile(const std::string& path);
-    // Reads a model held in memory; `formatHint` is the extension Assimp
-    // picks its reader by ("obj"). Files the model names (an OBJ's material
-    // library) are opened through `otherFiles`, or from disk when it is null,
-    // and guarded like those of a file.
+    // Reads a model held in memory the way a file is read; `formatHint` is
+    // the extension Assimp picks its reader by ("obj"). Files the model names
+    // (an OBJ's material library) are opened through `otherFiles`, or from
+    // disk when it is null, and guarded like those of a file.
     static ModelImport readMemory(std::span<const std::uint8_t> bytes, const char* formatHint,
                                   std::unique_ptr<Assimp::IOSystem> otherFiles);
 
