@@ -43,6 +43,6 @@ for target in "$@"; do
 done
 
 echo
-echo "target               executions   coverage             found"
+printf '%-14s %18s   %-20s %s\n' target executions coverage found
 printf '%s' "$table"
 exit $failed
