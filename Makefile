@@ -25,7 +25,13 @@ XVFB      := xvfb-run -a -s "-screen 0 1280x1024x24 -noreset"
 PACKAGES := cmake g++ make pkg-config \
 	libglfw3-dev libglew-dev libglm-dev libassimp-dev libfreeimage-dev \
 	libstb-dev libinih-dev libbullet-dev libjpeg-dev libgtest-dev libgmock-dev libbenchmark-dev \
-	xvfb xauth libgl1-mesa-dri fonts-dejavu-core dpkg-dev
+	libopenal-dev libsndfile1-dev libvorbis-dev libogg-dev \
+	xvfb xauth libgl1-mesa-dri fonts-dejavu-core dpkg-dev ccache
+
+# ccache (when installed) keys its cache on paths relative to the checkout, so
+# a second clone or a worktree reuses the compiles of the first.
+export CCACHE_BASEDIR := $(CURDIR)
+export CCACHE_NOHASHDIR := true
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
@@ -49,7 +55,9 @@ configure: deps
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
-play: build
+# Only the game and its assets: the tests and tools wait for make test.
+play: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target tavernrush tavernrush_assets
 	cd $(BUILD_DIR) && ./tavernrush
 
 configure-asan: deps

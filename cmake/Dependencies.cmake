@@ -14,6 +14,13 @@ find_package(JPEG REQUIRED)
 pkg_check_modules(STB REQUIRED IMPORTED_TARGET stb)
 pkg_check_modules(INIREADER REQUIRED IMPORTED_TARGET INIReader)
 pkg_check_modules(BULLET REQUIRED IMPORTED_TARGET bullet)
+# Sound: OpenAL Soft plays and places it, libsndfile reads the files and writes
+# WAV recordings. The asset generator encodes Ogg Vorbis with the reference
+# encoder directly, because libsndfile picks the Ogg stream serial number from
+# the clock and two generations would never write the same bytes.
+pkg_check_modules(OPENAL REQUIRED IMPORTED_TARGET openal)
+pkg_check_modules(SNDFILE REQUIRED IMPORTED_TARGET sndfile)
+pkg_check_modules(VORBISENC REQUIRED IMPORTED_TARGET vorbisenc vorbis ogg)
 
 find_path(FREEIMAGE_INCLUDE_DIR FreeImage.h REQUIRED)
 find_library(FREEIMAGE_LIBRARY NAMES freeimage REQUIRED)

@@ -1,18 +1,11 @@
 #pragma once
-// The frame loop: one fixed order of input, rules and passes per frame, and
-// the game's rules for pictures, restart and the board animation.
+// The frame loop: input, rules, the frame's value drawn, the window swapped.
 
-#include "app/Camera.h"
-#include "app/GameState.h"
-#include "app/Input.h"
-#include "app/Pictures.h"
 #include "app/SceneRenderer.h"
 #include "app/Settings.h"
-#include "game/BeerField.h"
-#include "game/CarriedBag.h"
-#include "game/CoinField.h"
-
-#include <vector>
+#include "app/WindowControl.h"
+#include "game/FrameRules.h"
+#include "game/Input.h"
 
 namespace tavernrush {
 
@@ -33,10 +26,7 @@ struct FrameLoopParts {
     const InputSource& input;
     Clock& clock;
     SceneRenderer& renderer;
-    CameraState& camera;
-    CoinField& coinField;
-    BeerField& beerField;
-    std::vector<glm::vec3> unicornPositions;
+    FrameRules& rules;
 };
 
 class FrameLoop : public InputEvents {
@@ -50,47 +40,28 @@ public:
     void onScroll(double yoffset) override;
     void onEscapeReleased() override;
 
-    const GameState& state() const { return state_; }
-    GameState& state() { return state_; }
-    const CameraState& camera() const { return camera_; }
-    const CoinField& coinField() const { return coinField_; }
-    const BeerField& beerField() const { return beerField_; }
-    CoinField& coinField() { return coinField_; }
-    BeerField& beerField() { return beerField_; }
-    const std::vector<glm::vec3>& unicornPositions() const { return unicornPositions_; }
-    const CarriedBag& carriedBag() const { return bag_; }
+    const FrameRules& rules() const { return rules_; }
+    FrameRules& rules() { return rules_; }
+    // The value of the last frame run.
+    const FrameScene& scene() const { return rules_.scene(); }
     bool isFullscreen() const { return isFullscreen_; }
     // Frames completed so far; the frame being run has this number.
     long frameNumber() const { return frameNumber_; }
-    // The frame time the last frame ran with (the state already holds the next).
+    // The frame time the last frame ran with (the rules already hold the next).
     float frameDeltaTime() const { return frameDeltaTime_; }
-    // Boards drawn in the last frame, in drawing order.
-    const std::vector<Picture>& picturesThisFrame() const { return pictures_; }
 
 private:
-    FrameView frameView() const;
-    void drawPicture(Picture picture);
-    void brightnessKeys();
-    void toggleFullscreenOnPress();
-    void pictureRules();
-    void restart();
+    void toggleFullscreen(FrameScene& scene);
 
     const Settings& settings_;
     WindowControl& window_;
     const InputSource& input_;
     Clock& clock_;
     SceneRenderer& renderer_;
-    CameraState& camera_;
-    CoinField& coinField_;
-    BeerField& beerField_;
-    std::vector<glm::vec3> unicornPositions_;
-    CarriedBag bag_;
-    GameState state_;
+    FrameRules& rules_;
     bool isFullscreen_ = false;
-    bool f10WasHeld_ = false;
     long frameNumber_ = 0;
     float frameDeltaTime_ = 0.0f;
-    std::vector<Picture> pictures_;
 };
 
 } // namespace tavernrush

@@ -1,27 +1,33 @@
 #pragma once
-// The program: start-up, the frame loop and shut-down.
+// The pieces every program that plays the level composes: the game, the
+// replay tool and the benchmark each read as
+//   settings -> window -> rules -> level -> renderer -> loop.
 
 #include "app/FrameLoop.h"
-#include "app/Input.h"
-#include "app/SceneRenderer.h"
+#include "app/GameWindow.h"
+#include "app/Settings.h"
+#include "game/FrameRules.h"
 
-#include <functional>
+#include <memory>
 
 namespace tavernrush {
 
-// What differs between the game and the replay tool. Null members fall back
-// to the real thing: GLFW's keys, mouse and clock, and no observer.
-struct GameHooks {
-    InputSource* input = nullptr;
-    Clock* clock = nullptr;
-    FrameObserver* observer = nullptr;
-    // Lets a tool put its own renderer in front of the game's (the benchmark
-    // switches to floor frames this way); returns the renderer to use.
-    std::function<SceneRenderer&(SceneRenderer& game)> wrapRenderer;
-};
+// "assets/settings.ini", or every default with one line saying so.
+Settings loadGameSettings();
 
-// Runs the game from the current directory's assets/ and returns the exit
-// status (0 after a normal end, 1 after a start-up failure).
-int runGame(const GameHooks& hooks = {});
+// The window with its context; on failure prints the line, waits for a key
+// where a person is at the terminal, and returns null.
+std::unique_ptr<GameWindow> openGameWindow(const Settings& settings);
+
+// The rules at their start values, and the start-up physics world offered to
+// a debugger (it comes after the camera and before the level's programs).
+FrameRules startRules(const Settings& settings);
+
+// Runs `loop` until the window closes, with the mouse wheel routed to it.
+void runLoop(GameWindow& window, FrameLoop& loop, FrameObserver* observer = nullptr);
+
+// The game itself; returns the exit status (0 after a normal end, 1 after a
+// start-up failure).
+int runGame();
 
 } // namespace tavernrush

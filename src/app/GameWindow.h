@@ -2,7 +2,7 @@
 // The game's one window with its GL 4 core debug context, and the windowing
 // library's lifetime around it.
 
-#include "app/SceneRenderer.h"
+#include "app/WindowControl.h"
 #include "app/Settings.h"
 
 #include <GL/glew.h>

@@ -1,7 +1,7 @@
 #pragma once
 // Keyboard, mouse and clock read from GLFW for the real game.
 
-#include "app/Input.h"
+#include "game/Input.h"
 
 #include <GLFW/glfw3.h>
 

@@ -10,6 +10,7 @@ namespace tavernrush {
 namespace {
 
 constexpr const char* section = "window";
+constexpr const char* audioSection = "audio";
 
 // Sizes are checked while still a long: narrowing a huge value to 32 bits
 // first would turn it into an arbitrary (possibly valid-looking) number.
@@ -48,6 +49,24 @@ float readBrightness(const INIReader& reader, float fallback, std::ostream& log)
     return narrowed;
 }
 
+// A loudness factor. NaN would silence the mix for good and anything above
+// one would clip it, so both fall back like a bad window size.
+float readLevel(const INIReader& reader, const char* key, float fallback, std::ostream& log)
+{
+    const double value = reader.GetReal(audioSection, key, fallback);
+    if (!std::isfinite(value)) {
+        log << "ERROR: Setting '" << key << "' = " << value << " is not a finite number. Using default value "
+            << fallback << " instead.\n";
+        return fallback;
+    }
+    if (value < 0.0 || value > 1.0) {
+        log << "ERROR: Setting '" << key << "' = " << value << " is outside 0 to 1. Using default value " << fallback
+            << " instead.\n";
+        return fallback;
+    }
+    return static_cast<float>(value);
+}
+
 } // namespace
 
 Settings loadSettings(const std::string& path, std::ostream& log)
@@ -64,6 +83,9 @@ Settings loadSettings(const std::string& path, std::ostream& log)
     settings.fullscreen = reader.GetBoolean(section, "fullscreen", defaults.fullscreen);
     settings.title = reader.Get(section, "title", defaults.title);
     settings.brightness = readBrightness(reader, defaults.brightness, log);
+    settings.audio.volume = readLevel(reader, "volume", defaults.audio.volume, log);
+    settings.audio.music = readLevel(reader, "music", defaults.audio.music, log);
+    settings.audio.effects = readLevel(reader, "effects", defaults.audio.effects, log);
     return settings;
 }
 

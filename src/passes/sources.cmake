@@ -2,13 +2,10 @@
 target_sources(tavernrush_lib PRIVATE
   passes/Bloom.cpp
   passes/BlurTargets.cpp
-  passes/CounterSpheres.cpp
   passes/FramebufferCheck.cpp
   passes/GlowCopy.cpp
   passes/Letterbox.cpp
   passes/LightSpace.cpp
-  passes/Picture.cpp
-  passes/PictureBoards.cpp
   passes/SceneTarget.cpp
   passes/ShadowMap.cpp
   passes/TargetTexture.cpp

@@ -50,4 +50,10 @@ CubeMap makeSkyCubeMap()
     return CubeMap(skyboxDirectory, "right.jpg", "left.jpg", "top.jpg", "bottom.jpg", "front.jpg", "back.jpg");
 }
 
+void CubeMap::bind(unsigned unit) const
+{
+    glActiveTexture(GL_TEXTURE0 + unit);
+    glBindTexture(GL_TEXTURE_CUBE_MAP, handle_.get());
+}
+
 } // namespace tavernrush

@@ -22,6 +22,8 @@ public:
     void load();
 
     GLuint handle() const { return handle_.get(); }
+    // Binds the cube map to texture unit `unit`, which stays the active unit.
+    void bind(unsigned unit) const;
     // The size the faces share; 0 when none loaded.
     int width() const { return width_; }
     int height() const { return height_; }

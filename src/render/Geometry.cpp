@@ -51,17 +51,14 @@ void Geometry::drawElements(GLsizei count) const
     glBindVertexArray(0);
 }
 
-void Geometry::draw()
+void Geometry::drawAt(const glm::mat4& modelMatrix, const glm::mat3& normalMatrix)
 {
     Shader& shader = *material_->shader();
     shader.use();
-    shader.setUniform("modelMatrix", drawMatrix_);
-    // Normals follow the model matrix, not the draw matrix: the collectibles
-    // spin every frame and their lighting is meant to stay put.
-    shader.setUniform("normalMatrix", normalMatrixOf(modelMatrix_));
+    shader.setUniform("modelMatrix", modelMatrix);
+    shader.setUniform("normalMatrix", normalMatrix);
     material_->setUniforms();
-    glActiveTexture(GL_TEXTURE0);
-    glBindTexture(GL_TEXTURE_2D, material_->texture()->handle());
+    material_->texture()->bind(0);
     drawElements(elementCount_);
     glBindTexture(GL_TEXTURE_2D, 0);
 }
@@ -69,15 +66,13 @@ void Geometry::draw()
 void Geometry::drawQuad(int count)
 {
     material_->setUniforms();
-    glActiveTexture(GL_TEXTURE0);
-    glBindTexture(GL_TEXTURE_2D, material_->texture()->handle());
+    material_->texture()->bind(0);
     drawElements(count);
 }
 
 void Geometry::drawWithShadowMap(GLuint shadowTexture)
 {
-    glActiveTexture(GL_TEXTURE0);
-    glBindTexture(GL_TEXTURE_2D, material_->texture()->handle());
+    material_->texture()->bind(0);
     glActiveTexture(GL_TEXTURE1);
     glBindTexture(GL_TEXTURE_2D, shadowTexture);
     drawElements(elementCount_);

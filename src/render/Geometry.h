@@ -12,6 +12,9 @@
 
 namespace tavernrush {
 
+// The inverse transpose that carries normals through `model`.
+glm::mat3 normalMatrixOf(const glm::mat4& model);
+
 class Geometry {
 public:
     Geometry(const glm::mat4& model, const GeometryData& data, MaterialPtr material);
@@ -19,10 +22,14 @@ public:
     Geometry(Geometry&&) noexcept = default;
     Geometry& operator=(Geometry&&) noexcept = default;
 
-    // Lit draw: selects the material's program, sends drawMatrix as
-    // "modelMatrix" and the normal matrix of modelMatrix, the material
-    // uniforms, and the material texture on unit 0.
-    void draw();
+    // Lit draw: selects the material's program, sends "modelMatrix" and
+    // "normalMatrix", the material uniforms, and the material texture on
+    // unit 0.
+    void drawAt(const glm::mat4& modelMatrix, const glm::mat3& normalMatrix);
+    // The collectibles' draw: at the draw matrix, lit with the normal matrix
+    // of the model matrix: they spin every frame and their lighting is meant
+    // to stay put.
+    void draw() { drawAt(drawMatrix_, normalMatrixOf(modelMatrix_)); }
     // Picture boards: material uniforms and texture, `count` indices; the
     // caller has selected the program and set the matrices.
     void drawQuad(int count);
@@ -42,22 +49,15 @@ public:
     const MaterialPtr& material() const { return material_; }
 
     const glm::mat4& constructionMatrix() const { return constructionMatrix_; }
-    const glm::mat4& parentMatrix() const { return parentMatrix_; }
     void setDrawMatrix(const glm::mat4& m) { drawMatrix_ = m; }
     const glm::mat4& drawMatrix() const { return drawMatrix_; }
     GLuint vertexArray() const { return mesh_->vao.get(); }
     GLsizei elementCount() const { return elementCount_; }
 
-protected:
-    // Shares the GL buffers of `other`; the scene nodes are built this way.
-    Geometry(const Geometry& other) = default;
-
+private:
     void drawElements(GLsizei count) const;
 
     glm::mat4 modelMatrix_{1.0f};
-    glm::mat4 parentMatrix_{1.0f};
-
-private:
     // Members are released in reverse order: the buffers, then the array.
     struct GpuMesh {
         VertexArrayName vao;
@@ -72,8 +72,5 @@ private:
     glm::mat4 constructionMatrix_{1.0f};
     glm::mat4 drawMatrix_{1.0f};
 };
-
-// The inverse transpose that carries normals through `model`.
-glm::mat3 normalMatrixOf(const glm::mat4& model);
 
 } // namespace tavernrush

@@ -10,16 +10,10 @@ SceneLights makeSceneLights()
     return SceneLights{sun, PointLight({0.0f, 1.0f, 0.0f}, {-9.0f, 1.5f, -5.4f}, {0.7f, 0.4f, 0.7f})};
 }
 
-void setLightUniforms(Shader& shader, const CameraUniforms& camera, const SceneLights& lights,
-                      CameraUniformOrder order)
+void setLightUniforms(Shader& shader, const CameraUniforms& camera, const SceneLights& lights)
 {
-    if (order == CameraUniformOrder::CameraFirst) {
-        shader.setUniform("camera_world", camera.cameraWorld);
-        shader.setUniform("viewProjMatrix", camera.viewProjection);
-    } else {
-        shader.setUniform("viewProjMatrix", camera.viewProjection);
-        shader.setUniform("camera_world", camera.cameraWorld);
-    }
+    shader.setUniform("viewProjMatrix", camera.viewProjection);
+    shader.setUniform("camera_world", camera.cameraWorld);
     shader.setUniform("dirL.color", lights.directional.color);
     shader.setUniform("dirL.direction", lights.directional.direction);
     shader.setUniform("pointL.color", lights.point.color);

@@ -40,13 +40,8 @@ struct CameraUniforms {
     glm::mat4 viewProjection{1.0f};
 };
 
-// Which of the two camera uniforms goes first; the upload order differs per
-// program and is kept so traces of GL calls compare across versions.
-enum class CameraUniformOrder { CameraFirst, ViewProjectionFirst };
-
 // Sets "camera_world", "viewProjMatrix" and the five light uniforms on the
 // program the caller made current.
-void setLightUniforms(Shader& shader, const CameraUniforms& camera, const SceneLights& lights,
-                      CameraUniformOrder order = CameraUniformOrder::ViewProjectionFirst);
+void setLightUniforms(Shader& shader, const CameraUniforms& camera, const SceneLights& lights);
 
 } // namespace tavernrush

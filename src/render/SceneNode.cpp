@@ -7,7 +7,10 @@
 
 namespace tavernrush {
 
-SceneNode::SceneNode(float spinSpeed, const Geometry& geometry) : Geometry(geometry), spinSpeed_(spinSpeed) {}
+SceneNode::SceneNode(float spinSpeed, Geometry mesh)
+    : mesh_(std::move(mesh)), modelMatrix_(mesh_.constructionMatrix()), spinSpeed_(spinSpeed)
+{
+}
 
 void SceneNode::addChild(SceneNode* child) { children_.push_back(child); }
 
@@ -22,7 +25,7 @@ void SceneNode::update(const glm::mat4& parent, float dt)
     // Rotating after the construction transform turns the node about the
     // world's vertical axis through the origin, not about its own centre.
     modelMatrix_ = glm::rotate(glm::mat4(1.0f), static_cast<float>(totalAngle_), glm::vec3(0.0f, 1.0f, 0.0f)) *
-                   constructionMatrix();
+                   mesh_.constructionMatrix();
     parentMatrix_ = parent;
     for (SceneNode* child : children_) {
         child->update(parent * modelMatrix_, dt);
@@ -31,16 +34,7 @@ void SceneNode::update(const glm::mat4& parent, float dt)
 
 void SceneNode::draw()
 {
-    Material& surface = *material();
-    Shader& shader = *surface.shader();
-    shader.use();
-    shader.setUniform("modelMatrix", modelMatrix_);
-    shader.setUniform("normalMatrix", normalMatrixOf(modelMatrix_));
-    surface.setUniforms();
-    glActiveTexture(GL_TEXTURE0);
-    glBindTexture(GL_TEXTURE_2D, surface.texture()->handle());
-    drawElements(elementCount());
-    glBindTexture(GL_TEXTURE_2D, 0);
+    mesh_.drawAt(modelMatrix_, normalMatrixOf(modelMatrix_));
     for (SceneNode* child : children_) {
         child->draw();
     }

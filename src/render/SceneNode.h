@@ -1,6 +1,6 @@
 #pragma once
-// A geometry that spins about the world's vertical axis through the origin
-// and carries child nodes, so a small hierarchy is updated and drawn with one
+// A mesh that spins about the world's vertical axis through the origin and
+// carries child nodes, so a small hierarchy is updated and drawn with one
 // call on its root. Each node turns with its own speed; a parent does not
 // carry its children along.
 
@@ -12,11 +12,11 @@
 
 namespace tavernrush {
 
-class SceneNode : public Geometry {
+class SceneNode {
 public:
-    // Shares the GL buffers and the material of `geometry`, which may be
-    // destroyed afterwards; starts unturned.
-    SceneNode(float spinSpeed, const Geometry& geometry);
+    // Takes the mesh with its material and construction matrix; starts
+    // unturned.
+    SceneNode(float spinSpeed, Geometry mesh);
 
     // Children are not owned; they must outlive this node.
     void addChild(SceneNode* child);
@@ -31,6 +31,10 @@ public:
     // Draws this node with its own model matrix, then its children.
     void draw();
 
+    const MaterialPtr& material() const { return mesh_.material(); }
+    GLsizei elementCount() const { return mesh_.elementCount(); }
+    const glm::mat4& getModelMatrix() const { return modelMatrix_; }
+    const glm::mat4& parentMatrix() const { return parentMatrix_; }
     // The turn applied by the last update.
     float angle() const { return angle_; }
     // The whole turn since construction, kept within one full turn.
@@ -39,6 +43,9 @@ public:
     const std::vector<SceneNode*>& children() const { return children_; }
 
 private:
+    Geometry mesh_;
+    glm::mat4 modelMatrix_;
+    glm::mat4 parentMatrix_{1.0f};
     std::vector<SceneNode*> children_;
     float spinSpeed_;
     float angle_ = 0.0f;

@@ -48,8 +48,7 @@ Skybox::Skybox() : cubeMap_(makeSkyCubeMap())
 void Skybox::draw() const
 {
     glBindVertexArray(vao_.get());
-    glActiveTexture(GL_TEXTURE0);
-    glBindTexture(GL_TEXTURE_CUBE_MAP, cubeMap_.handle());
+    cubeMap_.bind(0);
     glDrawArrays(GL_TRIANGLES, 0, cubeVertexCount);
     glBindTexture(GL_TEXTURE_CUBE_MAP, 0);
     glBindVertexArray(0);

@@ -41,4 +41,10 @@ TexturePtr makeTexture(const std::string& path) { return std::make_shared<Textur
 TexturePtr makeUnicornTexture() { return makeTexture("assets/textures/unicornM.jpg"); }
 TexturePtr makeToiletTexture() { return makeTexture("assets/textures/klo.jpg"); }
 
+void Texture::bind(unsigned unit) const
+{
+    glActiveTexture(GL_TEXTURE0 + unit);
+    glBindTexture(GL_TEXTURE_2D, handle_.get());
+}
+
 } // namespace tavernrush

@@ -16,6 +16,8 @@ public:
     explicit Texture(const std::string& path);
 
     GLuint handle() const { return handle_.get(); }
+    // Binds the texture to texture unit `unit`, which stays the active unit.
+    void bind(unsigned unit) const;
     int width() const { return width_; }
     int height() const { return height_; }
 

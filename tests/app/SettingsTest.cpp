@@ -56,6 +56,9 @@ TEST_F(SettingsTest, MissingFileReportsOnceAndGivesEveryDefault)
     EXPECT_FALSE(settings.fullscreen);
     EXPECT_EQ(settings.title, "Tavernrush");
     EXPECT_EQ(settings.brightness, 1.0f);
+    EXPECT_EQ(settings.audio.volume, 0.8f);
+    EXPECT_EQ(settings.audio.music, 0.5f);
+    EXPECT_EQ(settings.audio.effects, 1.0f);
 }
 
 TEST_F(SettingsTest, EmptyFileIsNoErrorAndGivesDefaults)
@@ -238,6 +241,59 @@ TEST_F(SettingsTest, OrdinaryBrightnessValuesPassUnchanged)
     EXPECT_EQ(load("[window]\nbrightness = 0\n").brightness, 0.0f);
     EXPECT_EQ(load("[window]\nbrightness = -0.25\n").brightness, -0.25f);
     EXPECT_EQ(load("[window]\nbrightness = 2.5\n").brightness, 2.5f);
+    EXPECT_EQ(log.str(), "");
+}
+
+TEST_F(SettingsTest, ReadsEveryKeyOfTheAudioSectionIncludingBothEnds)
+{
+    const Settings settings = load("[window]\nwidth = 640\n[audio]\nvolume = 0.25\nmusic = 0\neffects = 1\n");
+    EXPECT_EQ(log.str(), "");
+    EXPECT_EQ(settings.width, 640);
+    EXPECT_EQ(settings.audio.volume, 0.25f);
+    EXPECT_EQ(settings.audio.music, 0.0f);
+    EXPECT_EQ(settings.audio.effects, 1.0f);
+}
+
+TEST_F(SettingsTest, AudioKeysOutsideTheirSectionAreIgnored)
+{
+    const Settings settings = load("[window]\nvolume = 0.1\nmusic = 0.1\n");
+    EXPECT_EQ(settings.audio.volume, 0.8f);
+    EXPECT_EQ(settings.audio.music, 0.5f);
+}
+
+// A level outside 0..1, or not a finite number, would clip or silence the
+// mix for good: the default instead, with one line naming the key and value.
+TEST_F(SettingsTest, AudioLevelOutOfRangeFallsBackWithOneLine)
+{
+    struct Key {
+        const char* name;
+        float AudioSettings::*level;
+        float fallback;
+    };
+    const Key keys[] = {{"volume", &AudioSettings::volume, 0.8f},
+                        {"music", &AudioSettings::music, 0.5f},
+                        {"effects", &AudioSettings::effects, 1.0f}};
+    for (const Key& key : keys) {
+        for (const char* value : {"-0.1", "1.5", "nan", "inf", "1e300"}) {
+            SCOPED_TRACE(std::string(key.name) + " = " + value);
+            log.str("");
+            const Settings settings = load(std::string("[audio]\n") + key.name + " = " + value + "\n");
+            EXPECT_EQ(settings.audio.*key.level, key.fallback);
+            EXPECT_EQ(countLines(log.str()), 1) << log.str();
+            EXPECT_THAT(log.str(), HasSubstr(std::string("'") + key.name + "'"));
+        }
+    }
+}
+
+TEST_F(SettingsTest, AudioLevelLineNamesTheBadValue)
+{
+    load("[audio]\nmusic = 1.5\n");
+    EXPECT_THAT(log.str(), AllOf(HasSubstr("'music'"), HasSubstr("1.5"), HasSubstr("0.5")));
+}
+
+TEST_F(SettingsTest, AudioLevelThatDoesNotParseQuietlyGivesTheDefault)
+{
+    EXPECT_EQ(load("[audio]\nvolume = loud\n").audio.volume, 0.8f);
     EXPECT_EQ(log.str(), "");
 }
 

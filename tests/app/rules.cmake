@@ -1,2 +1,2 @@
-# The frame loop and its rules, run over fakes without a window.
+# The frame loop around the rules, run over fakes without a window.
 tavernrush_add_test(NAME FrameLoopTest SOURCES app/FrameLoopTest.cpp)

@@ -6,9 +6,10 @@
 // for a counted number of frames, proving that a few hundred frames pass.
 
 #include "BadInputCases.h"
-#include "BadInputProcess.h"
+#include "ChildProcess.h"
 #include "BadInputTree.h"
 #include "GameWindows.h"
+#include "TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -58,7 +59,7 @@ std::string quoted(const std::vector<std::string>& lines)
 
 bool printedAll(const fs::path& output, const std::vector<std::string>& expectedLines)
 {
-    const std::vector<std::string> lines = splitLines(readText(output));
+    const std::vector<std::string> lines = splitLines(readWholeFile(output));
     return std::all_of(expectedLines.begin(), expectedLines.end(), [&](const std::string& expected) {
         return std::any_of(lines.begin(), lines.end(),
                            [&](const std::string& line) { return line.rfind(expected, 0) == 0; });
@@ -74,7 +75,8 @@ GameRun playUntilEscape(const fs::path& folder, const std::vector<std::string>& 
         ADD_FAILURE() << "no X display to play on";
         return run;
     }
-    GameProcess game({TAVERNRUSH_GAME_BINARY}, folder, folder / "game-stdout.txt", folder / "game-stderr.txt");
+    ChildProcess game({{TAVERNRUSH_GAME_BINARY}, folder, ProcessEnvironment::inherited(), folder / "game-stdout.txt",
+                       folder / "game-stderr.txt"});
     std::optional<unsigned long> window;
     const auto shownBy = Clock::now() + windowDeadline;
     while (game.running() && !window && Clock::now() < shownBy) {
@@ -99,8 +101,8 @@ GameRun playUntilEscape(const fs::path& folder, const std::vector<std::string>& 
         }
     }
     run.end = game.waitForEnd(run.escapeSent ? quitDeadline : 0ms);
-    run.output = readText(folder / "game-stdout.txt");
-    run.errors = readText(folder / "game-stderr.txt");
+    run.output = readWholeFile(folder / "game-stdout.txt");
+    run.errors = readWholeFile(folder / "game-stderr.txt");
     return run;
 }
 
@@ -177,12 +179,12 @@ TEST_P(BadInputGLTest, GameNamesTheFileKeepsRunningAndQuitsOnEscape)
 
     // The replay: same start-up, same frame loop, a counted number of frames.
     const fs::path folder = tree.folder();
-    GameProcess replay({TAVERNRUSH_REPLAY_BINARY, "--frames", std::to_string(c.replayFrames)}, folder,
-                       folder / "replay-stdout.txt", folder / "replay-stderr.txt");
+    ChildProcess replay({{TAVERNRUSH_REPLAY_BINARY, "--frames", std::to_string(c.replayFrames)}, folder,
+                         ProcessEnvironment::inherited(), folder / "replay-stdout.txt", folder / "replay-stderr.txt"});
     const ProcessEnd replayEnd = replay.waitForEnd(replayDeadline);
-    std::vector<std::string> replayLines = splitLines(readText(folder / "replay-stdout.txt"));
+    std::vector<std::string> replayLines = splitLines(readWholeFile(folder / "replay-stdout.txt"));
     EXPECT_EQ(replayEnd.exitStatus, std::optional<int>(0)) << "replay " << describe(replayEnd);
-    EXPECT_EQ(readText(folder / "replay-stderr.txt"), "") << "replay standard error";
+    EXPECT_EQ(readWholeFile(folder / "replay-stderr.txt"), "") << "replay standard error";
     // Its last line is the frame-time summary, which counts the frames run.
     ASSERT_FALSE(replayLines.empty());
     EXPECT_EQ(replayLines.back().rfind("frames: " + std::to_string(c.replayFrames) + " ", 0), 0u)
@@ -212,15 +214,16 @@ TEST(BadInputNoDisplayGLTest, GameReportsTheMissingDisplayAndEndsWithStatusOne)
     const fs::path folder = tree.folder();
 
     const auto started = Clock::now();
-    GameProcess game({TAVERNRUSH_GAME_BINARY}, folder, folder / "game-stdout.txt", folder / "game-stderr.txt",
-                     {"DISPLAY", "WAYLAND_DISPLAY"});
+    ChildProcess game({{TAVERNRUSH_GAME_BINARY}, folder,
+                       ProcessEnvironment::inherited().unset("DISPLAY").unset("WAYLAND_DISPLAY"),
+                       folder / "game-stdout.txt", folder / "game-stderr.txt"});
     const ProcessEnd end = game.waitForEnd(5s);
     const auto elapsed = Clock::now() - started;
 
     EXPECT_EQ(end.exitStatus, std::optional<int>(1)) << describe(end);
     EXPECT_LT(elapsed, noDisplayDeadline) << std::chrono::duration<double>(elapsed).count() << " s";
-    EXPECT_EQ(readText(folder / "game-stdout.txt"), "ERROR: Failed to init GLFW\n");
-    EXPECT_EQ(readText(folder / "game-stderr.txt"), "");
+    EXPECT_EQ(readWholeFile(folder / "game-stdout.txt"), "ERROR: Failed to init GLFW\n");
+    EXPECT_EQ(readWholeFile(folder / "game-stderr.txt"), "");
 }
 
 } // namespace

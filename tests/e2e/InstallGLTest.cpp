@@ -2,7 +2,7 @@
 // and starts the installed launcher under the test display the way a desktop
 // would: a player's first start, then a start after editing the settings copy.
 #include "GameWindows.h"
-#include "LaunchedProcess.h"
+#include "ChildProcess.h"
 #include "ProcessEnvironment.h"
 #include "TemporaryFolder.h"
 
@@ -34,10 +34,10 @@ class InstallGLTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        LaunchedProcess install({TAVERNRUSH_CMAKE_COMMAND, "--install", TAVERNRUSH_BUILD_DIR, "--prefix", prefix().string()},
-                                ProcessEnvironment::inherited(), folder_.path() / "install.txt");
-        const int status = install.waitForExit(std::chrono::seconds(60)).value_or(-1);
-        ASSERT_EQ(status, 0) << install.output();
+        ChildProcess install({{TAVERNRUSH_CMAKE_COMMAND, "--install", TAVERNRUSH_BUILD_DIR, "--prefix", prefix().string()},
+                              {}, ProcessEnvironment::inherited(), folder_.path() / "install.txt", {}});
+        const ProcessEnd end = install.waitForEnd(std::chrono::seconds(60));
+        ASSERT_EQ(end.exitStatus, std::optional<int>(0)) << readWholeFile(folder_.path() / "install.txt");
     }
 
     fs::path prefix() const { return folder_.path() / "install prefix"; }
@@ -68,7 +68,8 @@ protected:
                                                    .set("HOME", (folder_.path() / "home").string())
                                                    .set("XDG_CONFIG_HOME", configHome().string())
                                                    .set("XDG_CACHE_HOME", cacheHome().string());
-        LaunchedProcess game({launcher().string()}, environment, folder_.path() / (label + ".txt"));
+        const fs::path outputFile = folder_.path() / (label + ".txt");
+        ChildProcess game({{launcher().string()}, {}, environment, outputFile, {}});
         Start start;
         GameWindows windows;
         EXPECT_TRUE(windows.connected()) << "no X display; run under xvfb-run";
@@ -84,11 +85,11 @@ protected:
             std::this_thread::sleep_for(std::chrono::milliseconds(100));
         }
         if (start.window) {
-            game.waitForExit(startUpTime);
+            game.waitFor(startUpTime);
         }
         start.stillRunning = game.running();
         game.stop();
-        start.output = game.output();
+        start.output = readWholeFile(outputFile);
         return start;
     }
 

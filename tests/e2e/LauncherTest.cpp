@@ -2,7 +2,7 @@
 // writes down the folder it was started in: where the player's settings copy
 // goes, what the run folder holds, and what happens when the per-user
 // folders cannot be written.
-#include "LaunchedProcess.h"
+#include "ChildProcess.h"
 #include "ProcessEnvironment.h"
 #include "TemporaryFolder.h"
 
@@ -71,10 +71,11 @@ protected:
             command.push_back(launcher().string());
         }
         fs::remove(report());
-        LaunchedProcess process(std::move(command), environment, scratch("output.txt"));
+        ChildProcess process({std::move(command), {}, environment, scratch("output.txt"), {}});
         LaunchResult result;
-        result.status = process.waitForExit(std::chrono::seconds(20)).value_or(-1);
-        result.output = process.output();
+        const ProcessEnd end = process.waitForEnd(std::chrono::seconds(20));
+        result.status = end.exitStatus ? *end.exitStatus : end.signal ? 128 + *end.signal : -1;
+        result.output = readWholeFile(scratch("output.txt"));
         if (fs::exists(report())) {
             std::string folder = readWholeFile(report());
             while (!folder.empty() && folder.back() == '\n') {

@@ -1,5 +1,8 @@
 #include "ReplayProcess.h"
 
+#include "ChildProcess.h"
+#include "TemporaryFolder.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -15,14 +18,6 @@ extern char** environ;
 
 namespace tavernrush::e2e {
 namespace {
-
-std::string readTextFile(const std::filesystem::path& path)
-{
-    std::ifstream in(path);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 } // namespace
 
@@ -58,48 +53,15 @@ void writeTextFile(const std::filesystem::path& path, const std::string& text)
 ProcessResult runReplay(const std::vector<std::string>& args, const std::filesystem::path& folder,
                         int timeoutSeconds)
 {
-    const std::filesystem::path outputPath = folder / "stdout.txt";
-    const std::filesystem::path errorPath = folder / "stderr.txt";
     std::vector<std::string> words{TAVERNRUSH_REPLAY_BINARY};
     words.insert(words.end(), args.begin(), args.end());
-    std::vector<char*> argv;
-    for (std::string& word : words) {
-        argv.push_back(word.data());
-    }
-    argv.push_back(nullptr);
-
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addchdir_np(&actions, folder.c_str());
-    // No stdin: a start-up failure waits for a key only on a terminal.
-    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 1, outputPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_addopen(&actions, 2, errorPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    pid_t child = 0;
-    const int spawned = posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-
+    ChildProcess replay({words, folder, ProcessEnvironment::inherited(), folder / "stdout.txt", folder / "stderr.txt"});
+    const ProcessEnd end = replay.waitForEnd(std::chrono::seconds(timeoutSeconds));
     ProcessResult result;
-    if (spawned != 0) {
-        ADD_FAILURE() << "could not start " << argv[0];
-        return result;
-    }
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(timeoutSeconds);
-    int status = 0;
-    while (waitpid(child, &status, WNOHANG) == 0) {
-        if (std::chrono::steady_clock::now() > deadline) {
-            kill(child, SIGKILL);
-            waitpid(child, &status, 0);
-            result.timedOut = true;
-            break;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    if (!result.timedOut && WIFEXITED(status)) {
-        result.exitStatus = WEXITSTATUS(status);
-    }
-    result.output = readTextFile(outputPath);
-    result.errors = readTextFile(errorPath);
+    result.timedOut = end.timedOut;
+    result.exitStatus = end.exitStatus.value_or(-1);
+    result.output = readWholeFile(folder / "stdout.txt");
+    result.errors = readWholeFile(folder / "stderr.txt");
     return result;
 }
 

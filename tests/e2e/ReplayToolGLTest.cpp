@@ -25,7 +25,7 @@ const std::vector<std::string> traceKeys = {
     "frame",        "deltaTime",      "gameTimer",   "screenShown", "coins",         "beers",
     "player",       "direction",      "onLadderTop", "jumpActive",  "jumpCooldown",  "cameraPosition",
     "cameraYaw",    "cameraPitch",    "fieldOfView", "isFullscreen", "frameAnimIndex", "pictures",
-    "unicorns",     "beerPositions",  "coinPositions"};
+    "events",       "unicorns",       "beerPositions", "coinPositions"};
 
 struct Vec3 {
     double x, y, z;

@@ -6,6 +6,7 @@
 
 #include "ReplayProcess.h"
 #include "SoakChecks.h"
+#include "TemporaryFolder.h"
 #include "replay/ScriptedInput.h"
 #include "soak/ScriptText.h"
 #include "soak/SoakScript.h"
@@ -46,14 +47,6 @@ long environmentNumber(const char* name, long fallback)
         return fallback;
     }
     return value;
-}
-
-std::string readText(const fs::path& path)
-{
-    std::ifstream in(path);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
 }
 
 // Reads the trace line by line: a long soak's trace is too big to hold parsed.
@@ -134,7 +127,7 @@ TEST(SoakGLTest, RandomInputRunsCleanWithLevelMemory)
         });
     EXPECT_TRUE(problems.empty()) << problems.size() << " problems in the trace:\n" << joined(problems);
 
-    const std::optional<std::vector<MemorySample>> samples = parseMemoryLog(readText(folder / "memory.txt"));
+    const std::optional<std::vector<MemorySample>> samples = parseMemoryLog(readWholeFile(folder / "memory.txt"));
     ASSERT_TRUE(samples) << "malformed " << folder / "memory.txt";
     const MemoryComparison memory = compareMemory(*samples, warmFrame, frameCount - 1, memoryTolerance);
     EXPECT_TRUE(memory.problem.empty()) << memory.problem;

@@ -46,4 +46,14 @@ void writeWholeFile(const std::filesystem::path& path, const std::string& text)
     ASSERT_TRUE(out.good()) << "cannot write " << path;
 }
 
+std::vector<std::string> splitLines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
 } // namespace tavernrush::e2e

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace tavernrush::e2e {
 
@@ -24,5 +25,7 @@ private:
 // Small file helpers for the tests that build trees in such a folder.
 std::string readWholeFile(const std::filesystem::path& path);
 void writeWholeFile(const std::filesystem::path& path, const std::string& text);
+// The lines of `text`, without their line ends.
+std::vector<std::string> splitLines(const std::string& text);
 
 } // namespace tavernrush::e2e

@@ -6,10 +6,9 @@ tavernrush_add_test(NAME e2e_badinput_GLTest GL
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/BadInputCases.cpp
     ${CMAKE_CURRENT_LIST_DIR}/BadInputGLTest.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/BadInputProcess.cpp
     ${CMAKE_CURRENT_LIST_DIR}/BadInputTree.cpp
     ${CMAKE_CURRENT_LIST_DIR}/GameWindows.cpp
-  LIBS X11::X11 PkgConfig::STB)
+  LIBS X11::X11 PkgConfig::STB tavernrush_e2e_support)
 target_compile_definitions(e2e_badinput_GLTest PRIVATE
   TAVERNRUSH_GAME_BINARY="$<TARGET_FILE:tavernrush>"
   TAVERNRUSH_REPLAY_BINARY="$<TARGET_FILE:tavernrush-replay>")

@@ -4,13 +4,11 @@
 set(_tavernrush_image_support
   ${CMAKE_CURRENT_LIST_DIR}/ImageProbe.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ImageRun.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/ImageViewProjection.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/JsonValue.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/ReplayProcess.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/ImageViewProjection.cpp)
 
 tavernrush_add_test(NAME e2e_image_GLTest GL
   SOURCES ${_tavernrush_image_support} ${CMAKE_CURRENT_LIST_DIR}/ImageGLTest.cpp
-  LIBS PkgConfig::STB)
+  LIBS PkgConfig::STB tavernrush_e2e_support)
 
 tavernrush_add_test(NAME e2e_docs_replay_GLTest GL
   SOURCES
@@ -18,7 +16,7 @@ tavernrush_add_test(NAME e2e_docs_replay_GLTest GL
     ${CMAKE_CURRENT_LIST_DIR}/DocsReplay.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DocsReplayGLTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/BusyReplayGLTest.cpp
-  LIBS PkgConfig::STB)
+  LIBS PkgConfig::STB tavernrush_e2e_support)
 target_compile_definitions(e2e_docs_replay_GLTest PRIVATE
   TAVERNRUSH_DOCS_REPLAY_DIR="${PROJECT_SOURCE_DIR}/docs/replays")
 

@@ -13,9 +13,7 @@ set(_tavernrush_install_layout
 tavernrush_add_test(NAME e2e_launcher_Test
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/LauncherTest.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/LaunchedProcess.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/ProcessEnvironment.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/TemporaryFolder.cpp)
+  LIBS tavernrush_e2e_support)
 target_include_directories(e2e_launcher_Test PRIVATE ${CMAKE_CURRENT_LIST_DIR})
 # The script the install puts in bin/, made when the build is configured.
 target_compile_definitions(e2e_launcher_Test PRIVATE ${_tavernrush_install_layout}
@@ -24,11 +22,8 @@ target_compile_definitions(e2e_launcher_Test PRIVATE ${_tavernrush_install_layou
 tavernrush_add_test(NAME e2e_install_GLTest GL
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/InstallGLTest.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/LaunchedProcess.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/ProcessEnvironment.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/TemporaryFolder.cpp
     ${CMAKE_CURRENT_LIST_DIR}/GameWindows.cpp
-  LIBS X11::X11 PkgConfig::STB)
+  LIBS X11::X11 PkgConfig::STB tavernrush_e2e_support)
 target_include_directories(e2e_install_GLTest PRIVATE ${CMAKE_CURRENT_LIST_DIR})
 target_compile_definitions(e2e_install_GLTest PRIVATE ${_tavernrush_install_layout}
   TAVERNRUSH_CMAKE_COMMAND="${CMAKE_COMMAND}"
@@ -44,7 +39,6 @@ if(TARGET tavernrush_icon_lib)
     SOURCES
       ${CMAKE_CURRENT_LIST_DIR}/IconComposerTest.cpp
       ${CMAKE_CURRENT_LIST_DIR}/IconFilesTest.cpp
-      ${CMAKE_CURRENT_LIST_DIR}/TemporaryFolder.cpp
-    LIBS tavernrush_icon_lib)
+    LIBS tavernrush_icon_lib tavernrush_e2e_support)
   target_include_directories(e2e_icon_Test PRIVATE ${CMAKE_CURRENT_LIST_DIR})
 endif()

@@ -1,8 +1,8 @@
 // The pictures and counters inside the scene: where the boards stand, that
 // each picture draws its own board, and the counter spheres' orbits.
 
-#include "passes/CounterSpheres.h"
-#include "passes/PictureBoards.h"
+#include "scene/CounterSpheres.h"
+#include "scene/PictureBoards.h"
 #include "passes/SceneTarget.h"
 
 #include "passes/PassTestSupport.h"

@@ -81,17 +81,6 @@ TEST_F(GeometryGLTest, VertexArrayKeepsItsBuffersAndAttributeLayout)
     }
 }
 
-TEST_F(GeometryGLTest, StartsWithTheGivenModelAndIdentityElsewhere)
-{
-    const glm::mat4 model = glm::translate(identity, glm::vec3(0, 0, 20));
-    const Geometry geometry(model, createBox(1, 1, 1), material);
-    EXPECT_EQ(geometry.getModelMatrix(), model);
-    EXPECT_EQ(geometry.constructionMatrix(), model);
-    EXPECT_EQ(geometry.parentMatrix(), identity);
-    EXPECT_EQ(geometry.drawMatrix(), identity);
-    EXPECT_EQ(geometry.material(), material);
-}
-
 TEST_F(GeometryGLTest, TransformAppliesAfterTheCurrentTransform)
 {
     const glm::mat4 start = glm::scale(identity, glm::vec3(2, 3, 4));

@@ -59,7 +59,7 @@ TEST_F(LightsGLTest, UploadsCameraAndBothLightsOfTheLevel)
 TEST_F(LightsGLTest, CameraFirstOrderUploadsTheSameValues)
 {
     shader->use();
-    setLightUniforms(*shader, camera, lights, CameraUniformOrder::CameraFirst);
+    setLightUniforms(*shader, camera, lights);
     expectLevelLighting(shader->programName());
 }
 

@@ -27,9 +27,9 @@ protected:
 
     SceneNode makeNode(float spinSpeed, float z)
     {
-        const Geometry sphere(glm::translate(glm::mat4(1.0f), glm::vec3(0.0f, 10.0f, z)), createSphere(8, 0.5f, 4),
+        Geometry sphere(glm::translate(glm::mat4(1.0f), glm::vec3(0.0f, 10.0f, z)), createSphere(8, 0.5f, 4),
                               testing::flatMaterial(shader, glm::vec3(1.0f)));
-        return SceneNode(spinSpeed, sphere);
+        return SceneNode(spinSpeed, std::move(sphere));
     }
 
     ShaderPtr shader;

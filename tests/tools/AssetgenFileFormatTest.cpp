@@ -99,7 +99,7 @@ ImportedScene quadModel(const fs::path& directory, bool namesImage)
 {
     Mesh mesh("quad", "surface");
     primitives::quad(mesh, {-1, -1, 0}, {1, -1, 0}, {1, 1, 0}, {-1, 1, 0}, PictureRegion{});
-    ModelSpec model;
+    ModelRecipe model;
     model.name = "quad";
     model.materials.push_back({"surface", glm::vec3(1), glm::vec3(0), 1.0f, namesImage ? "quadrants.png" : ""});
     model.meshes.push_back(mesh);

@@ -56,4 +56,19 @@ inline std::vector<std::string> models()
             "meshes/terrain.obj", "meshes/wand.obj", "meshes/bag.obj",      "meshes/klo.obj"};
 }
 
+// Decoded by the game with libsndfile (src/audio): the cues, played in the
+// world or at the listener, so one channel each.
+inline std::vector<std::string> gameEffectSounds()
+{
+    return {"sounds/coin.ogg",   "sounds/beer.ogg",   "sounds/jump.ogg",   "sounds/land.ogg",
+            "sounds/ladder.ogg", "sounds/hiccup.ogg", "sounds/whinny.ogg", "sounds/toilet.ogg",
+            "sounds/fanfare.ogg", "sounds/buzzer.ogg", "sounds/rewind.ogg"};
+}
+
+// The two loops, in stereo.
+inline std::vector<std::string> gameLoopSounds()
+{
+    return {"sounds/ambience.ogg", "sounds/tune.ogg"};
+}
+
 } // namespace tavernrush::assetgen::testing

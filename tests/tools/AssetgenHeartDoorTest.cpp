@@ -64,7 +64,7 @@ TEST(HeartDoor, HeartOutlineIsStarShapedAboutItsCentre)
 TEST(HeartDoor, LightPassesThroughTheHeartButNotThePlanks)
 {
     Mesh mesh("door", "door");
-    HeartDoorSpec door;
+    HeartDoorLayout door;
     addHeartDoor(mesh, door, PictureRegion{}, PictureRegion{});
     EXPECT_FALSE(hitsAlongZ(mesh, door.heartCentre));
     EXPECT_FALSE(hitsAlongZ(mesh, door.heartCentre + glm::vec2(0.1f, 0.05f)));
@@ -77,7 +77,7 @@ TEST(HeartDoor, LightPassesThroughTheHeartButNotThePlanks)
 TEST(HeartDoor, FacesPointAwayFromTheDoorBody)
 {
     Mesh mesh("door", "door");
-    HeartDoorSpec door;
+    HeartDoorLayout door;
     addHeartDoor(mesh, door, PictureRegion{}, PictureRegion{});
     const auto& v = mesh.vertices();
     const auto& idx = mesh.indices();

@@ -1,7 +1,7 @@
 // The fixed-step clock, read the way the frame loop reads it: once when the
 // loop starts and once at the end of every frame.
 
-#include "app/GameState.h"
+#include "game/GameState.h"
 #include "replay/FixedStepClock.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,8 @@
 // The replay tool's memory log: the statm reading, the option, and which
 // frames the observer samples on the real frame loop (without GL).
 
-#include "app/FrameLoopHarness.h"
+#include "app/NullSceneRenderer.h"
+#include "support/ClosableWindow.h"
 #include "replay/ReplayObserver.h"
 #include "replay/ReplayOptions.h"
 #include "replay/ResidentMemory.h"
@@ -60,7 +61,7 @@ struct MemoryReplay {
                                                                                      }},
                    errors)
     {
-        FrameLoop loop(FrameLoopParts{settings, window, input, clock, renderer, camera, coins, beers, {}});
+        FrameLoop loop(FrameLoopParts{settings, window, input, clock, renderer, rules});
         loop.run(&observer);
     }
 
@@ -76,11 +77,9 @@ struct MemoryReplay {
     }
 
     Settings settings;
-    testing::FakeWindow window;
-    testing::RecordingRenderer renderer;
-    CameraState camera;
-    CoinField coins;
-    BeerField beers;
+    testing::ClosableWindow window;
+    NullSceneRenderer renderer;
+    FrameRules rules{1.0f, {}};
     std::ostringstream log;
     std::ostringstream errors;
     long readings = 0;

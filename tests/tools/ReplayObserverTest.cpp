@@ -3,6 +3,7 @@
 // trace and the screenshots.
 
 #include "app/NullSceneRenderer.h"
+#include "support/ClosableWindow.h"
 #include "replay/ReplayObserver.h"
 
 #include <gtest/gtest.h>
@@ -11,28 +12,6 @@
 
 namespace tavernrush {
 namespace {
-
-class ClosableWindow : public WindowControl {
-public:
-    bool shouldClose() const override { return closeRequested_; }
-    void requestClose() override { closeRequested_ = true; }
-    void pollEvents() override {}
-    void swapBuffers() override
-    {
-        // A run the observer fails to stop must not hang the test.
-        if (++swaps_ >= 1000) {
-            ADD_FAILURE() << "the replay never ended";
-            closeRequested_ = true;
-        }
-    }
-    glm::ivec2 framebufferSize() const override { return {64, 48}; }
-    void leaveFullscreen(int, int) override {}
-    bool enterFullscreen() override { return false; }
-
-private:
-    bool closeRequested_ = false;
-    int swaps_ = 0;
-};
 
 // One replay over the real loop and game rules, without GL.
 struct Replay {
@@ -48,7 +27,7 @@ struct Replay {
                                 }},
                    errors)
     {
-        FrameLoop loop(FrameLoopParts{settings, window, input, clock, renderer, camera, coins, beers, {}});
+        FrameLoop loop(FrameLoopParts{settings, window, input, clock, renderer, rules});
         loop.run(&observer);
     }
 
@@ -63,11 +42,9 @@ struct Replay {
     }
 
     Settings settings;
-    ClosableWindow window;
+    testing::ClosableWindow window;
     NullSceneRenderer renderer;
-    CameraState camera;
-    CoinField coins;
-    BeerField beers;
+    FrameRules rules{1.0f, {}};
     std::ostringstream trace;
     std::ostringstream errors;
     ScriptedInput input;

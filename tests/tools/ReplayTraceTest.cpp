@@ -51,6 +51,7 @@ TEST(ReplayTraceTest, LineHoldsEveryFieldInOrder)
     record.isFullscreen = false;
     record.frameAnimIndex = 7;
     record.pictures = {Picture::Toilet, Picture::Unicorn, Picture::Unicorn};
+    record.events = {FrameEventKind::PictureToilet, FrameEventKind::JumpStarted};
     record.unicorns = {{1.0f, 2.0f, 3.0f}, {4.0f, 5.0f, 6.0f}};
     record.beerPositions = {{7.0f, 0.5f, 8.0f}};
     record.coinPositions = {};
@@ -60,7 +61,7 @@ TEST(ReplayTraceTest, LineHoldsEveryFieldInOrder)
               "\"player\":[1,0,-2.5],\"direction\":[0,0,-1],\"onLadderTop\":false,\"jumpActive\":true,"
               "\"jumpCooldown\":0.5,\"cameraPosition\":[0,5,9],\"cameraYaw\":-0.125,\"cameraPitch\":1.5,"
               "\"fieldOfView\":55,\"isFullscreen\":false,\"frameAnimIndex\":7,"
-              "\"pictures\":[\"toiletScreen\",\"unicornScreen\",\"unicornScreen\"],"
+              "\"pictures\":[\"toiletScreen\",\"unicornScreen\",\"unicornScreen\"],\"events\":[\"picture:toilet\",\"jump\"],"
               "\"unicorns\":[[1,2,3],[4,5,6]],\"beerPositions\":[[7,0.5,8]],\"coinPositions\":[]}");
 }
 

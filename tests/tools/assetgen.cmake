@@ -17,5 +17,6 @@ tavernrush_add_test(NAME tools_asset_tree_test
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/AssetgenModelShapeTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/AssetgenPictureContentTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/AssetgenSoundTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/AssetgenTreeTest.cpp
-  LIBS tavernrush_assetread_lib)
+  LIBS tavernrush_assetread_lib tavernrush_audio)

@@ -20,6 +20,7 @@
 #include "pictures/MeadowGround.h"
 #include "pictures/SkyPictures.h"
 #include "pictures/SmallPictures.h"
+#include "sounds/SoundFiles.h"
 
 #include <cstdio>
 
@@ -29,6 +30,17 @@ const std::vector<AssetEntry>& assetCatalog()
 {
     static const std::vector<AssetEntry> entries = [] {
         std::vector<AssetEntry> list;
+        // The loops take longest (the tune is 32 seconds of a band), so they
+        // start first; the short effects fill the gaps at the end.
+        const auto addSounds = [&list](bool loops) {
+            for (const GeneratedSound& sound : generatedSounds()) {
+                if (sound.loop == loops) {
+                    list.push_back({"sound " + sound.file, {sound.file},
+                                    [&sound](const std::filesystem::path& assets) { writeGeneratedSound(assets, sound); }});
+                }
+            }
+        };
+        addSounds(true);
         list.push_back({"meadow ground", {"textures/wood_texture.dds"}, writeMeadowGround});
         for (CubeFace face : allCubeFaces) {
             list.push_back({std::string("sky face ") + cubeFaceFile(face),
@@ -78,6 +90,7 @@ const std::vector<AssetEntry>& assetCatalog()
         list.push_back({"toilet hut", {"meshes/klo.obj", "meshes/klo.mtl", "textures/klo.jpg"}, writeToiletHut});
         list.push_back({"bag", {"meshes/bag.obj", "meshes/bag.mtl", "textures/bagR.jpg"}, writeBag});
         list.push_back({"terrain", {"meshes/terrain.obj", "meshes/terrain.mtl", "meshes/terrain.jpg"}, writeTerrain});
+        addSounds(false);
         return list;
     }();
     return entries;

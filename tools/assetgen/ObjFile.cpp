@@ -9,9 +9,9 @@
 
 namespace tavernrush::assetgen {
 
-const MaterialSpec& ModelSpec::material(const std::string& materialName) const
+const MaterialRecipe& ModelRecipe::material(const std::string& materialName) const
 {
-    for (const MaterialSpec& m : materials) {
+    for (const MaterialRecipe& m : materials) {
         if (m.name == materialName) {
             return m;
         }
@@ -19,7 +19,7 @@ const MaterialSpec& ModelSpec::material(const std::string& materialName) const
     throw std::runtime_error("model " + name + " uses the unknown material " + materialName);
 }
 
-Box3 ModelSpec::bounds() const
+Box3 ModelRecipe::bounds() const
 {
     Box3 box{glm::vec3(std::numeric_limits<float>::max()), glm::vec3(std::numeric_limits<float>::lowest())};
     for (const Mesh& mesh : meshes) {
@@ -61,12 +61,12 @@ void writeText(const std::filesystem::path& path, const std::string& text)
 
 } // namespace
 
-void writeModel(const std::filesystem::path& directory, const ModelSpec& model)
+void writeModel(const std::filesystem::path& directory, const ModelRecipe& model)
 {
     std::filesystem::create_directories(directory);
 
     std::string mtl = "# Tavernrush model materials: " + model.name + "\n";
-    for (const MaterialSpec& m : model.materials) {
+    for (const MaterialRecipe& m : model.materials) {
         mtl += "\nnewmtl " + m.name + "\n";
         mtl += format("Ka %.4f %.4f %.4f\n", 0.2, 0.2, 0.2);
         mtl += format("Kd %.4f %.4f %.4f\n", m.diffuse.r, m.diffuse.g, m.diffuse.b);

@@ -10,7 +10,7 @@
 
 namespace tavernrush::assetgen {
 
-struct MaterialSpec {
+struct MaterialRecipe {
     std::string name;
     glm::vec3 diffuse{0.8f};
     glm::vec3 specular{0.2f};
@@ -20,12 +20,12 @@ struct MaterialSpec {
     std::string diffuseMap;
 };
 
-struct ModelSpec {
+struct ModelRecipe {
     std::string name; // file stem: <name>.obj and <name>.mtl
-    std::vector<MaterialSpec> materials;
+    std::vector<MaterialRecipe> materials;
     std::vector<Mesh> meshes;
 
-    const MaterialSpec& material(const std::string& materialName) const;
+    const MaterialRecipe& material(const std::string& materialName) const;
     Box3 bounds() const;
 };
 
@@ -36,6 +36,6 @@ struct ModelSpec {
 // down the picture instead.
 glm::vec2 objTexCoord(glm::vec2 picture, bool materialNamesImage);
 
-void writeModel(const std::filesystem::path& directory, const ModelSpec& model);
+void writeModel(const std::filesystem::path& directory, const ModelRecipe& model);
 
 } // namespace tavernrush::assetgen

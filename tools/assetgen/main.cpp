@@ -1,6 +1,6 @@
-// tavernrush-assetgen <assets-dir> [--timings]: writes the models and
-// pictures the game opens (meshes/, textures/, textures/skybox/, frames/)
-// below the directory; --timings lists how long each entry took.
+// tavernrush-assetgen <assets-dir> [--timings]: writes the models, pictures
+// and sounds the game opens (meshes/, textures/, textures/skybox/, frames/,
+// sounds/) below the directory; --timings lists how long each entry took.
 #include "AssetCatalog.h"
 
 #include <algorithm>

@@ -44,15 +44,11 @@ void frameRules(benchmark::State& state)
     SixtyHertz clock;
     NoWindow window;
     NullSceneRenderer renderer;
-    CameraState camera;
-    initCamera(camera, 1.0f);
-    CoinField coins;
-    BeerField beers;
-    FrameLoop loop(FrameLoopParts{settings, window, input, clock, renderer, camera, coins, beers,
-                                  placeUnicorns()});
+    FrameRules rules(1.0f, placeUnicorns());
+    FrameLoop loop(FrameLoopParts{settings, window, input, clock, renderer, rules});
     for (auto _ : state) {
         loop.runFrame();
-        benchmark::DoNotOptimize(loop.state().player.playerPosition);
+        benchmark::DoNotOptimize(loop.scene().coins.data());
     }
 }
 BENCHMARK(frameRules);

@@ -5,6 +5,8 @@
 //   tavernrush-bench --route FILE [--frames N] [--floor-frames N] [--json FILE]
 
 #include "app/Game.h"
+#include "scene/GlSceneRenderer.h"
+#include "scene/Level.h"
 #include "bench/BenchObserver.h"
 #include "bench/FloorSwitchRenderer.h"
 #include "replay/FixedStepClock.h"
@@ -123,30 +125,20 @@ int main(int argc, char** argv)
 
     ScriptedInput input(std::get<ReplayScript>(std::move(parsed)));
     FixedStepClock clock(1.0 / 60.0);
-    std::unique_ptr<FloorSwitchRenderer> floorSwitch;
     std::unique_ptr<BenchObserver> observer;
-    GameHooks hooks;
-    hooks.input = &input;
-    hooks.clock = &clock;
-    hooks.wrapRenderer = [&](SceneRenderer& game) -> SceneRenderer& {
-        floorSwitch = std::make_unique<FloorSwitchRenderer>(game);
-        observer = std::make_unique<BenchObserver>(input, clock, *floorSwitch, options.routeFrames,
-                                                   options.floorFrames);
-        return *floorSwitch;
-    };
-    // The observer only exists once the renderer is built, so the loop asks
-    // for it through this forwarding observer.
-    struct Forward : FrameObserver {
-        std::unique_ptr<BenchObserver>& target;
-        explicit Forward(std::unique_ptr<BenchObserver>& t) : target(t) {}
-        void beforeFrame(FrameLoop& loop) override { target->beforeFrame(loop); }
-        void afterFrame(FrameLoop& loop) override { target->afterFrame(loop); }
-    } forward(observer);
-    hooks.observer = &forward;
-
-    const int status = runGame(hooks);
-    if (status != 0 || !observer) {
-        return status != 0 ? status : 1;
+    {
+        const Settings settings = loadGameSettings();
+        const std::unique_ptr<GameWindow> window = openGameWindow(settings);
+        if (!window) {
+            return 1;
+        }
+        FrameRules rules = startRules(settings);
+        Level level(settings);
+        GlSceneRenderer game(level);
+        FloorSwitchRenderer renderer(game);
+        observer = std::make_unique<BenchObserver>(input, clock, renderer, options.routeFrames, options.floorFrames);
+        FrameLoop loop(FrameLoopParts{settings, *window, input, clock, renderer, rules});
+        runLoop(*window, loop, observer.get());
     }
 
     const FrameTimeSummary route = summarizeFrameTimes(observer->routeMillis());

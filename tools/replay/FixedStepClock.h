@@ -2,7 +2,7 @@
 // A clock that moves by exactly one step per frame, so a replay runs the same
 // frame times on any machine however long each frame really takes.
 
-#include "app/Input.h"
+#include "game/Input.h"
 
 namespace tavernrush {
 

@@ -6,9 +6,10 @@ namespace tavernrush {
 
 FrameRecord recordFrame(const FrameLoop& loop)
 {
-    const GameState& state = loop.state();
+    const FrameRules& rules = loop.rules();
+    const GameState& state = rules.state();
     const PlayerState& player = state.player;
-    const CameraState& camera = loop.camera();
+    const CameraState& camera = rules.camera();
     FrameRecord record;
     record.frame = loop.frameNumber();
     // The state already holds the next frame's time; the trace wants the one
@@ -16,8 +17,8 @@ FrameRecord recordFrame(const FrameLoop& loop)
     record.deltaTime = loop.frameDeltaTime();
     record.gameTimer = state.gameTimer;
     record.screenShown = state.screenShown;
-    record.coins = loop.coinField().collected;
-    record.beers = loop.beerField().collected;
+    record.coins = rules.coinField().collected;
+    record.beers = rules.beerField().collected;
     record.player = player.playerPosition;
     record.direction = player.playerDirection;
     record.onLadderTop = player.onLadderTop;
@@ -29,10 +30,15 @@ FrameRecord recordFrame(const FrameLoop& loop)
     record.fieldOfView = camera.fieldOfView;
     record.isFullscreen = loop.isFullscreen();
     record.frameAnimIndex = state.frameAnimIndex;
-    record.pictures = loop.picturesThisFrame();
-    record.unicorns = loop.unicornPositions();
-    record.beerPositions = loop.beerField().positions();
-    record.coinPositions = loop.coinField().positions();
+    for (const ShownPicture& shown : loop.scene().pictures) {
+        record.pictures.push_back(shown.picture);
+    }
+    for (const FrameEvent& event : loop.scene().events) {
+        record.events.push_back(event.kind);
+    }
+    record.unicorns = rules.unicornPositions();
+    record.beerPositions = rules.beerField().positions();
+    record.coinPositions = rules.coinField().positions();
     return record;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // What the replay trace records about one finished frame.
 
-#include "passes/Picture.h"
+#include "game/FrameEvent.h"
+#include "game/Picture.h"
 
 #include <glm/glm.hpp>
 
@@ -30,6 +31,8 @@ struct FrameRecord {
     bool isFullscreen = false;
     int frameAnimIndex = 0;
     std::vector<Picture> pictures;
+    // What happened in the frame, in order.
+    std::vector<FrameEventKind> events;
     std::vector<glm::vec3> unicorns;
     std::vector<glm::vec3> beerPositions;
     std::vector<glm::vec3> coinPositions;

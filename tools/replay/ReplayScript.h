@@ -10,7 +10,7 @@
 //   A release escape       Escape released before frame A; the run ends after it
 // A-B is an inclusive range, a single number one frame.
 
-#include "app/Input.h"
+#include "game/Input.h"
 
 #include <glm/glm.hpp>
 

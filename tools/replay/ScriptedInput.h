@@ -1,7 +1,7 @@
 #pragma once
 // The keyboard and mouse as a replay script describes them, frame by frame.
 
-#include "app/Input.h"
+#include "game/Input.h"
 #include "replay/ReplayScript.h"
 
 #include <utility>

@@ -32,6 +32,16 @@ public:
         raw(key, list + "]");
     }
 
+    void events(const char* key, const std::vector<FrameEventKind>& values)
+    {
+        std::string list = "[";
+        for (std::size_t i = 0; i < values.size(); ++i) {
+            // Event names carry no quotes or backslashes.
+            list += (i == 0 ? "\"" : ",\"") + std::string(frameEventName(values[i])) + "\"";
+        }
+        raw(key, list + "]");
+    }
+
     std::string close() { return text_ + "}"; }
 
 private:
@@ -85,6 +95,7 @@ std::string formatTraceLine(const FrameRecord& record)
     line.boolean("isFullscreen", record.isFullscreen);
     line.integer("frameAnimIndex", record.frameAnimIndex);
     line.pictures("pictures", record.pictures);
+    line.events("events", record.events);
     line.vectors("unicorns", record.unicorns);
     line.vectors("beerPositions", record.beerPositions);
     line.vectors("coinPositions", record.coinPositions);

@@ -3,6 +3,8 @@
 // directory holding assets/, like the game.
 
 #include "app/Game.h"
+#include "scene/GlSceneRenderer.h"
+#include "scene/Level.h"
 #include "replay/FixedStepClock.h"
 #include "replay/FrameTimeStats.h"
 #include "replay/ReplayObserver.h"
@@ -75,13 +77,17 @@ int replay(const ReplayOptions& options)
     ReplayRecording recording{options.frames, options.tracePath.empty() ? nullptr : &trace, options.shots};
     recording.memoryLog = options.memoryLogPath.empty() ? nullptr : &memoryLog;
     ReplayObserver observer(input, clock, std::move(recording), windowFrameCapture(), std::cerr);
-    GameHooks hooks;
-    hooks.input = &input;
-    hooks.clock = &clock;
-    hooks.observer = &observer;
-    const int gameStatus = runGame(hooks);
-    if (gameStatus != 0) {
-        return gameStatus;
+    {
+        const Settings settings = loadGameSettings();
+        const std::unique_ptr<GameWindow> window = openGameWindow(settings);
+        if (!window) {
+            return failureExitStatus;
+        }
+        FrameRules rules = startRules(settings);
+        Level level(settings);
+        GlSceneRenderer renderer(level);
+        FrameLoop loop(FrameLoopParts{settings, *window, input, clock, renderer, rules});
+        runLoop(*window, loop, &observer);
     }
 
     std::cout << formatFrameTimeSummary(summarizeFrameTimes(observer.frameMillis())) << std::endl;

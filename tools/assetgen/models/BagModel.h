@@ -13,7 +13,7 @@
 namespace tavernrush::assetgen {
 
 struct BagAssets {
-    ModelSpec model;
+    ModelRecipe model;
     Image atlas;
 };
 

@@ -6,7 +6,7 @@
 
 namespace tavernrush::assetgen {
 
-ModelSpec buildBrickWall()
+ModelRecipe buildBrickWall()
 {
     const glm::vec3 h = brickWallSize * 0.5f;
     Mesh mesh("brick_wall", "bricks");
@@ -22,7 +22,7 @@ ModelSpec buildBrickWall()
     quad(mesh, {-h.x, h.y, h.z}, {h.x, h.y, h.z}, {h.x, h.y, -h.z}, {-h.x, h.y, -h.z}, topStrip);    // top
     quad(mesh, {-h.x, -h.y, -h.z}, {h.x, -h.y, -h.z}, {h.x, -h.y, h.z}, {-h.x, -h.y, h.z}, topStrip); // bottom
 
-    ModelSpec model;
+    ModelRecipe model;
     model.name = "wand";
     model.materials.push_back({"bricks", glm::vec3(0.8f, 0.45f, 0.35f), glm::vec3(0.15f), 8.0f, ""});
     model.meshes.push_back(std::move(mesh));

@@ -12,7 +12,7 @@ namespace tavernrush::assetgen {
 
 constexpr glm::vec3 brickWallSize{5.0f, 3.0f, 0.4f};
 
-ModelSpec buildBrickWall();
+ModelRecipe buildBrickWall();
 void writeBrickWall(const std::filesystem::path& assets);
 
 } // namespace tavernrush::assetgen

@@ -60,7 +60,7 @@ void addFacing(Mesh& mesh, Vertex a, Vertex b, Vertex c, const glm::vec3& facing
 
 } // namespace
 
-void addHeartDoor(Mesh& mesh, const HeartDoorSpec& door, const PictureRegion& planks, const PictureRegion& edges)
+void addHeartDoor(Mesh& mesh, const HeartDoorLayout& door, const PictureRegion& planks, const PictureRegion& edges)
 {
     const std::vector<glm::vec2> heart = heartOutline(door.heartCentre, door.heartWidth, 64);
     const std::vector<glm::vec2> rectangle{door.min, {door.max.x, door.min.y}, door.max, {door.min.x, door.max.y}};

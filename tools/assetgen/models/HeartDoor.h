@@ -11,7 +11,7 @@
 
 namespace tavernrush::assetgen {
 
-struct HeartDoorSpec {
+struct HeartDoorLayout {
     glm::vec2 min{-0.8f, -2.0f}; // door rectangle in the door plane (x, y)
     glm::vec2 max{0.8f, 1.4f};
     glm::vec2 heartCentre{0.0f, 0.75f};
@@ -25,6 +25,6 @@ std::vector<glm::vec2> heartOutline(glm::vec2 centre, float width, int points);
 
 // Adds the door to the mesh: both faces (picture region mapped over the
 // whole door), the hole's inner walls and the door's edges.
-void addHeartDoor(Mesh& mesh, const HeartDoorSpec& door, const PictureRegion& planks, const PictureRegion& edges);
+void addHeartDoor(Mesh& mesh, const HeartDoorLayout& door, const PictureRegion& planks, const PictureRegion& edges);
 
 } // namespace tavernrush::assetgen

@@ -30,7 +30,7 @@ Image paintLadderWood(int width, int height)
     return image;
 }
 
-ModelSpec buildLadder()
+ModelRecipe buildLadder()
 {
     Mesh m("ladder", "ladder_wood");
     const PictureRegion wood{{0.0f, 0.0f}, {1.0f, 1.0f}};
@@ -78,7 +78,7 @@ ModelSpec buildLadder()
     // Turn the climbing side to face the level's middle: from (40, -40) the
     // origin lies along (-1, 0, 1).
     m.transform(glm::rotate(glm::mat4(1.0f), glm::radians(135.0f), glm::vec3(0, 1, 0)));
-    ModelSpec model;
+    ModelRecipe model;
     model.name = "leiter";
     model.materials.push_back({"ladder_wood", glm::vec3(0.8f, 0.6f, 0.4f), glm::vec3(0.1f), 8.0f, "leiter_holz.jpg"});
     model.meshes.push_back(std::move(m));

@@ -15,7 +15,7 @@ namespace tavernrush::assetgen {
 constexpr float ladderHeight = 6.0f;
 
 Image paintLadderWood(int width, int height);
-ModelSpec buildLadder();
+ModelRecipe buildLadder();
 void writeLadder(const std::filesystem::path& assets);
 
 } // namespace tavernrush::assetgen

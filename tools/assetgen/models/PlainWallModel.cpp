@@ -9,7 +9,7 @@
 
 namespace tavernrush::assetgen {
 
-ModelSpec buildPlainWall()
+ModelRecipe buildPlainWall()
 {
     Mesh mesh("plain_wall", "plaster");
     const PictureRegion whole{{0.0f, 0.0f}, {1.0f, 1.0f}};
@@ -18,7 +18,7 @@ ModelSpec buildPlainWall()
     // A slightly wider cap keeps rain off the plaster.
     primitives::box(mesh, glm::translate(glm::mat4(1.0f), glm::vec3(0.0f, 2.95f, 0.0f)), {4.1f, 0.1f, 0.4f},
                     whole.sub({0, 0}, {1, 0.05f}));
-    ModelSpec model;
+    ModelRecipe model;
     model.name = "wall";
     model.materials.push_back({"plaster", glm::vec3(0.9f), glm::vec3(0.1f), 4.0f, "wall.jpg"});
     model.meshes.push_back(std::move(mesh));

@@ -9,7 +9,7 @@
 
 namespace tavernrush::assetgen {
 
-ModelSpec buildPlainWall();
+ModelRecipe buildPlainWall();
 // Writes meshes/wall.obj, wall.mtl and the plaster picture wall.jpg, and the
 // same plaster as textures/wall.jpg.
 void writePlainWall(const std::filesystem::path& assets);

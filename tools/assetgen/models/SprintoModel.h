@@ -14,7 +14,7 @@
 namespace tavernrush::assetgen {
 
 struct SprintoAssets {
-    ModelSpec model;
+    ModelRecipe model;
     Image atlas;
 };
 

@@ -14,7 +14,7 @@ float terrainHeight(float x, float z)
     return 1.2f * fbm(glm::vec3(x / 40.0f, z / 40.0f, 0.5f), 3, 1901u) + 0.3f * std::sin(x * 0.05f) * std::cos(z * 0.04f);
 }
 
-ModelSpec buildTerrain()
+ModelRecipe buildTerrain()
 {
     const int cells = 40;
     const float size = 120.0f;
@@ -37,7 +37,7 @@ ModelSpec buildTerrain()
             m.addPolygon({point(i, j + 1), point(i + 1, j + 1), point(i + 1, j), point(i, j)}, false);
         }
     }
-    ModelSpec model;
+    ModelRecipe model;
     model.name = "terrain";
     model.materials.push_back({"terrain", glm::vec3(0.6f, 0.8f, 0.5f), glm::vec3(0.05f), 4.0f, "terrain.jpg"});
     model.meshes.push_back(std::move(m));

@@ -11,7 +11,7 @@
 namespace tavernrush::assetgen {
 
 float terrainHeight(float x, float z);
-ModelSpec buildTerrain();
+ModelRecipe buildTerrain();
 void writeTerrain(const std::filesystem::path& assets);
 
 } // namespace tavernrush::assetgen

@@ -131,7 +131,7 @@ ToiletHutAssets buildToiletHut()
     primitives::box(m, at(0.0f, doorMax.y + 0.06f, -half - 0.02f), glm::vec3(doorMax.x - doorMin.x + 0.24f, 0.12f, 0.1f), c.post);
 
     // The door with its heart, a Z brace on its face and a knob.
-    HeartDoorSpec door;
+    HeartDoorLayout door;
     door.min = doorMin;
     door.max = doorMax;
     door.frontZ = -half - 0.01f;

@@ -16,7 +16,7 @@ namespace tavernrush::assetgen {
 constexpr float toiletHutFloorY = -2.0f;
 
 struct ToiletHutAssets {
-    ModelSpec model;
+    ModelRecipe model;
     Image atlas;
 };
 

@@ -12,7 +12,7 @@
 namespace tavernrush::assetgen {
 
 struct UnicornAssets {
-    ModelSpec model;
+    ModelRecipe model;
     Image atlas;
 };
 

@@ -1,10 +1,12 @@
 // tavernrush-assetpreview <assets-dir> <out-dir>: writes contact sheets of
-// every picture and renders of every model, read back as the game reads them.
+// every picture, renders of every model and the listening sheet of every
+// sound, read back as the game reads them.
 #include "ImageFiles.h"
 #include "preview/ContactSheet.h"
 #include "readback/GameDecoders.h"
 #include "preview/GameViews.h"
 #include "preview/ModelViews.h"
+#include "preview/SoundSheet.h"
 
 #include <algorithm>
 #include <exception>
@@ -84,6 +86,11 @@ int main(int argc, char** argv)
             save(out / ("model_" + model.name + ".png"), modelSheet(assets, model));
         }
         save(out / "models.png", allModelsSheet(assets));
+
+        const std::vector<SoundReading> sounds = readGeneratedSounds(assets);
+        writeListeningTrack(out / "sounds.wav", sounds);
+        std::cout << "  " << (out / "sounds.wav").string() << "\n";
+        save(out / "sounds.png", waveformSheet(sounds));
     } catch (const std::exception& error) {
         std::cerr << "tavernrush-assetpreview: " << error.what() << "\n";
         return 1;

@@ -1,0 +1,88 @@
+#pragma once
+// One frame as a value: everything the renderer draws and everything that
+// happened, decided by the rules without a GL context. The renderer reads
+// it and nothing else, so a new object in the scene is one field here and
+// one draw call there.
+
+#include "game/FrameEvent.h"
+#include "game/Picture.h"
+
+#include <glm/glm.hpp>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tavernrush {
+
+// The camera of one frame.
+struct FrameView {
+    glm::mat4 projectionMatrix{1.0f};
+    glm::mat4 viewMatrix{1.0f};
+    // The camera offset the lit programs take as "camera_world" and "viewPos".
+    glm::vec3 cameraPosition{0.0f};
+    // The shadow's light follows the player.
+    glm::vec3 playerPosition{0.0f};
+};
+
+struct ShownPicture {
+    Picture picture;
+    glm::mat4 boardModel{1.0f};
+    // The toilet's picture is also hung while the level is still being drawn,
+    // before the board and the counters; it then lights with the normal
+    // matrix the level's objects left behind, and that look is kept.
+    bool hungWithLevel = false;
+};
+
+struct FrameScene {
+    FrameView view;
+    // The coins are drawn with the camera of the frame before (the start-up
+    // camera in the first frame): they trail the view by one frame.
+    FrameView coinView;
+
+    // The figure where it stood before this frame's moves; hidden while a
+    // picture is up.
+    glm::mat4 playerModel{1.0f};
+    bool drawPlayer = true;
+    // N held: the brick wall without its normal map.
+    bool plainWall = false;
+
+    // The coins are drawn up to the first one taken this frame.
+    std::vector<glm::mat4> coins;
+    std::vector<glm::mat4> beers;
+    std::vector<glm::vec3> unicorns;
+    // The carried bag; absent while a picture is up.
+    std::optional<glm::mat4> bag;
+    // In drawing order; a unicorn picture once per unicorn in reach.
+    std::vector<ShownPicture> pictures;
+
+    // Pictures that change this frame: set before their board or sphere is
+    // drawn. Each is read from its file when named, as the counters always
+    // have been.
+    std::optional<std::string> animationPicture;
+    std::optional<std::string> coinCounterPicture;
+    std::optional<std::string> beerCounterPicture;
+
+    // H and D: added to the ambient factor of the ground and the board.
+    float brightnessChange = 0.0f;
+    // The counter spheres turn by this frame's time.
+    float deltaTime = 0.0f;
+
+    // F10 was pressed while no picture is up; the window decides whether it
+    // can, and adds FullscreenToggled when it did.
+    bool fullscreenRequested = false;
+
+    std::vector<FrameEvent> events;
+
+    bool has(FrameEventKind kind) const
+    {
+        for (const FrameEvent& event : events) {
+            if (event.kind == kind) {
+                return true;
+            }
+        }
+        return false;
+    }
+};
+
+} // namespace tavernrush

@@ -1,0 +1,91 @@
+#include "game/Pictures.h"
+
+#include "game/GameState.h"
+
+#include <glm/gtc/matrix_transform.hpp>
+
+#include <cstdio>
+#include <string>
+
+namespace tavernrush {
+
+std::optional<Picture> endPicture(int coins, int beers, float gameTimer)
+{
+    if (coins >= coinsToWin) {
+        return Picture::Won;
+    }
+    if (beers >= beersToGetDrunk) {
+        return Picture::Drunk;
+    }
+    if (gameTimer >= gameSeconds) {
+        return Picture::TimeUp;
+    }
+    return std::nullopt;
+}
+
+bool toiletInReach(const glm::vec3& playerPosition)
+{
+    return glm::distance(playerPosition, toiletPosition) < toiletRadius;
+}
+
+int unicornsInReach(const glm::vec3& playerPosition, const std::vector<glm::vec3>& unicornPositions)
+{
+    int count = 0;
+    for (const glm::vec3& unicorn : unicornPositions) {
+        if (glm::distance(playerPosition, unicorn) < unicornRadius) {
+            ++count;
+        }
+    }
+    return count;
+}
+
+glm::mat4 screenBoardModel(const glm::vec3& playerPosition, const glm::mat4& playerHeading)
+{
+    // Standing the flat plane upright: (x, y, z) -> (x, z, -y).
+    const glm::mat4 upright = glm::rotate(glm::mat4(1.0f), 1.5707964f, glm::vec3(-1.0f, 0.0f, 0.0f));
+    return glm::translate(glm::mat4(1.0f), playerPosition + glm::vec3(0.0f, 6.0f, 0.0f)) * playerHeading * upright;
+}
+
+std::string animationFramePath(int number)
+{
+    char path[40];
+    std::snprintf(path, sizeof path, "assets/frames/Frame%02d.jpg", number);
+    return path;
+}
+
+std::optional<std::string> coinDigitPath(int coins)
+{
+    if (coins < 1 || coins > 9) {
+        return std::nullopt;
+    }
+    return "assets/textures/coin" + std::to_string(coins) + ".jpg";
+}
+
+std::optional<std::string> beerDigitPath(int beers)
+{
+    if (beers < 1 || beers > 4) {
+        return std::nullopt;
+    }
+    return "assets/textures/beer" + std::to_string(beers) + ".jpg";
+}
+
+std::optional<int> advanceFrameAnimation(float& frameAnimTimer, int& frameAnimIndex)
+{
+    constexpr double secondsPerPicture = 0.4;
+    constexpr int pictureCount = 22;
+    if (static_cast<double>(frameAnimTimer) <= secondsPerPicture) {
+        return std::nullopt;
+    }
+    frameAnimTimer = 0.0f;
+    std::optional<int> shown;
+    if (frameAnimIndex >= 1 && frameAnimIndex <= pictureCount) {
+        shown = frameAnimIndex;
+        if (frameAnimIndex == pictureCount) {
+            frameAnimIndex = 0;
+        }
+    }
+    ++frameAnimIndex;
+    return shown;
+}
+
+} // namespace tavernrush

@@ -1,0 +1,50 @@
+#pragma once
+// The player figure's state and the movement rules that change it: walking,
+// turning, the brick wall, the ladder, jumping and falling.
+
+#include "game/Input.h"
+#include "game/LevelLayout.h"
+
+#include <glm/glm.hpp>
+
+namespace tavernrush {
+
+struct PlayerState {
+    // y is the height above the ground.
+    glm::vec3 playerPosition = level::playerStart;
+    glm::vec3 playerDirection{0.0f, 0.0f, -1.0f};
+    glm::mat4 playerModel = startModel();
+    // Turned with the figure; the picture boards above the player use it.
+    glm::mat4 playerHeading{1.0f};
+    bool jumpActive = false;
+    // Seconds since the last jump started.
+    float jumpCooldown = 0.0f;
+    bool onLadderTop = false;
+
+    static glm::mat4 startModel();
+};
+
+inline constexpr glm::vec3 wallAnchor = level::brickWall;
+inline constexpr float wallRadius = 2.0f;
+inline constexpr glm::vec3 ladderPosition = level::ladder;
+inline constexpr float ladderRadius = 4.0f;
+inline constexpr float ladderLift = 5.0f;
+// Walking north past this line leaves the raised level.
+inline constexpr float ladderTopEdgeZ = -44.0f;
+inline constexpr float walkUnitsPerSecond = 15.0f;
+inline constexpr float turnRadiansPerSecond = 1.0471976f;
+inline constexpr float jumpTopHeight = 6.0f;
+inline constexpr float jumpCooldownSeconds = 1.0f;
+
+// Up, Down, Right, Left in that order.
+void walkAndTurn(PlayerState& player, const InputSource& input, float deltaTime);
+
+// Lifts the player onto the raised level at the ladder, or lets him fall
+// once he has walked off its far edge.
+void applyLadder(PlayerState& player);
+
+// Starts a jump on Space (after the cooldown, not on the raised level), then
+// rises or falls one step.
+void jumpAndFall(PlayerState& player, bool spaceHeld, float deltaTime);
+
+} // namespace tavernrush

@@ -1,0 +1,42 @@
+#include "scene/FieldDrawers.h"
+
+#include "game/CoinField.h"
+
+namespace tavernrush {
+namespace {
+
+constexpr glm::vec3 red{1.0f, 0.0f, 0.0f};
+constexpr glm::vec3 itemCoefficients{0.4f, 0.2f, 0.4f};
+constexpr float itemShininess = 2.0f;
+
+} // namespace
+
+BeerFieldDrawer::BeerFieldDrawer(ShaderPtr phong)
+    : geometry_(glm::mat4(1.0f), createCylinder(1.5f, 0.4f),
+                makeMaterial(std::move(phong), red, itemCoefficients, itemShininess, "assets/textures/kellbrau.jpg"))
+{
+}
+
+void BeerFieldDrawer::drawItem(const glm::mat4& drawMatrix)
+{
+    geometry_.setDrawMatrix(drawMatrix);
+    geometry_.draw();
+}
+
+CoinFieldDrawer::CoinFieldDrawer(ShaderPtr glow)
+    : coinTexture_(makeTexture("assets/textures/coin.dds")),
+      coinBlurTexture_(makeTexture("assets/textures/coin_blur.png")),
+      geometry_(CoinField::constructionMatrix(), createCylinder(0.2f, 0.7f),
+                makeMaterial(std::move(glow), red, itemCoefficients, itemShininess, "assets/textures/coin.dds"))
+{
+}
+
+void CoinFieldDrawer::drawItem(const glm::mat4& drawMatrix)
+{
+    geometry_.setDrawMatrix(drawMatrix);
+    coinTexture_->bind(0);
+    coinBlurTexture_->bind(1);
+    geometry_.draw();
+}
+
+} // namespace tavernrush

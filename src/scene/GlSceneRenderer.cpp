@@ -1,0 +1,174 @@
+#include "scene/GlSceneRenderer.h"
+
+#include "game/LevelLayout.h"
+
+#include <glm/gtc/matrix_transform.hpp>
+
+namespace tavernrush {
+namespace {
+
+const glm::mat4 brickWallPlacement = glm::translate(glm::mat4(1.0f), level::brickWall);
+const glm::mat4 ladderPlacement = glm::translate(glm::mat4(1.0f), level::ladder);
+const glm::mat4 toiletPlacement = glm::translate(glm::mat4(1.0f), level::toiletHut);
+
+constexpr glm::vec3 red{1.0f, 0.0f, 0.0f};
+constexpr glm::vec3 standardCoefficients{0.8f, 0.7f, 0.1f};
+constexpr float standardShininess = 2.0f;
+
+void setStandardSurface(Shader& shader)
+{
+    shader.setUniform("diffuseColor", red);
+    shader.setUniform("materialCoefficients", standardCoefficients);
+    shader.setUniform("specularAlpha", standardShininess);
+}
+
+} // namespace
+
+CameraUniforms cameraUniformsOf(const FrameView& view)
+{
+    return CameraUniforms{view.cameraPosition, view.projectionMatrix * view.viewMatrix};
+}
+
+void GlSceneRenderer::draw(const FrameScene& scene)
+{
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glEnable(GL_DEPTH_TEST);
+    if (scene.brightnessChange != 0.0f) {
+        level_.materials.ground->materialCoefficients.x += scene.brightnessChange;
+        level_.geometry.boards.animationMaterial().materialCoefficients.x += scene.brightnessChange;
+    }
+    drawShadowPass(scene);
+    drawFigureAndGround(scene);
+    drawSky(level_.skybox, *level_.shaders.sky, scene.view.viewMatrix, scene.view.projectionMatrix);
+    drawBrickWall(scene.view, scene.plainWall);
+    drawItems(scene);
+    drawModels(scene);
+    drawPictures(scene, true);
+    drawBoardAndCounters(scene);
+    if (scene.bag) {
+        drawLitModel(level_.models.bag, *scene.bag, *level_.textures.bag);
+    }
+    drawPictures(scene, false);
+}
+
+void GlSceneRenderer::drawShadowPass(const FrameScene& scene)
+{
+    light_ = lightSpaceFor(level_.lights.directional.direction, scene.view.playerPosition);
+    renderShadowDepth(level_.shadowMap, *level_.shaders.shadowDepth, light_, scene.playerModel,
+                      [this] { level_.models.figure.draw(); });
+}
+
+void GlSceneRenderer::drawFigureAndGround(const FrameScene& scene)
+{
+    level_.bloom.sceneTarget().bindForScene();
+    Shader& shadow = *level_.shaders.shadow;
+    shadow.use();
+    setShadowReceiverUniforms(shadow, scene.view.projectionMatrix, scene.view.viewMatrix, scene.view.cameraPosition,
+                              light_);
+    if (scene.drawPlayer) {
+        shadow.setUniform("model", scene.playerModel);
+        level_.textures.metal->bind(0);
+        level_.models.figure.draw();
+    }
+    shadow.setUniform("model", level_.geometry.ground.getModelMatrix());
+    level_.geometry.ground.drawWithShadowMap(level_.shadowMap.depthTexture());
+}
+
+void GlSceneRenderer::drawBrickWall(const FrameView& view, bool plainPhong)
+{
+    Shader& normalMapping = *level_.shaders.normalMapping;
+    const glm::mat3 normalMatrix{brickWallPlacement};
+    normalMapping.use();
+    normalMapping.setUniform("modelMatrix", brickWallPlacement);
+    normalMapping.setUniform("normalMatrix", normalMatrix);
+    setLightUniforms(normalMapping, cameraUniformsOf(view), level_.lights);
+    setStandardSurface(normalMapping);
+    level_.textures.bricks->bind(0);
+    level_.textures.bricksNormal->bind(1);
+    if (plainPhong) {
+        Shader& phong = *level_.shaders.phong;
+        phong.use();
+        phong.setUniform("modelMatrix", brickWallPlacement);
+        phong.setUniform("normalMatrix", normalMatrix);
+    }
+    level_.models.brickWall.draw();
+}
+
+void GlSceneRenderer::drawItems(const FrameScene& scene)
+{
+    Shader& phong = *level_.shaders.phong;
+    phong.use();
+    // The never-drawn sky room lends its matrices to every lit draw that
+    // follows, which then set only "modelMatrix".
+    phong.setUniform("modelMatrix", level_.geometry.skyRoom.getModelMatrix());
+    phong.setUniform("normalMatrix", level_.geometry.skyRoom.getNormalMatrix());
+    setLightUniforms(phong, cameraUniformsOf(scene.view), level_.lights);
+
+    Shader& glow = *level_.shaders.glow;
+    glow.use();
+    setLightUniforms(glow, cameraUniformsOf(scene.coinView), level_.lights);
+    setStandardSurface(glow);
+    for (const glm::mat4& coin : scene.coins) {
+        level_.coinDrawer.drawItem(coin);
+    }
+    for (const glm::mat4& beer : scene.beers) {
+        level_.beerDrawer.drawItem(beer);
+    }
+}
+
+void GlSceneRenderer::drawLitModel(const ImportedModel& model, const glm::mat4& placement, const Texture& picture)
+{
+    Shader& phong = *level_.shaders.phong;
+    phong.use();
+    phong.setUniform("modelMatrix", placement);
+    picture.bind(0);
+    model.draw();
+}
+
+void GlSceneRenderer::drawModels(const FrameScene& scene)
+{
+    for (const glm::vec3& position : scene.unicorns) {
+        drawLitModel(level_.models.unicorn, glm::translate(glm::mat4(1.0f), position), *level_.textures.unicorn);
+    }
+    drawLitModel(level_.models.ladder, ladderPlacement, *level_.textures.grass);
+    drawLitModel(level_.models.toiletHut, toiletPlacement, *level_.textures.toilet);
+}
+
+void GlSceneRenderer::drawPictures(const FrameScene& scene, bool hungWithLevel)
+{
+    Shader& phong = *level_.shaders.phong;
+    phong.use();
+    for (const ShownPicture& shown : scene.pictures) {
+        if (shown.hungWithLevel == hungWithLevel) {
+            level_.geometry.boards.drawScreenBoard(shown.picture, shown.boardModel, phong);
+        }
+    }
+}
+
+void GlSceneRenderer::drawBoardAndCounters(const FrameScene& scene)
+{
+    PictureBoards& boards = level_.geometry.boards;
+    CounterSpheres& spheres = level_.geometry.spheres;
+    if (scene.animationPicture) {
+        boards.animationMaterial().setTexture(*scene.animationPicture);
+    }
+    level_.shaders.phong->use();
+    boards.drawAnimationBoard(*level_.shaders.phong);
+    if (scene.coinCounterPicture) {
+        spheres.coinMaterial().setTexture(*scene.coinCounterPicture);
+    }
+    if (scene.beerCounterPicture) {
+        spheres.beerMaterial().setTexture(*scene.beerCounterPicture);
+    }
+    spheres.updateAndDraw(scene.deltaTime);
+}
+
+void GlSceneRenderer::present(const glm::ivec2& framebufferSize) { level_.bloom.present(framebufferSize); }
+
+void GlSceneRenderer::compositeOnly(const glm::ivec2& framebufferSize)
+{
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    level_.bloom.composite(framebufferSize);
+}
+
+} // namespace tavernrush

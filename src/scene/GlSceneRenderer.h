@@ -1,0 +1,38 @@
+#pragma once
+// The game's renderer: draws a frame's value with the level's models,
+// programs, pictures and pass targets.
+
+#include "app/SceneRenderer.h"
+#include "passes/LightSpace.h"
+#include "render/Lights.h"
+#include "scene/Level.h"
+
+namespace tavernrush {
+
+class GlSceneRenderer : public SceneRenderer {
+public:
+    explicit GlSceneRenderer(Level& level) : level_(level) {}
+
+    void draw(const FrameScene& scene) override;
+    void present(const glm::ivec2& framebufferSize) override;
+    void compositeOnly(const glm::ivec2& framebufferSize) override;
+
+private:
+    void drawShadowPass(const FrameScene& scene);
+    void drawFigureAndGround(const FrameScene& scene);
+    void drawBrickWall(const FrameView& view, bool plainPhong);
+    void drawItems(const FrameScene& scene);
+    void drawModels(const FrameScene& scene);
+    void drawPictures(const FrameScene& scene, bool hungWithLevel);
+    void drawBoardAndCounters(const FrameScene& scene);
+    // Draws a model with the lit program at `placement`, its picture on unit 0.
+    void drawLitModel(const ImportedModel& model, const glm::mat4& placement, const Texture& picture);
+
+    Level& level_;
+    LightSpace light_{};
+};
+
+// Camera and light uniforms of a lit program for a frame's view.
+CameraUniforms cameraUniformsOf(const FrameView& view);
+
+} // namespace tavernrush

@@ -1,0 +1,10 @@
+# Sources of src/scene: the level's GL objects and the renderer that draws a
+# frame's value with them.
+target_sources(tavernrush_lib PRIVATE
+  scene/CounterSpheres.cpp
+  scene/FieldDrawers.cpp
+  scene/GlSceneRenderer.cpp
+  scene/Level.cpp
+  scene/LevelResources.cpp
+  scene/PictureBoards.cpp
+)

@@ -1,0 +1,537 @@
+// The frame's rules, run frame by frame: timing, walking, turning, jumping,
+// the ladder and wall, the pictures and the keys that end them, and the
+// frame's value with its events.
+#include "RulesRig.h"
+
+#include "game/Pictures.h"
+#include "game/Player.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <glm/gtc/matrix_transform.hpp>
+
+#include <algorithm>
+
+namespace tavernrush {
+namespace {
+
+using testing::RulesRig;
+using ::testing::ElementsAre;
+
+void placePlayer(PlayerState& player, const glm::vec3& position)
+{
+    player.playerPosition = position;
+    player.playerModel = glm::translate(glm::mat4(1.0f), position);
+}
+
+// Moves every coin and beer far away so no pickup interferes with a test.
+void clearTheField(RulesRig& rig)
+{
+    for (std::size_t i = 0; i < rig.coins().positions().size(); ++i) {
+        rig.coins().placeCoin(i, glm::vec3(900.0f, 1.0f, 900.0f));
+    }
+    for (std::size_t i = 0; i < rig.beers().positions().size(); ++i) {
+        rig.beers().placeBeer(i, glm::vec3(-900.0f, 0.5f, -900.0f));
+    }
+}
+
+TEST(FrameScene, OneFrameHoldsTheWholeLevelAndNothingHappened)
+{
+    RulesRig rig(1.0 / 60.0, 1.0f, placeUnicorns());
+    clearTheField(rig);
+    rig.frames(1);
+    const FrameScene& scene = rig.scene();
+    EXPECT_EQ(scene.coins.size(), CoinField::coinCount);
+    EXPECT_EQ(scene.beers.size(), BeerField::beerCount);
+    EXPECT_EQ(scene.unicorns.size(), static_cast<std::size_t>(unicornCount));
+    EXPECT_TRUE(scene.drawPlayer);
+    EXPECT_TRUE(scene.bag.has_value());
+    EXPECT_TRUE(scene.pictures.empty());
+    EXPECT_TRUE(scene.events.empty());
+    EXPECT_EQ(scene.playerModel, PlayerState::startModel());
+
+    // The coins trail the camera by one frame.
+    const glm::mat4 firstView = scene.view.viewMatrix;
+    rig.input.keys = {Key::Right};
+    rig.frames(2);
+    EXPECT_NE(rig.scene().view.viewMatrix, firstView);
+    EXPECT_NE(rig.scene().coinView.viewMatrix, rig.scene().view.viewMatrix);
+    const glm::mat4 lastView = rig.scene().view.viewMatrix;
+    rig.input.keys.clear();
+    rig.frames(1);
+    EXPECT_EQ(rig.scene().coinView.viewMatrix, lastView);
+}
+
+TEST(FrameScene, ACoinTakenEndsTheCoinPassAndIsOneEvent)
+{
+    RulesRig rig;
+    clearTheField(rig);
+    rig.coins().placeCoin(5, glm::vec3(0.0f, 0.0f, 20.0f));
+    rig.frames(1);
+    EXPECT_EQ(rig.scene().coins.size(), 5u);
+    EXPECT_THAT(rig.events(), ElementsAre("coin"));
+    EXPECT_EQ(rig.coins().collected, 1);
+    rig.frames(1);
+    EXPECT_EQ(rig.scene().coins.size(), CoinField::coinCount);
+    EXPECT_TRUE(rig.events().empty());
+}
+
+TEST(FrameLoopTiming, FirstFrameHasNoTimeAndLaterFramesTheClockStep)
+{
+    RulesRig rig;
+    rig.input.keys = {Key::Up};
+    rig.frames(1);
+    EXPECT_EQ(rig.scene().deltaTime, 0.0f);
+    EXPECT_EQ(rig.player().playerPosition, glm::vec3(0.0f, 0.0f, 20.0f));
+    EXPECT_EQ(rig.state().gameTimer, 0.0f);
+    rig.frames(1);
+    EXPECT_FLOAT_EQ(rig.scene().deltaTime, 1.0f / 60.0f);
+    EXPECT_FLOAT_EQ(rig.state().gameTimer, 1.0f / 60.0f);
+}
+
+TEST(FrameLoopTiming, AStallIsCappedAtATenthOfASecond)
+{
+    RulesRig rig(5.0); // every frame takes five seconds
+    rig.frames(3);
+    EXPECT_FLOAT_EQ(rig.scene().deltaTime, 0.1f);
+    EXPECT_FLOAT_EQ(rig.state().gameTimer, 0.2f);
+}
+
+TEST(FrameLoopMovement, HoldingUpForOneSecondWalksFifteenUnits)
+{
+    RulesRig rig;
+    clearTheField(rig);
+    rig.input.keys = {Key::Up};
+    rig.frames(61); // frame 0 has no time, then 60 frames of 1/60 s
+    EXPECT_NEAR(rig.player().playerPosition.z, 5.0f, 1e-3f);
+    EXPECT_NEAR(rig.player().playerModel[3].z, 5.0f, 1e-3f);
+}
+
+TEST(FrameLoopMovement, HoldingRightForOneAndAHalfSecondsFacesPlusX)
+{
+    RulesRig rig;
+    clearTheField(rig);
+    rig.input.keys = {Key::Right};
+    rig.frames(91);
+    const glm::vec3 direction = rig.player().playerDirection;
+    EXPECT_NEAR(direction.x, 1.0f, 1e-3f);
+    EXPECT_NEAR(direction.z, 0.0f, 1e-3f);
+    // The figure turned with its direction: its local -z now points along +x.
+    const glm::vec3 facing = -glm::vec3(rig.player().playerModel[2]);
+    EXPECT_NEAR(facing.x, 1.0f, 1e-3f);
+}
+
+TEST(FrameLoopMovement, NoJumpInTheFirstSecondThenOneJumpThatLandsOnTheGround)
+{
+    RulesRig rig;
+    clearTheField(rig);
+    rig.input.keys = {Key::Space};
+    rig.frames(58);
+    EXPECT_EQ(rig.player().playerPosition.y, 0.0f);
+    float highest = 0.0f;
+    for (int i = 0; i < 40; ++i) {
+        rig.frames(1);
+        highest = std::max(highest, rig.player().playerPosition.y);
+    }
+    EXPECT_GE(highest, 6.0f);
+    rig.input.keys.clear();
+    rig.frames(40);
+    EXPECT_EQ(rig.player().playerPosition.y, 0.0f);
+    EXPECT_NEAR(rig.player().playerModel[3].y, 0.0f, 1e-4f);
+}
+
+TEST(FrameLoopMovement, SpaceTwiceWithinASecondStartsOnlyOneJump)
+{
+    RulesRig rig;
+    clearTheField(rig);
+    rig.frames(70);
+    rig.input.keys = {Key::Space};
+    rig.frames(1);
+    EXPECT_TRUE(rig.player().jumpActive);
+    rig.input.keys.clear();
+    rig.frames(20); // up to 6 and most of the way down
+    rig.input.keys = {Key::Space};
+    rig.frames(5);
+    rig.input.keys.clear();
+    rig.frames(30);
+    EXPECT_FALSE(rig.player().jumpActive);
+    EXPECT_EQ(rig.player().playerPosition.y, 0.0f);
+    EXPECT_LT(rig.player().jumpCooldown, 1.0f); // still the first jump's cooldown
+}
+
+TEST(FrameLoopMovement, ALongFrameLandsExactlyOnTheGround)
+{
+    PlayerState player;
+    player.playerPosition.y = 0.5f;
+    player.playerModel = glm::translate(glm::mat4(1.0f), player.playerPosition);
+    jumpAndFall(player, false, 0.1f); // a step of 3 units
+    EXPECT_EQ(player.playerPosition.y, 0.0f);
+    EXPECT_EQ(player.playerModel[3].y, 0.0f);
+}
+
+TEST(FrameLoopMovement, TheLadderLiftsOnceAndTheFarEdgeLetsThePlayerFall)
+{
+    RulesRig rig;
+    clearTheField(rig);
+    rig.frames(70);
+    placePlayer(rig.player(), glm::vec3(40.0f, 0.0f, -37.0f));
+    rig.frames(1);
+    EXPECT_TRUE(rig.player().onLadderTop);
+    EXPECT_EQ(rig.player().playerPosition.y, 5.0f);
+    rig.input.keys = {Key::Space};
+    rig.frames(30);
+    EXPECT_EQ(rig.player().playerPosition.y, 5.0f); // no jump and no fall up here
+    rig.input.keys = {Key::Up};
+    while (rig.player().playerPosition.z >= -44.0f) {
+        rig.frames(1);
+        ASSERT_EQ(rig.player().playerPosition.y, 5.0f);
+    }
+    rig.input.keys.clear();
+    rig.frames(20);
+    EXPECT_FALSE(rig.player().onLadderTop);
+    EXPECT_EQ(rig.player().playerPosition.y, 0.0f);
+}
+
+TEST(FrameLoopMovement, TheWallStopsApproachButNotRetreat)
+{
+    PlayerState player;
+    placePlayer(player, glm::vec3(-10.0f, 0.0f, -3.0f)); // 3.35 in front of the wall, facing it
+    testing::FakeInput input;
+    input.keys = {Key::Up};
+    for (int i = 0; i < 60; ++i) {
+        walkAndTurn(player, input, 1.0f / 60.0f);
+    }
+    const float stopped = glm::distance(player.playerPosition, wallAnchor);
+    EXPECT_GE(stopped, wallRadius);
+    EXPECT_LT(stopped, wallRadius + 0.3f);
+
+    // A player who ended up inside the radius can still walk away.
+    placePlayer(player, glm::vec3(-10.0f, 0.0f, -5.0f));
+    input.keys = {Key::Down};
+    walkAndTurn(player, input, 1.0f / 60.0f);
+    EXPECT_GT(player.playerPosition.z, -5.0f);
+    input.keys = {Key::Up};
+    const glm::vec3 before = player.playerPosition;
+    walkAndTurn(player, input, 1.0f / 60.0f);
+    EXPECT_EQ(player.playerPosition, before);
+}
+
+TEST(FrameLoopMovement, HoursOfTurningKeepTheFigureRigid)
+{
+    PlayerState player;
+    testing::FakeInput input;
+    input.keys = {Key::Right, Key::Up};
+    for (int i = 0; i < 200000; ++i) {
+        walkAndTurn(player, input, 1.0f / 60.0f);
+    }
+    EXPECT_NEAR(glm::length(player.playerDirection), 1.0f, 1e-6f);
+    for (int column = 0; column < 3; ++column) {
+        EXPECT_NEAR(glm::length(glm::vec3(player.playerModel[column])), 1.0f, 1e-6f);
+        EXPECT_NEAR(glm::length(glm::vec3(player.playerHeading[column])), 1.0f, 1e-6f);
+    }
+    EXPECT_NEAR(glm::dot(glm::vec3(player.playerModel[0]), glm::vec3(player.playerModel[2])), 0.0f, 1e-6f);
+}
+
+TEST(FrameLoopCamera, PitchStopsAtEightyNineDegreesAndZoomAtItsLimits)
+{
+    RulesRig rig;
+    rig.input.buttons = {MouseButton::Left};
+    rig.frames(1);
+    rig.input.cursor = {0.0, 200.0};
+    rig.frames(1);
+    EXPECT_EQ(rig.camera().cameraPitch, 1.553343f);
+    rig.input.cursor = {0.0, -200.0};
+    rig.frames(1);
+    EXPECT_EQ(rig.camera().cameraPitch, -1.553343f);
+
+    rig.camera().fieldOfView = 150.0f;
+    rig.rules.zoom(-1.0);
+    EXPECT_EQ(rig.camera().fieldOfView, 150.0f);
+    rig.camera().fieldOfView = 1.0f;
+    rig.rules.zoom(5.0);
+    EXPECT_EQ(rig.camera().fieldOfView, 1.0f);
+    rig.rules.zoom(-2.0);
+    EXPECT_EQ(rig.camera().fieldOfView, 3.0f);
+}
+
+TEST(FrameLoopCamera, AWideWindowGetsAWideProjection)
+{
+    RulesRig rig(1.0 / 60.0, 2.0f); // 1600 x 800
+    rig.frames(1);
+    EXPECT_NEAR(rig.camera().projectionMatrix[1][1] / rig.camera().projectionMatrix[0][0], 2.0f, 1e-5f);
+}
+
+TEST(FrameLoopPictures, TenCoinsBeatFourBeersAndRestartClearsEverything)
+{
+    RulesRig rig;
+    clearTheField(rig);
+    rig.coins().collected = 10;
+    rig.beers().collected = 4;
+    rig.frames(3);
+    EXPECT_THAT(rig.pictures(), ElementsAre("wonScreen"));
+    EXPECT_TRUE(rig.state().screenShown);
+    EXPECT_FALSE(rig.scene().drawPlayer);
+
+    rig.input.keys = {Key::C};
+    rig.frames(1);
+    EXPECT_EQ(rig.coins().collected, 0);
+    EXPECT_EQ(rig.beers().collected, 0);
+    EXPECT_EQ(rig.state().gameTimer, 0.0f);
+    EXPECT_FALSE(rig.state().screenShown);
+    // The counters showed the old digits in the restart frame, zero after it.
+    EXPECT_EQ(rig.scene().beerCounterPicture, "assets/textures/beer4.jpg");
+    rig.input.keys.clear();
+    rig.frames(1);
+    EXPECT_TRUE(rig.scene().pictures.empty());
+    EXPECT_EQ(rig.scene().coinCounterPicture, "assets/textures/coin0.jpg");
+    EXPECT_EQ(rig.scene().beerCounterPicture, "assets/textures/beer0.jpg");
+    rig.frames(1);
+    EXPECT_FALSE(rig.scene().coinCounterPicture.has_value());
+}
+
+TEST(FrameLoopPictures, TimeUpComesAtSeventySecondsAndAgainSeventyAfterRestart)
+{
+    RulesRig rig;
+    clearTheField(rig);
+    rig.frames(1);
+    rig.state().gameTimer = 69.9f; // plus this frame's 1/60 s stays short of 70
+    rig.frames(1);
+    EXPECT_TRUE(rig.scene().pictures.empty());
+    rig.state().gameTimer = 70.0f;
+    rig.frames(1);
+    EXPECT_THAT(rig.pictures(), ElementsAre("timeUpScreen"));
+    rig.beers().collected = 4;
+    rig.frames(1);
+    EXPECT_THAT(rig.pictures(), ElementsAre("drunkScreen"));
+    rig.input.keys = {Key::C};
+    rig.frames(1);
+    rig.input.keys.clear();
+    rig.frames(60);
+    EXPECT_TRUE(rig.scene().pictures.empty());
+    EXPECT_FALSE(rig.state().screenShown);
+}
+
+TEST(FrameLoopPictures, FAloneCannotEndTheToiletBreakButFAndWalkingOutCan)
+{
+    RulesRig rig;
+    clearTheField(rig);
+    rig.frames(1);
+    placePlayer(rig.player(), glm::vec3(70.0f, 0.0f, -68.0f)); // 2.83 from the hut
+    rig.frames(2);
+    EXPECT_THAT(rig.pictures(), ElementsAre("toiletScreen", "toiletScreen"));
+
+    rig.input.keys = {Key::F};
+    rig.frames(10);
+    EXPECT_TRUE(rig.state().screenShown);
+    EXPECT_EQ(rig.player().playerPosition.z, -68.0f);
+
+    rig.input.keys = {Key::F, Key::Down}; // backwards, away from the hut
+    for (int i = 0; i < 30 && toiletInReach(rig.player().playerPosition); ++i) {
+        rig.frames(1);
+    }
+    rig.input.keys = {Key::F};
+    rig.frames(1);
+    EXPECT_FALSE(rig.state().screenShown);
+    rig.input.keys.clear();
+    rig.frames(1);
+    EXPECT_FALSE(rig.state().screenShown);
+    EXPECT_TRUE(rig.scene().pictures.empty());
+}
+
+TEST(FrameLoopPictures, EveryUnicornInReachShowsThePictureOnce)
+{
+    RulesRig rig(1.0 / 60.0, {}, {glm::vec3(1.0f, 0.0f, 20.0f), glm::vec3(-1.0f, 0.0f, 20.0f)});
+    clearTheField(rig);
+    rig.frames(2);
+    EXPECT_THAT(rig.pictures(), ElementsAre("unicornScreen", "unicornScreen"));
+    // The herd stands still while the picture is up.
+    const auto frozen = rig.rules.unicornPositions();
+    rig.frames(5);
+    EXPECT_EQ(rig.rules.unicornPositions(), frozen);
+
+    rig.input.keys = {Key::F, Key::Up};
+    rig.frames(20);
+    rig.input.keys.clear();
+    rig.frames(1);
+    EXPECT_FALSE(rig.state().screenShown);
+}
+
+TEST(FrameLoopPictures, WhileAPictureIsUpOnlyTheJumpStillMovesThePlayer)
+{
+    RulesRig rig;
+    clearTheField(rig);
+    rig.frames(70);
+    rig.state().gameTimer = 75.0f;
+    rig.frames(1); // the picture goes up at the end of this frame
+    rig.input.keys = {Key::Up, Key::Right, Key::F10, Key::Space};
+    for (int i = 0; i < 10; ++i) {
+        rig.frames(1);
+        EXPECT_FALSE(rig.scene().fullscreenRequested);
+        EXPECT_FALSE(rig.scene().bag.has_value());
+        EXPECT_FALSE(rig.scene().drawPlayer);
+    }
+    EXPECT_EQ(rig.player().playerPosition.z, 20.0f);
+    EXPECT_EQ(rig.player().playerDirection, glm::vec3(0.0f, 0.0f, -1.0f));
+    EXPECT_GT(rig.player().playerPosition.y, 0.0f);
+}
+
+TEST(FrameLoopPictures, CounterSpheresShowDigitsOnlyWithinTheirRange)
+{
+    RulesRig rig;
+    clearTheField(rig);
+    rig.frames(1);
+    EXPECT_FALSE(rig.scene().coinCounterPicture.has_value());
+    for (int count = 1; count <= 12; ++count) {
+        rig.coins().collected = count;
+        rig.beers().collected = count;
+        rig.frames(1);
+        if (count <= 9) {
+            EXPECT_EQ(rig.scene().coinCounterPicture, "assets/textures/coin" + std::to_string(count) + ".jpg");
+        } else {
+            EXPECT_FALSE(rig.scene().coinCounterPicture.has_value()) << count;
+        }
+        if (count <= 4) {
+            EXPECT_EQ(rig.scene().beerCounterPicture, "assets/textures/beer" + std::to_string(count) + ".jpg");
+        } else {
+            EXPECT_FALSE(rig.scene().beerCounterPicture.has_value()) << count;
+        }
+    }
+}
+
+TEST(FrameLoopKeys, F10AsksForFullScreenOncePerPress)
+{
+    RulesRig rig;
+    rig.input.keys = {Key::F10};
+    rig.frames(1);
+    EXPECT_TRUE(rig.scene().fullscreenRequested);
+    rig.frames(4);
+    EXPECT_FALSE(rig.scene().fullscreenRequested);
+    rig.input.keys.clear();
+    rig.frames(1);
+    rig.input.keys = {Key::F10};
+    rig.frames(1);
+    EXPECT_TRUE(rig.scene().fullscreenRequested);
+}
+
+TEST(FrameLoopKeys, BrightnessAndThePlainWall)
+{
+    RulesRig rig;
+    float brightness = 0.0f;
+    rig.input.keys = {Key::H};
+    for (int i = 0; i < 10; ++i) {
+        rig.frames(1);
+        brightness += rig.scene().brightnessChange;
+    }
+    EXPECT_NEAR(brightness, 0.02f, 1e-6f);
+    rig.input.keys = {Key::H, Key::D};
+    rig.frames(1);
+    EXPECT_EQ(rig.scene().brightnessChange, 0.0f);
+    rig.input.keys = {Key::D};
+    rig.frames(1);
+    EXPECT_LT(rig.scene().brightnessChange, 0.0f);
+    EXPECT_FALSE(rig.scene().plainWall);
+    rig.input.keys = {Key::N};
+    rig.frames(1);
+    EXPECT_TRUE(rig.scene().plainWall);
+}
+
+TEST(FrameAnimation, PicturesRunFromTwoToTwentyTwoThenWrapToOne)
+{
+    float timer = 0.0f;
+    int index = 2;
+    std::vector<int> shown;
+    for (int frame = 0; frame < 2000 && shown.size() < 23; ++frame) {
+        timer += 1.0f / 60.0f;
+        if (const auto number = advanceFrameAnimation(timer, index)) {
+            shown.push_back(*number);
+        }
+    }
+    ASSERT_EQ(shown.size(), 23u);
+    EXPECT_EQ(shown.front(), 2);
+    EXPECT_EQ(shown[20], 22);
+    EXPECT_EQ(shown[21], 1);
+    EXPECT_EQ(shown[22], 2);
+    EXPECT_EQ(animationFramePath(1), "assets/frames/Frame01.jpg");
+    EXPECT_EQ(animationFramePath(22), "assets/frames/Frame22.jpg");
+}
+
+TEST(FrameAnimation, TheSwitchComesOnTheFirstFrameAfterFourTenths)
+{
+    RulesRig rig;
+    for (int i = 0; i < 24; ++i) { // 23 steps of 1/60 s: 0.383 s
+        rig.frames(1);
+        ASSERT_FALSE(rig.scene().animationPicture.has_value()) << i;
+    }
+    std::vector<std::string> shown;
+    for (int i = 0; i < 2; ++i) {
+        rig.frames(1);
+        if (rig.scene().animationPicture) {
+            shown.push_back(*rig.scene().animationPicture);
+        }
+    }
+    EXPECT_THAT(shown, ElementsAre("assets/frames/Frame02.jpg"));
+    EXPECT_EQ(rig.state().frameAnimIndex, 3);
+}
+
+// What happened, as sound and the trace hear it: each event once, in the
+// frame it happens, never again while its state lasts.
+TEST(FrameEvents, JumpLandLadderAndRestartComeOncePerHappening)
+{
+    RulesRig rig;
+    clearTheField(rig);
+    rig.frames(70);
+    rig.input.keys = {Key::Space};
+    rig.frames(1);
+    EXPECT_THAT(rig.events(), ElementsAre("jump"));
+    int jumps = 0;
+    int landings = 0;
+    for (int i = 0; i < 50; ++i) {
+        rig.frames(1);
+        jumps += static_cast<int>(rig.scene().has(FrameEventKind::JumpStarted));
+        landings += static_cast<int>(rig.scene().has(FrameEventKind::Landed));
+    }
+    EXPECT_EQ(jumps, 0); // held Space waits for the cooldown
+    EXPECT_EQ(landings, 1);
+
+    rig.input.keys.clear();
+    placePlayer(rig.player(), glm::vec3(40.0f, 0.0f, -37.0f));
+    rig.frames(1);
+    EXPECT_THAT(rig.events(), ElementsAre("ladder"));
+    rig.frames(1);
+    EXPECT_TRUE(rig.events().empty());
+
+    rig.input.keys = {Key::C};
+    rig.frames(1);
+    EXPECT_THAT(rig.events(), ElementsAre("restart"));
+    rig.frames(3);
+    EXPECT_TRUE(rig.events().empty());
+}
+
+TEST(FrameEvents, APictureSoundsWhenItComesUpAndAgainOnlyAfterItWentAway)
+{
+    RulesRig rig(1.0 / 60.0, 1.0f, {glm::vec3(1.0f, 0.0f, 20.0f), glm::vec3(-1.0f, 0.0f, 20.0f)});
+    clearTheField(rig);
+    rig.frames(1);
+    EXPECT_THAT(rig.events(), ElementsAre("picture:unicorn"));
+    EXPECT_EQ(rig.scene().events.front().where, glm::vec3(1.0f, 0.0f, 20.0f));
+    rig.frames(5);
+    EXPECT_TRUE(rig.events().empty());
+
+    rig.coins().collected = 9;
+    rig.coins().placeCoin(0, rig.player().playerPosition);
+    rig.frames(1);
+    EXPECT_THAT(rig.events(), ElementsAre("coin", "win", "picture:won"));
+
+    RulesRig late;
+    clearTheField(late);
+    late.frames(1);
+    late.state().gameTimer = 69.99f;
+    late.frames(1);
+    EXPECT_THAT(late.events(), ElementsAre("timeup", "picture:timeup"));
+    late.frames(1);
+    EXPECT_TRUE(late.events().empty());
+}
+
+} // namespace
+} // namespace tavernrush
