@@ -1,7 +1,7 @@
 // settings.ini as a person or a broken editor may leave it: whatever the file
-// holds, the window gets sizes in range and a finite brightness, each
-// fallback is one reported line, and settings written back as a file read
-// back the same.
+// holds, the window gets sizes in range and a finite brightness, the sound
+// levels stay between 0 and 1, each fallback is one reported line, and
+// settings written back as a file read back the same.
 
 #include "FuzzCheck.h"
 #include "app/Settings.h"
@@ -46,7 +46,7 @@ bool inWindowRange(int size) { return size >= minWindowSize && size <= maxWindow
 // The keys whose fallback is reported; every report names one of them.
 bool isReportLine(std::string_view line)
 {
-    for (const char* key : {"'width'", "'height'", "'refresh_rate'", "'brightness'"}) {
+    for (const char* key : {"'width'", "'height'", "'refresh_rate'", "'brightness'", "'volume'", "'music'", "'effects'"}) {
         if (line.starts_with(std::string("ERROR: Setting ") + key)) {
             return true;
         }
@@ -54,22 +54,32 @@ bool isReportLine(std::string_view line)
     return false;
 }
 
+bool isLevel(float value) { return value >= 0.0f && value <= 1.0f; }
+
+// Enough digits for a float to read back exactly.
+std::string exactly(float value)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.9g", static_cast<double>(value));
+    return text;
+}
+
 std::string asFile(const Settings& settings)
 {
-    char brightness[32];
-    std::snprintf(brightness, sizeof brightness, "%.9g", static_cast<double>(settings.brightness));
     // No spaces around '=': the reader trims them, and a title may begin
     // with ';', which only after a space starts a comment.
     return "[window]\nwidth=" + std::to_string(settings.width) + "\nheight=" + std::to_string(settings.height) +
            "\nrefresh_rate=" + std::to_string(settings.refreshRate) +
            "\nfullscreen=" + (settings.fullscreen ? "true" : "false") + "\ntitle=" + settings.title +
-           "\nbrightness=" + brightness + "\n";
+           "\nbrightness=" + exactly(settings.brightness) + "\n[audio]\nvolume=" + exactly(settings.audio.volume) +
+           "\nmusic=" + exactly(settings.audio.music) + "\neffects=" + exactly(settings.audio.effects) + "\n";
 }
 
 bool sameSettings(const Settings& a, const Settings& b)
 {
     return a.width == b.width && a.height == b.height && a.refreshRate == b.refreshRate &&
-           a.fullscreen == b.fullscreen && a.title == b.title && a.brightness == b.brightness;
+           a.fullscreen == b.fullscreen && a.title == b.title && a.brightness == b.brightness &&
+           a.audio.volume == b.audio.volume && a.audio.music == b.audio.music && a.audio.effects == b.audio.effects;
 }
 
 // What a single "title=" line cannot carry: more than the reader's line
@@ -108,6 +118,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(inWindowRange(settings.width));
     FUZZ_CHECK(inWindowRange(settings.height));
     FUZZ_CHECK(std::isfinite(settings.brightness));
+    FUZZ_CHECK(isLevel(settings.audio.volume) && isLevel(settings.audio.music) && isLevel(settings.audio.effects));
 
     // The file exists, so no "failed to load" line: only one line per
     // fallback, each naming its key, none of them twice.
@@ -119,7 +130,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(isReportLine(line));
         ++reports;
     }
-    FUZZ_CHECK(reports <= 4);
+    FUZZ_CHECK(reports <= 7);
 
     if (fitsOneLine(settings.title)) {
         const std::string written = asFile(settings);
