@@ -53,10 +53,19 @@ Assimp::IOStream* MaterialLibraryGuard::Open(const char* file, const char* mode)
     }
     std::vector<char> library = readAll(*stream);
     files_->Close(stream);
-    // In UTF-8 first, as Assimp reads it, so the line goes in front of the
-    // text rather than in front of a byte order mark.
-    Assimp::BaseImporter::ConvertToUTF8(library);
+    // An empty library has nothing to guard, and reads as before.
     constexpr std::string_view selectDefault = "newmtl\n";
+    if (library.empty()) {
+        return new GuardedLibrary(new std::uint8_t[0], 0);
+    }
+    // In UTF-8 first, as Assimp reads it, so the line goes in front of the
+    // text rather than in front of a byte order mark. (Assimp's conversion
+    // throws for fewer than 8 bytes, which hold no byte order mark worth
+    // converting; with the line in front, such a scrap no longer fails the
+    // whole model but reads as a library without materials.)
+    if (library.size() >= 8) {
+        Assimp::BaseImporter::ConvertToUTF8(library);
+    }
     auto* guarded = new std::uint8_t[selectDefault.size() + library.size()];
     std::copy(selectDefault.begin(), selectDefault.end(), guarded);
     std::copy(library.begin(), library.end(), guarded + selectDefault.size());

@@ -80,6 +80,18 @@ TEST(ModelImportTest, LibraryWithAByteOrderMarkStillReads)
     EXPECT_EQ(meshMaterial(model).diffuseTexture, "wood.png");
 }
 
+// As Assimp reads it without the guard: a library without the material.
+TEST(ModelImportTest, EmptyLibraryLacksTheMaterial)
+{
+    TempDir dir;
+    dir.write("look.mtl", "");
+    const ModelImport model = ModelImport::readFile(dir.write("model.obj", triangleWithMaterial));
+    ASSERT_TRUE(model.usable()) << model.failure();
+    ASSERT_FALSE(model.readErrors().empty());
+    EXPECT_NE(model.readErrors().front().find("failed to locate material red"), std::string::npos)
+        << model.readErrors().front();
+}
+
 TEST(ModelImportTest, MissingLibraryIsAReadErrorNotAFailure)
 {
     TempDir dir;
