@@ -7,11 +7,16 @@
 #   make bench    start-up and frame times on this machine, the rules' CPU cost
 #   make preview  contact sheets of every generated asset
 #   make package  a .deb of the installed game
+#   make fuzz     every fuzz target for FUZZ_SECONDS each (clang, libFuzzer, build-fuzz)
 
 BUILD_DIR ?= build
 # The sanitizer build; its folder is fixed by the "asan" preset.
 ASAN_DIR  := build-asan
 SOAK_FRAMES ?= 20000
+# The fuzz build: clang with libFuzzer, ASan and UBSan, its own folder.
+FUZZ_DIR  := build-fuzz
+FUZZ_SECONDS ?= 300
+FUZZ_TARGETS := settings dds_header image obj_import snapshot replay_script
 JOBS      ?= $(shell nproc)
 # -noreset: without it Xvfb resets whenever its last client leaves, and a test
 # that connects during the reset is refused.
@@ -19,7 +24,7 @@ XVFB      := xvfb-run -a -s "-screen 0 1280x1024x24 -noreset"
 
 PACKAGES := cmake g++ make pkg-config \
 	libglfw3-dev libglew-dev libglm-dev libassimp-dev libfreeimage-dev \
-	libstb-dev libinih-dev libbullet-dev libgtest-dev libgmock-dev libbenchmark-dev \
+	libstb-dev libinih-dev libbullet-dev libjpeg-dev libgtest-dev libgmock-dev libbenchmark-dev \
 	libopenal-dev libsndfile1-dev libvorbis-dev libogg-dev \
 	xvfb xauth libgl1-mesa-dri fonts-dejavu-core dpkg-dev ccache
 
@@ -30,7 +35,7 @@ export CCACHE_NOHASHDIR := true
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps configure build play test configure-asan build-asan test-asan soak preview bench package clean
+.PHONY: all deps configure build play test configure-asan build-asan test-asan soak preview bench package fuzz clean
 
 all: build
 
@@ -92,5 +97,14 @@ bench: build
 package: build
 	cd $(BUILD_DIR) && cpack
 
+# Every reader of outside input under libFuzzer for FUZZ_SECONDS each, then
+# per target: executions, coverage and anything found (findings and the
+# grown corpora stay in build-fuzz/runs/). Only this target needs clang.
+fuzz: PACKAGES += clang-14 libclang-rt-14-dev
+fuzz: deps
+	CC=clang-14 CXX=clang++-14 cmake -S tests/fuzz -B $(FUZZ_DIR)
+	cmake --build $(FUZZ_DIR) -j $(JOBS)
+	tests/fuzz/run-fuzzers.sh $(FUZZ_DIR) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
+
 clean:
-	rm -rf $(BUILD_DIR) $(ASAN_DIR)
+	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR)

@@ -8,6 +8,8 @@ find_package(GLEW REQUIRED)
 find_package(glm REQUIRED)
 find_package(assimp REQUIRED)
 find_package(Threads REQUIRED)
+# libjpeg is also asked directly, for the warnings FreeImage does not pass on.
+find_package(JPEG REQUIRED)
 
 pkg_check_modules(STB REQUIRED IMPORTED_TARGET stb)
 pkg_check_modules(INIREADER REQUIRED IMPORTED_TARGET INIReader)

@@ -1,12 +1,6 @@
 #include "model/ImportedModel.h"
 
-#include "model/NodeWalk.h"
-
-#include <assimp/DefaultLogger.hpp>
-#include <assimp/Importer.hpp>
-#include <assimp/Logger.hpp>
-#include <assimp/postprocess.h>
-#include <assimp/scene.h>
+#include "model/ModelImport.h"
 
 #include <algorithm>
 #include <cctype>
@@ -14,12 +8,6 @@
 
 namespace tavernrush {
 namespace {
-
-// Triangulate, flip V for GL's bottom-up textures, derive tangents for normal
-// mapping. Nothing else: missing normals and tangents are filled in by the
-// mesh conversion, and point and line faces are dropped there.
-constexpr unsigned importFlags = aiProcess_Triangulate | aiProcess_FlipUVs | aiProcess_CalcTangentSpace;
-static_assert(importFlags == 0x800009);
 
 // Texture kinds in the order a mesh binds them to units 0, 1, 2, ... Assimp's
 // OBJ reader files map_Kd as diffuse, map_Ks as specular, map_bump and bump as
@@ -36,53 +24,6 @@ constexpr TextureKind textureKinds[] = {
     {aiTextureType_AMBIENT, "texture_height"},
 };
 
-// Assimp works around some damage without failing the import (a material
-// file it cannot find, a material the OBJ names but the file lacks) and says
-// so only to its logger. While a file is read, its errors are kept here.
-class ReadErrors final : public Assimp::Logger {
-public:
-    explicit ReadErrors(std::vector<std::string>& sink) : sink_(sink) {}
-    bool attachStream(Assimp::LogStream*, unsigned int) override { return false; }
-    bool detachStream(Assimp::LogStream*, unsigned int) override { return false; }
-
-private:
-    void OnDebug(const char*) override {}
-    void OnVerboseDebug(const char*) override {}
-    void OnInfo(const char*) override {}
-    void OnWarn(const char*) override {}
-    void OnError(const char* message) override { sink_.emplace_back(message); }
-
-    std::vector<std::string>& sink_;
-};
-
-// Installs ReadErrors as Assimp's process-wide logger for one scope, unless
-// someone else already logs (then their logger keeps the messages).
-class ScopedReadErrors {
-public:
-    ScopedReadErrors()
-    {
-        if (Assimp::DefaultLogger::isNullLogger()) {
-            Assimp::DefaultLogger::set(new ReadErrors(errors_));
-            installed_ = true;
-        }
-    }
-    // Setting no logger deletes ours and puts Assimp's silent one back.
-    ~ScopedReadErrors()
-    {
-        if (installed_) {
-            Assimp::DefaultLogger::set(nullptr);
-        }
-    }
-    ScopedReadErrors(const ScopedReadErrors&) = delete;
-    ScopedReadErrors& operator=(const ScopedReadErrors&) = delete;
-
-    const std::vector<std::string>& errors() const { return errors_; }
-
-private:
-    std::vector<std::string> errors_;
-    bool installed_ = false;
-};
-
 // The console line for a model problem; it names the file unless the
 // importer's own message already does.
 void reportImportProblem(std::string message, const std::string& path)
@@ -94,11 +35,6 @@ void reportImportProblem(std::string message, const std::string& path)
         message += " (in '" + path + "')";
     }
     std::cout << "ERROR::ASSIMP:: " << message << std::endl;
-}
-
-bool sceneIsUsable(const aiScene* scene)
-{
-    return scene != nullptr && (scene->mFlags & AI_SCENE_FLAGS_INCOMPLETE) == 0 && scene->mRootNode != nullptr;
 }
 
 } // namespace
@@ -113,38 +49,16 @@ ImportedModel::ImportedModel(const std::string& path)
     : directory_(modelDirectory(path))
     , textureCache_(directory_)
 {
-    Assimp::Importer importer;
-    // Reading and post-processing run as two steps so that only the errors
-    // of reading count as damage: the tangent step complains about every
-    // mesh without normals or texture coordinates, which the conversion
-    // below fills in on purpose.
-    std::vector<std::string> readErrors;
-    const aiScene* scene = nullptr;
-    {
-        const ScopedReadErrors logger;
-        scene = importer.ReadFile(path, 0);
-        readErrors = logger.errors();
-    }
-    if (sceneIsUsable(scene)) {
-        scene = importer.ApplyPostProcessing(importFlags);
-    }
-    if (!sceneIsUsable(scene)) {
-        reportImportProblem(importer.GetErrorString(), path);
+    const ModelImport model = ModelImport::readFile(path);
+    if (!model.usable()) {
+        reportImportProblem(model.failure(), path);
         return;
     }
-
-    const unsigned meshCount = scene->mMeshes != nullptr ? scene->mNumMeshes : 0;
-    for (const unsigned meshIndex : meshIndicesInWalkOrder(*scene->mRootNode, meshCount)) {
-        const aiMesh* mesh = scene->mMeshes[meshIndex];
-        if (mesh == nullptr) {
-            continue;
-        }
+    for (const aiMesh* mesh : model.meshes()) {
         std::vector<MeshTexture> textures;
-        if (scene->mMaterials != nullptr && mesh->mMaterialIndex < scene->mNumMaterials &&
-            scene->mMaterials[mesh->mMaterialIndex] != nullptr) {
-            const aiMaterial& material = *scene->mMaterials[mesh->mMaterialIndex];
+        if (const aiMaterial* material = model.materialOf(*mesh)) {
             for (const TextureKind& kind : textureKinds) {
-                std::vector<MeshTexture> loaded = textureCache_.loadMaterialTextures(material, kind.assimpType, kind.typeName);
+                std::vector<MeshTexture> loaded = textureCache_.loadMaterialTextures(*material, kind.assimpType, kind.typeName);
                 textures.insert(textures.end(), loaded.begin(), loaded.end());
             }
         }
@@ -155,12 +69,11 @@ ImportedModel::ImportedModel(const std::string& path)
     // its faces, or not an OBJ file at all) is worth a line of its own.
     const bool hasTriangles = std::any_of(meshes_.begin(), meshes_.end(),
                                           [](const ImportedMesh& mesh) { return !mesh.indices().empty(); });
-    if (!readErrors.empty()) {
-        reportImportProblem(readErrors.front(), path);
+    if (!model.readErrors().empty()) {
+        reportImportProblem(model.readErrors().front(), path);
     } else if (!hasTriangles) {
         std::cout << "ERROR::ASSIMP:: No triangles found in '" << path << "'" << std::endl;
     }
-    // The importer releases the scene when it goes out of scope.
 }
 
 void ImportedModel::draw() const

@@ -1,61 +1,20 @@
 #include "model/MeshTextureLoader.h"
 
+#include "render/ImageFileBytes.h"
 #include "render/PixelUpload.h"
 #include "render/Texture.h"
-
-#include <stb_image.h>
-
-#include <cstdio>
-#include <memory>
 
 namespace tavernrush {
 namespace {
 
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using OpenFile = std::unique_ptr<std::FILE, FileCloser>;
-
-struct PixelsFree {
-    void operator()(stbi_uc* pixels) const { stbi_image_free(pixels); }
-};
-
-struct DecodedImage {
-    std::unique_ptr<stbi_uc, PixelsFree> pixels;
-    int width = 0;
-    int height = 0;
-    int channels = 0;
-};
-
-// Reads the header first so that a file claiming dimensions the driver cannot
-// take is refused before stb_image allocates memory for its pixels.
-DecodedImage decodeImage(const std::string& filename)
+MaterialImage decodeImage(const std::string& filename)
 {
-    DecodedImage image;
-    const OpenFile file(std::fopen(filename.c_str(), "rb"));
-    if (!file) {
-        return image;
-    }
-    int width = 0;
-    int height = 0;
-    int channels = 0;
-    if (stbi_info_from_file(file.get(), &width, &height, &channels) == 0) {
-        return image;
-    }
     GLint maxSize = 0;
     glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxSize);
-    if (width <= 0 || height <= 0 || width > maxSize || height > maxSize) {
-        return image;
-    }
-    // Decoding keeps the file's own channel count (no conversion requested).
-    image.pixels.reset(stbi_load_from_file(file.get(), &image.width, &image.height, &image.channels, 0));
-    if (!image.pixels || pixelFormatForChannels(image.channels) == 0) {
-        return DecodedImage{};
-    }
-    return image;
+    return decodeMaterialImage(readFileBytes(filename), maxSize);
 }
 
-void uploadImage(const DecodedImage& image)
+void uploadImage(const MaterialImage& image)
 {
     const GLenum format = pixelFormatForChannels(image.channels);
     {
@@ -79,23 +38,12 @@ void uploadImage(const DecodedImage& image)
 
 } // namespace
 
-GLenum pixelFormatForChannels(int channels)
-{
-    switch (channels) {
-    case 1: return GL_RED;
-    case 2: return GL_RG;
-    case 3: return GL_RGB;
-    case 4: return GL_RGBA;
-    default: return 0;
-    }
-}
-
 TextureName loadImageTexture(const std::string& path, const std::string& directory)
 {
     const std::string filename = directory + "/" + path;
     TextureName texture = createTexture();
-    const DecodedImage image = decodeImage(filename);
-    if (!image.pixels) {
+    const MaterialImage image = decodeImage(filename);
+    if (image.empty()) {
         reportTextureFailure(path);
         return texture;
     }

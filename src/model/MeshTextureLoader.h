@@ -2,6 +2,7 @@
 // Decodes a material's image file (found next to the model) into a mipmapped,
 // repeating GL texture.
 
+#include "model/MaterialImage.h"
 #include "render/GlName.h"
 
 #include <string>
@@ -13,9 +14,5 @@ namespace tavernrush {
 // gives a valid texture name without an image, so the mesh still draws.
 // The caller owns the returned texture.
 TextureName loadImageTexture(const std::string& path, const std::string& directory);
-
-// The GL pixel format for an 8-bit image with the given channel count, or 0
-// when there is none. Two channels are grey and alpha, uploaded as GL_RG.
-GLenum pixelFormatForChannels(int channels);
 
 } // namespace tavernrush

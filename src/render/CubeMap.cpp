@@ -18,17 +18,24 @@ void CubeMap::load()
     handle_ = createTexture();
     glBindTexture(GL_TEXTURE_CUBE_MAP, handle_.get());
     const ScopedUnpackAlignment alignment(4);
+    width_ = 0;
+    height_ = 0;
     for (std::size_t face = 0; face < facePaths_.size(); ++face) {
         ImageFile image = ImageFile::load(facePaths_[face], true);
-        // Cube faces must be square; anything else would be refused by GL.
-        if (image.empty() || image.width() != image.height()) {
+        // Cube faces must be square, and all of one size: GL takes faces of
+        // different sizes one by one, but the cube they make samples black
+        // everywhere. The first face that loads sets the size.
+        const bool square = !image.empty() && image.width() == image.height();
+        const bool fits = width_ == 0 || image.width() == width_;
+        if (!square || !fits) {
             reportTextureFailure(facePaths_[face]);
             image = ImageFile{};
+        } else {
+            width_ = image.width();
+            height_ = image.height();
         }
-        width_ = image.width();
-        height_ = image.height();
-        glTexImage2D(static_cast<GLenum>(GL_TEXTURE_CUBE_MAP_POSITIVE_X + face), 0, GL_RGBA, width_, height_, 0,
-                     GL_BGRA, GL_UNSIGNED_BYTE, image.bits());
+        glTexImage2D(static_cast<GLenum>(GL_TEXTURE_CUBE_MAP_POSITIVE_X + face), 0, GL_RGBA, image.width(),
+                     image.height(), 0, GL_BGRA, GL_UNSIGNED_BYTE, image.bits());
     }
     glTexParameteri(GL_TEXTURE_CUBE_MAP, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_CUBE_MAP, GL_TEXTURE_MIN_FILTER, GL_LINEAR);

@@ -17,12 +17,14 @@ public:
             const std::string& top, const std::string& bottom, const std::string& front, const std::string& back);
 
     // Creates the cube texture and uploads every face; a face that cannot be
-    // decoded is reported and left empty. The texture stays bound.
+    // decoded, is not square or differs in size from the first face that
+    // loaded is reported and left empty. The texture stays bound.
     void load();
 
     GLuint handle() const { return handle_.get(); }
     // Binds the cube map to texture unit `unit`, which stays the active unit.
     void bind(unsigned unit) const;
+    // The size the faces share; 0 when none loaded.
     int width() const { return width_; }
     int height() const { return height_; }
     const std::vector<std::string>& facePaths() const { return facePaths_; }

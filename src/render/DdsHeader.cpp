@@ -21,9 +21,6 @@ constexpr std::uint32_t formatSize = 32;
 constexpr std::uint32_t pitchGiven = 0x8;
 constexpr std::uint32_t fourCcGiven = 0x4;
 constexpr std::uint32_t rgbGiven = 0x40;
-// Every GL 4 driver takes textures of this size; a larger claim is refused
-// here rather than by the upload.
-constexpr std::uint64_t largestSide = 16384;
 
 std::uint32_t readU32(std::span<const std::uint8_t> bytes, std::size_t offset)
 {
@@ -43,16 +40,7 @@ constexpr std::uint32_t fourCc(char a, char b, char c, char d)
 std::uint64_t pixelBytes(std::span<const std::uint8_t> header, std::uint64_t width, std::uint64_t height)
 {
     const std::uint32_t formatFlags = readU32(header, formatFlagsOffset);
-    if ((formatFlags & fourCcGiven) != 0) {
-        // Block compression packs each 4 x 4 tile, also a partial one at the edge.
-        const std::uint64_t blocks = ((width + 3) / 4) * ((height + 3) / 4);
-        switch (readU32(header, fourCcOffset)) {
-        case fourCc('D', 'X', 'T', '1'): return blocks * 8;
-        case fourCc('D', 'X', 'T', '3'):
-        case fourCc('D', 'X', 'T', '5'): return blocks * 16;
-        default: return 0;
-        }
-    }
+    // FreeImage reads a header that claims both as uncompressed RGB.
     if ((formatFlags & rgbGiven) != 0) {
         const std::uint32_t bitCount = readU32(header, bitCountOffset);
         if (bitCount == 0 || bitCount > 32 || bitCount % 8 != 0) {
@@ -64,6 +52,21 @@ std::uint64_t pixelBytes(std::span<const std::uint8_t> header, std::uint64_t wid
                                         ? std::max<std::uint64_t>(row, readU32(header, pitchOffset))
                                         : row;
         return pitch * (height - 1) + row;
+    }
+    if ((formatFlags & fourCcGiven) != 0) {
+        // FreeImage decodes whole 4 x 4 blocks only: it drops a partial block
+        // at the edge and reads the next row's blocks one too early, which
+        // shears the picture, or gives nothing for a side under 4.
+        if (width % 4 != 0 || height % 4 != 0) {
+            return 0;
+        }
+        const std::uint64_t blocks = (width / 4) * (height / 4);
+        switch (readU32(header, fourCcOffset)) {
+        case fourCc('D', 'X', 'T', '1'): return blocks * 8;
+        case fourCc('D', 'X', 'T', '3'):
+        case fourCc('D', 'X', 'T', '5'): return blocks * 16;
+        default: return 0;
+        }
     }
     return 0;
 }
@@ -81,7 +84,7 @@ bool ddsFileIsComplete(std::span<const std::uint8_t> header, std::uintmax_t file
     }
     const std::uint64_t width = readU32(header, widthOffset);
     const std::uint64_t height = readU32(header, heightOffset);
-    if (width == 0 || height == 0 || width > largestSide || height > largestSide) {
+    if (width == 0 || height == 0 || width > largestPictureSide || height > largestPictureSide) {
         return false;
     }
     const std::uint64_t pixels = pixelBytes(header, width, height);

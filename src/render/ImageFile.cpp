@@ -1,20 +1,23 @@
 #include "render/ImageFile.h"
 
 #include "render/DdsHeader.h"
+#include "render/ImageFileBytes.h"
+#include "render/ImageFileJpeg.h"
 
 #include <FreeImage.h>
 
 #include <algorithm>
-#include <array>
-#include <filesystem>
-#include <fstream>
+#include <limits>
 
 namespace tavernrush {
 namespace {
 
 // FreeImage reports decoder trouble (a JPEG cut short, a corrupt PNG) through
 // one process-wide callback and may still hand back a half-decoded picture.
-// While a load runs, its complaints are counted here.
+// The callback is given only the format and the text: errors and warnings
+// are not told apart there (libjpeg sends both through it, and an error only
+// differs in that no picture comes back). While a load runs, its complaints
+// are counted here.
 thread_local int decoderComplaints = 0;
 
 void countDecoderComplaint(FREE_IMAGE_FORMAT, const char*) { ++decoderComplaints; }
@@ -28,15 +31,60 @@ void listenForDecoderComplaints()
     (void)listening;
 }
 
-bool ddsFileOnDiskIsComplete(const std::string& path)
+// A read-only FreeImage stream over bytes the caller keeps alive.
+class MemoryStream {
+public:
+    explicit MemoryStream(std::span<const std::uint8_t> bytes)
+        // FreeImage only reads from a stream opened on existing bytes.
+        : memory_(FreeImage_OpenMemory(const_cast<BYTE*>(bytes.data()), static_cast<DWORD>(bytes.size())))
+    {
+    }
+    ~MemoryStream() { FreeImage_CloseMemory(memory_); }
+    MemoryStream(const MemoryStream&) = delete;
+    MemoryStream& operator=(const MemoryStream&) = delete;
+
+    // Each read starts from the first byte.
+    FIMEMORY* rewound() const
+    {
+        FreeImage_SeekMemory(memory_, 0, SEEK_SET);
+        return memory_;
+    }
+
+private:
+    FIMEMORY* memory_;
+};
+
+struct BitmapUnloader {
+    void operator()(FIBITMAP* bitmap) const { FreeImage_Unload(bitmap); }
+};
+using Bitmap = std::unique_ptr<FIBITMAP, BitmapUnloader>;
+
+// The game's pictures are JPEG, PNG and DDS files. FreeImage would read some
+// thirty more formats, and its readers of those are not all sound: its TGA
+// reader leaves the pixels of a damaged run-length picture unset (the same
+// file gives a different picture each time). A file of another kind is not
+// handed to FreeImage at all.
+bool isGamePictureFormat(FREE_IMAGE_FORMAT format)
 {
-    std::array<std::uint8_t, ddsHeaderBytes> header{};
-    std::ifstream file(path, std::ios::binary);
-    file.read(reinterpret_cast<char*>(header.data()), static_cast<std::streamsize>(header.size()));
-    const auto headerBytes = static_cast<std::size_t>(std::max<std::streamsize>(file.gcount(), 0));
-    std::error_code error;
-    const std::uintmax_t fileSize = std::filesystem::file_size(path, error);
-    return !error && ddsFileIsComplete(std::span<const std::uint8_t>(header.data(), headerBytes), fileSize);
+    return format == FIF_JPEG || format == FIF_PNG || format == FIF_DDS;
+}
+
+bool sizeIsUsable(FIBITMAP* bitmap)
+{
+    const unsigned width = FreeImage_GetWidth(bitmap);
+    const unsigned height = FreeImage_GetHeight(bitmap);
+    return width > 0 && height > 0 && width <= largestPictureSide && height <= largestPictureSide;
+}
+
+// Where the decoder can read the header alone, a picture claiming a size no
+// texture can take is refused before memory for its pixels is taken.
+bool headerSizeIsUsable(const MemoryStream& stream, FREE_IMAGE_FORMAT format)
+{
+    if (!FreeImage_FIFSupportsNoPixels(format)) {
+        return true;
+    }
+    const Bitmap header(FreeImage_LoadFromMemory(format, stream.rewound(), FIF_LOAD_NOPIXELS));
+    return header != nullptr && sizeIsUsable(header.get());
 }
 
 } // namespace
@@ -45,23 +93,40 @@ void ImageFile::Unloader::operator()(FIBITMAP* bitmap) const { FreeImage_Unload(
 
 ImageFile ImageFile::load(const std::string& path, bool flipVertically)
 {
+    return decode(readFileBytes(path), path, flipVertically);
+}
+
+ImageFile ImageFile::decode(std::span<const std::uint8_t> bytes, const std::string& name, bool flipVertically)
+{
     listenForDecoderComplaints();
     ImageFile image;
-    FREE_IMAGE_FORMAT format = FreeImage_GetFileType(path.c_str(), 0);
-    if (format == FIF_UNKNOWN) {
-        format = FreeImage_GetFIFFromFilename(path.c_str());
-    }
-    if (format == FIF_UNKNOWN || !FreeImage_FIFSupportsReading(format)) {
+    // FreeImage's memory streams count in 32 bits.
+    if (bytes.empty() || bytes.size() > std::numeric_limits<DWORD>::max()) {
         return image;
     }
-    if (format == FIF_DDS && !ddsFileOnDiskIsComplete(path)) {
+    const MemoryStream stream(bytes);
+    FREE_IMAGE_FORMAT format = FreeImage_GetFileTypeFromMemory(stream.rewound(), 0);
+    if (format == FIF_UNKNOWN) {
+        format = FreeImage_GetFIFFromFilename(name.c_str());
+    }
+    if (!isGamePictureFormat(format)) {
+        return image;
+    }
+    if (format == FIF_DDS && !ddsFileIsComplete(bytes.first(std::min(bytes.size(), ddsHeaderBytes)), bytes.size())) {
+        return image;
+    }
+    if (!headerSizeIsUsable(stream, format)) {
         return image;
     }
     decoderComplaints = 0;
-    std::unique_ptr<FIBITMAP, Unloader> loaded(FreeImage_Load(format, path.c_str(), 0));
+    Bitmap loaded(FreeImage_LoadFromMemory(format, stream.rewound(), 0));
     // A picture the decoder complained about is damaged: better the empty
     // texture and its console line than grey or garbled bands on screen.
-    if (!loaded || decoderComplaints > 0) {
+    // libjpeg also complains about stray bytes that cost no pixel; whether a
+    // JPEG lost any is asked of libjpeg itself, which tells every warning
+    // apart (FreeImage passes on only the first).
+    const bool damaged = decoderComplaints > 0 && !(format == FIF_JPEG && jpegDecodesWhole(bytes));
+    if (!loaded || damaged || !sizeIsUsable(loaded.get())) {
         return image;
     }
     if (flipVertically) {

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 
 struct FIBITMAP;
@@ -12,11 +13,18 @@ namespace tavernrush {
 
 class ImageFile {
 public:
-    // Decodes `path`; an unreadable, undecodable or damaged file (one the
-    // decoder complained about, or a DDS file shorter than its header says)
-    // gives an empty image.
+    // Decodes a JPEG, PNG or DDS file; any other kind of file, an unreadable,
+    // undecodable or damaged one (one the decoder complained about, or a DDS
+    // file shorter than its header says) or one wider or taller than
+    // largestPictureSide gives an empty image.
+    // A JPEG whose only complaints leave every pixel in place (stray bytes
+    // between its sections) is not damaged.
     // flipVertically turns FreeImage's bottom-up rows into top-down order.
     static ImageFile load(const std::string& path, bool flipVertically);
+
+    // The same for a file already in memory. `name` only serves to guess the
+    // format of a file whose first bytes do not tell it (by its extension).
+    static ImageFile decode(std::span<const std::uint8_t> bytes, const std::string& name, bool flipVertically);
 
     bool empty() const { return bitmap_ == nullptr; }
     int width() const { return width_; }

@@ -5,6 +5,8 @@ target_sources(tavernrush_lib PRIVATE
   render/Geometry.cpp
   render/GlName.cpp
   render/ImageFile.cpp
+  render/ImageFileBytes.cpp
+  render/ImageFileJpeg.cpp
   render/Lights.cpp
   render/Material.cpp
   render/SceneNode.cpp
@@ -13,3 +15,5 @@ target_sources(tavernrush_lib PRIVATE
   render/Skybox.cpp
   render/Texture.cpp
 )
+# ImageFileJpeg asks libjpeg (the one FreeImage decodes with) about warnings.
+target_link_libraries(tavernrush_lib PRIVATE JPEG::JPEG)

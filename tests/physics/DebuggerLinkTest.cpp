@@ -19,9 +19,12 @@ using Clock = std::chrono::steady_clock;
 using testing::ListenerBehaviour;
 using testing::LoopbackServer;
 
-// Room for a busy test machine on top of a time limit; a wait that ignored
-// its limit would take far longer (a blocking connect retries for seconds).
-constexpr auto schedulingSlack = 40ms;
+// Room on top of a time limit. A player would notice a second at start-up;
+// a wait that ignored its limit takes far longer (a blocking connect to a
+// port that never answers retries for over a minute, a blocking send to a
+// listener that stopped reading never returns), and no sanitizer build on a
+// busy machine comes near it.
+constexpr auto noticeableDelay = 1s;
 // Where a test needs the connection itself, it must not fail because the
 // machine is busy with other tests.
 constexpr auto patientConnect = 2000ms;
@@ -62,7 +65,7 @@ TEST(DebuggerLinkTest, NoListenerFailsQuietlyWithinTheTimeout)
     DebuggerLink link;
     const auto elapsed = fastestOf(3, [&] { link = DebuggerLink::connect(port); });
     EXPECT_FALSE(link.isConnected());
-    EXPECT_LE(elapsed, debuggerConnectTimeout + schedulingSlack);
+    EXPECT_LE(elapsed, debuggerConnectTimeout + noticeableDelay);
     EXPECT_FALSE(link.send("nobody hears this"));
 }
 
@@ -76,7 +79,7 @@ TEST(DebuggerLinkTest, UnansweredConnectGivesUpAtTheTimeout)
     const auto elapsed = fastestOf(3, [&] { link = DebuggerLink::connect(unanswered.port(), 10ms); });
     EXPECT_FALSE(link.isConnected());
     EXPECT_GE(elapsed, 10ms);
-    EXPECT_LE(elapsed, 10ms + schedulingSlack);
+    EXPECT_LE(elapsed, 10ms + noticeableDelay);
 }
 
 TEST(DebuggerLinkTest, ListenerThatNeverReadsCannotStallTheSender)
@@ -90,7 +93,7 @@ TEST(DebuggerLinkTest, ListenerThatNeverReadsCannotStallTheSender)
     const auto elapsed = fastestOf(3, [&] { delivered = link.send(flood, 20ms); });
     EXPECT_FALSE(delivered);
     EXPECT_GE(elapsed, 20ms);
-    EXPECT_LE(elapsed, 20ms + schedulingSlack);
+    EXPECT_LE(elapsed, 20ms + noticeableDelay);
 }
 
 TEST(DebuggerLinkTest, ListenerThatNeverAcceptsStillTakesASmallSnapshot)
@@ -133,7 +136,7 @@ TEST(DebuggerLinkTest, GarbageFromTheListenerIsIgnored)
     EXPECT_TRUE(link.send("tavernrush-physics-snapshot 1\n"));
     const auto elapsed = fastestOf(1, [&] { link.close(); });
     EXPECT_FALSE(link.isConnected());
-    EXPECT_LE(elapsed, schedulingSlack);
+    EXPECT_LE(elapsed, noticeableDelay);
 }
 
 TEST(DebuggerLinkTest, MovedLinkOwnsTheConnectionAlone)

@@ -1,5 +1,5 @@
 // The sky cube map: which picture lands on which face, the vertical flip of
-// each face, per-face sizes, and faces that cannot be used.
+// each face, the one size all faces share, and faces that cannot be used.
 
 #include "render/CubeMap.h"
 
@@ -85,15 +85,16 @@ TEST_F(CubeMapGLTest, EachFaceIsFlippedSoItsTopRowComesFirst)
     }
 }
 
-TEST_F(CubeMapGLTest, EveryFaceKeepsItsOwnSizeAndTheLastOneIsRemembered)
+// Square faces of different sizes make a cube GL samples as black
+// everywhere; the odd one is named and left out like a non-square face.
+TEST_F(CubeMapGLTest, FaceOfAnotherSizeIsReportedAndLeftEmpty)
 {
     writePlainFaces(2);
-    writeFace(0, Picture(4, 4, faceColours[0]));
     writeFace(5, Picture(3, 3, faceColours[5]));
     CubeMap map = cube();
-    loadPrinting(map);
+    EXPECT_EQ(loadPrinting(map), "Texture failed to load at path: " + directory.file("back.png") + "\n");
 
-    const std::array<int, 6> sizes{4, 2, 2, 2, 2, 3};
+    const std::array<int, 6> sizes{2, 2, 2, 2, 2, 0};
     for (int face = 0; face < 6; ++face) {
         EXPECT_EQ(testing::levelParameter(GL_TEXTURE_CUBE_MAP, map.handle(),
                                           static_cast<GLenum>(GL_TEXTURE_CUBE_MAP_POSITIVE_X + face), 0,
@@ -101,8 +102,23 @@ TEST_F(CubeMapGLTest, EveryFaceKeepsItsOwnSizeAndTheLastOneIsRemembered)
                   sizes[face])
             << "face " << face;
     }
-    EXPECT_EQ(map.width(), 3);
-    EXPECT_EQ(map.height(), 3);
+    EXPECT_EQ(map.width(), 2);
+    EXPECT_EQ(map.height(), 2);
+}
+
+// The size is set by the first face that loads, not by the first file.
+TEST_F(CubeMapGLTest, SizeComesFromTheFirstFaceThatLoads)
+{
+    writePlainFaces(4);
+    std::filesystem::remove(directory.file("right.png"));
+    writeFace(1, Picture(4, 2, faceColours[1]));
+    writeFace(3, Picture(2, 2, faceColours[3]));
+    CubeMap map = cube();
+    EXPECT_EQ(loadPrinting(map), "Texture failed to load at path: " + directory.file("right.png") + "\n" +
+                                     "Texture failed to load at path: " + directory.file("left.png") + "\n" +
+                                     "Texture failed to load at path: " + directory.file("bottom.png") + "\n");
+    EXPECT_EQ(map.width(), 4);
+    EXPECT_EQ(testing::readCubeFace(map.handle(), 2).at(3, 3), faceColours[2]);
 }
 
 TEST_F(CubeMapGLTest, StaysBoundAndSamplesLinearlyWithoutMipmaps)
@@ -150,7 +166,7 @@ TEST_F(CubeMapGLTest, MissingFaceIsReportedAndLeftEmpty)
                                       GL_TEXTURE_WIDTH),
               0);
     EXPECT_EQ(testing::readCubeFace(map.handle(), 5).at(0, 0), faceColours[5]);
-    EXPECT_EQ(map.width(), 2) << "the size is the last face's, not the missing one's";
+    EXPECT_EQ(map.width(), 2) << "the size is the other faces', not the missing one's";
 }
 
 TEST_F(CubeMapGLTest, NonSquareFaceIsReportedInsteadOfUploaded)

@@ -82,12 +82,14 @@ TEST(DdsHeaderTest, Dxt3AndDxt5NeedSixteenBytesPerBlock)
     }
 }
 
-TEST(DdsHeaderTest, PartialEdgeBlocksCountAsWholeBlocks)
+// FreeImage crops such a picture to whole blocks and shears what is left
+// (it reads the next row's blocks one too early), or decodes nothing.
+TEST(DdsHeaderTest, BlockCompressedSidesThatAreNotWholeBlocksAreRefused)
 {
-    // 5 x 5 pixels take 2 x 2 blocks.
-    const auto bytes = compressed("DXT1", 5, 5);
-    EXPECT_TRUE(completeAt(bytes, 4 * 8));
-    EXPECT_FALSE(completeAt(bytes, 4 * 8 - 1));
+    EXPECT_TRUE(completeAt(compressed("DXT1", 8, 4), 2 * 8));
+    EXPECT_FALSE(completeAt(compressed("DXT1", 6, 4), 1 << 10));
+    EXPECT_FALSE(completeAt(compressed("DXT5", 4, 7), 1 << 10));
+    EXPECT_FALSE(completeAt(compressed("DXT3", 2, 2), 1 << 10));
 }
 
 TEST(DdsHeaderTest, CompressionFreeImageCannotReadIsRefused)
@@ -118,6 +120,17 @@ TEST(DdsHeaderTest, BitCountsThatAreNotWholeBytesAreRefused)
     EXPECT_FALSE(completeAt(uncompressed(4, 4, 0), 1 << 10));
     EXPECT_FALSE(completeAt(uncompressed(4, 4, 12), 1 << 10));
     EXPECT_FALSE(completeAt(uncompressed(4, 4, 64), 1 << 10));
+}
+
+// FreeImage takes a header that sets both the RGB and the four-character-code
+// flag for uncompressed RGB, which needs far more bytes than the blocks.
+TEST(DdsHeaderTest, RgbFlagCountsBeforeTheCompressionCode)
+{
+    auto both = uncompressed(4, 4, 32);
+    putU32(both, 80, 0x40 | 0x4);
+    putU32(both, 84, fourCc("DXT1"));
+    EXPECT_FALSE(completeAt(both, 8)) << "enough for one DXT1 block";
+    EXPECT_TRUE(completeAt(both, 4 * 4 * 4));
 }
 
 // --- Headers that are no DDS header ------------------------------------------------

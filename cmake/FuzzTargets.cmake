@@ -1,0 +1,33 @@
+# The fuzz targets: one harness per reader of outside input, and the game
+# sources each reader is made of. The fuzz build (tests/fuzz/CMakeLists.txt)
+# compiles these sources with libFuzzer's instrumentation; the everyday and
+# sanitizer builds link the same harnesses against the game's libraries to
+# replay the committed corpora (tests/fuzz/corpus_replay.cmake).
+#
+# Each target NAME has tests/fuzz/<harness>, tests/fuzz/corpus/NAME/ and,
+# where the format has keywords, tests/fuzz/NAME.dict.
+set(TAVERNRUSH_FUZZ_TARGETS settings dds_header image obj_import snapshot replay_script)
+
+set(TAVERNRUSH_FUZZ_settings_HARNESS SettingsFuzz.cpp)
+set(TAVERNRUSH_FUZZ_settings_SOURCES src/app/Settings.cpp)
+
+set(TAVERNRUSH_FUZZ_dds_header_HARNESS DdsHeaderFuzz.cpp)
+set(TAVERNRUSH_FUZZ_dds_header_SOURCES
+  src/render/DdsHeader.cpp src/render/ImageFile.cpp src/render/ImageFileBytes.cpp src/render/ImageFileJpeg.cpp)
+
+set(TAVERNRUSH_FUZZ_image_HARNESS ImageFuzz.cpp)
+set(TAVERNRUSH_FUZZ_image_SOURCES
+  src/render/DdsHeader.cpp src/render/ImageFile.cpp src/render/ImageFileBytes.cpp src/render/ImageFileJpeg.cpp
+  src/model/MaterialImage.cpp)
+
+set(TAVERNRUSH_FUZZ_obj_import_HARNESS ObjImportFuzz.cpp)
+set(TAVERNRUSH_FUZZ_obj_import_SOURCES
+  src/model/ModelImport.cpp src/model/MaterialLibraryGuard.cpp src/model/NodeWalk.cpp src/model/MeshGeometry.cpp src/model/TangentFrame.cpp)
+
+set(TAVERNRUSH_FUZZ_snapshot_HARNESS SnapshotFuzz.cpp)
+set(TAVERNRUSH_FUZZ_snapshot_SOURCES
+  src/physics/SnapshotFormat.cpp tools/physics_monitor/SnapshotSummary.cpp)
+
+set(TAVERNRUSH_FUZZ_replay_script_HARNESS ReplayScriptFuzz.cpp)
+set(TAVERNRUSH_FUZZ_replay_script_SOURCES
+  tools/replay/ReplayScript.cpp tools/replay/NumberText.cpp tools/replay/ScriptedInput.cpp)
