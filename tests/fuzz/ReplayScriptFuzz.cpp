@@ -20,24 +20,6 @@
 namespace tavernrush {
 namespace {
 
-std::string keyName(Key key)
-{
-    switch (key) {
-    case Key::Up: return "up";
-    case Key::Down: return "down";
-    case Key::Left: return "left";
-    case Key::Right: return "right";
-    case Key::Space: return "space";
-    case Key::F10: return "f10";
-    case Key::H: return "h";
-    case Key::D: return "d";
-    case Key::N: return "n";
-    case Key::F: return "f";
-    case Key::C: return "c";
-    }
-    return "?";
-}
-
 std::string frames(const FrameRange& range)
 {
     return std::to_string(range.first) + "-" + std::to_string(range.last);
@@ -56,7 +38,7 @@ std::string written(const ReplayScript& script)
 {
     std::string text;
     for (const KeyHold& hold : script.keys) {
-        text += frames(hold.frames) + " key " + keyName(hold.key) + "\n";
+        text += frames(hold.frames) + " key " + std::string(keyScriptName(hold.key)) + "\n";
     }
     for (const ButtonHold& hold : script.buttons) {
         text += frames(hold.frames) + " button " + (hold.button == MouseButton::Left ? "left" : "right") + "\n";

@@ -82,15 +82,18 @@ double parseNumber(std::string_view word, std::string_view what)
     return *value;
 }
 
+// The script's name of each key; the soak script and the fuzz target write
+// keys by these names too.
+constexpr std::pair<std::string_view, Key> keyNames[] = {
+    {"up", Key::Up},   {"down", Key::Down}, {"left", Key::Left}, {"right", Key::Right},
+    {"space", Key::Space}, {"f10", Key::F10}, {"h", Key::H},      {"d", Key::D},
+    {"n", Key::N},     {"f", Key::F},       {"c", Key::C},      {"m", Key::M},
+};
+
 std::optional<Key> keyNamed(std::string_view name)
 {
-    static constexpr std::pair<std::string_view, Key> names[] = {
-        {"up", Key::Up},   {"down", Key::Down}, {"left", Key::Left}, {"right", Key::Right},
-        {"space", Key::Space}, {"f10", Key::F10}, {"h", Key::H},      {"d", Key::D},
-        {"n", Key::N},     {"f", Key::F},       {"c", Key::C},      {"m", Key::M},
-    };
     const std::string lower = lowerCase(name);
-    for (const auto& [keyName, key] : names) {
+    for (const auto& [keyName, key] : keyNames) {
         if (lower == keyName) {
             return key;
         }
@@ -189,6 +192,16 @@ ScriptParse parseReplayScript(std::string_view text)
 {
     std::istringstream in{std::string(text)};
     return parseReplayScript(in);
+}
+
+std::string_view keyScriptName(Key key)
+{
+    for (const auto& [name, named] : keyNames) {
+        if (named == key) {
+            return name;
+        }
+    }
+    return "?";
 }
 
 } // namespace tavernrush

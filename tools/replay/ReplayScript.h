@@ -70,6 +70,8 @@ using ScriptParse = std::variant<ReplayScript, ScriptError>;
 // Reads the whole script; the first malformed line is the error, so a bad
 // script is refused before anything runs.
 ScriptParse parseReplayScript(std::istream& in);
+// The name a script uses for `key`, as "key" lines read it.
+std::string_view keyScriptName(Key key);
 ScriptParse parseReplayScript(std::string_view text);
 
 } // namespace tavernrush

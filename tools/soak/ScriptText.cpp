@@ -15,25 +15,6 @@ std::string framesText(const FrameRange& frames)
 
 } // namespace
 
-std::string_view keyScriptName(Key key)
-{
-    switch (key) {
-    case Key::Up: return "up";
-    case Key::Down: return "down";
-    case Key::Left: return "left";
-    case Key::Right: return "right";
-    case Key::Space: return "space";
-    case Key::F10: return "f10";
-    case Key::H: return "h";
-    case Key::D: return "d";
-    case Key::N: return "n";
-    case Key::F: return "f";
-    case Key::C: return "c";
-    case Key::M: return "m";
-    }
-    return "?";
-}
-
 std::string formatReplayScript(const ReplayScript& script, std::string_view heading)
 {
     std::ostringstream text;

@@ -12,6 +12,5 @@ namespace tavernrush {
 // the top. Parsing the text gives the same script back.
 std::string formatReplayScript(const ReplayScript& script, std::string_view heading = {});
 
-std::string_view keyScriptName(Key key);
 
 } // namespace tavernrush
