@@ -1,6 +1,7 @@
 #include "model/ImportedModel.h"
 
 #include "model/NodeWalk.h"
+#include "render/AssetPath.h"
 
 #include <assimp/DefaultLogger.hpp>
 #include <assimp/Importer.hpp>
@@ -109,10 +110,11 @@ std::string modelDirectory(const std::string& path)
     return slash == std::string::npos ? path : path.substr(0, slash);
 }
 
-ImportedModel::ImportedModel(const std::string& path)
-    : directory_(modelDirectory(path))
+ImportedModel::ImportedModel(const std::string& name)
+    : directory_(modelDirectory(assetPath(name)))
     , textureCache_(directory_)
 {
+    const std::string path = assetPath(name);
     Assimp::Importer importer;
     // Reading and post-processing run as two steps so that only the errors
     // of reading count as damage: the tangent step complains about every
