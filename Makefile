@@ -6,7 +6,7 @@
 #   make soak     20,000 frames of random input in the sanitizer build
 #   make bench    start-up and frame times on this machine, the rules' CPU cost
 #   make preview  contact sheets of every generated asset
-#   make package  a .deb of the installed game
+#   make package  a .deb of the installed game, checked as Debian would
 
 BUILD_DIR ?= build
 # The sanitizer build; its folder is fixed by the "asan" preset.
@@ -21,7 +21,8 @@ PACKAGES := cmake g++ make pkg-config \
 	libglfw3-dev libglew-dev libglm-dev libassimp-dev libfreeimage-dev \
 	libstb-dev libinih-dev libbullet-dev libgtest-dev libgmock-dev libbenchmark-dev \
 	libopenal-dev libsndfile1-dev libvorbis-dev libogg-dev \
-	xvfb xauth libgl1-mesa-dri fonts-dejavu-core dpkg-dev ccache
+	xvfb xauth libgl1-mesa-dri fonts-dejavu-core dpkg-dev ccache \
+	appstream desktop-file-utils lintian
 
 # ccache (when installed) keys its cache on paths relative to the checkout, so
 # a second clone or a worktree reuses the compiles of the first.
@@ -89,8 +90,11 @@ bench: build
 		--benchmark_out_format=json > bench/rules.txt && cat bench/rules.txt
 
 # Debian package of the installed layout; cpack leaves tavernrush_<version>_<arch>.deb in $(BUILD_DIR).
+# Then desktop-file-validate, appstreamcli, the manual page and lintian over it.
 package: build
+	rm -f $(BUILD_DIR)/tavernrush_*.deb
 	cd $(BUILD_DIR) && cpack
+	packaging/check-package.sh $(BUILD_DIR)/tavernrush_*.deb
 
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_DIR)

@@ -23,6 +23,12 @@ Settings loadGameSettings(const std::string& path)
     return settings;
 }
 
+Settings withoutVsync(Settings settings)
+{
+    settings.vsync = false;
+    return settings;
+}
+
 std::unique_ptr<GameWindow> openGameWindow(const Settings& settings)
 {
     auto opened = GameWindow::open(settings);

@@ -18,6 +18,10 @@ namespace tavernrush {
 // with one line saying so.
 Settings loadGameSettings(const std::string& path = settingsPath);
 
+// The same settings with vsync off, for the tools that run frames as fast
+// as the machine allows (replay, benchmark).
+Settings withoutVsync(Settings settings);
+
 // The window with its context; on failure prints the line, waits for a key
 // where a person is at the terminal, and returns null.
 std::unique_ptr<GameWindow> openGameWindow(const Settings& settings);
