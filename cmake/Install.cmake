@@ -6,7 +6,7 @@
 #   share/metainfo/io.github.tavernrush.Tavernrush.metainfo.xml
 #   share/icons/hicolor/256x256/apps/tavernrush.png
 #   share/man/man6/tavernrush.6.gz
-#   share/doc/tavernrush/copyright
+#   share/doc/tavernrush/copyright, changelog.gz
 # The game finds its data as ../share/games/tavernrush from its own folder,
 # so an install into any prefix, or one moved later, runs as it is.
 include(GNUInstallDirs)

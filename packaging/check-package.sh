@@ -31,5 +31,5 @@ fi
 echo "  clean"
 
 echo "lintian:"
-lintian --fail-on error --info "$deb"
+lintian --fail-on error "$deb"
 echo "  no errors"
