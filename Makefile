@@ -6,7 +6,7 @@
 #   make soak     20,000 frames of random input in the sanitizer build
 #   make bench    start-up and frame times on this machine, the rules' CPU cost
 #   make preview  contact sheets of every generated asset
-#   make package  a .deb of the installed game
+#   make package  a .deb of the installed game, checked as Debian would
 #   make fuzz     every fuzz target for FUZZ_SECONDS each (clang, libFuzzer, build-fuzz)
 
 BUILD_DIR ?= build
@@ -26,7 +26,8 @@ PACKAGES := cmake g++ make pkg-config \
 	libglfw3-dev libglew-dev libglm-dev libassimp-dev libfreeimage-dev \
 	libstb-dev libinih-dev libbullet-dev libjpeg-dev libgtest-dev libgmock-dev libbenchmark-dev \
 	libopenal-dev libsndfile1-dev libvorbis-dev libogg-dev \
-	xvfb xauth libgl1-mesa-dri fonts-dejavu-core dpkg-dev ccache
+	xvfb xauth libgl1-mesa-dri fonts-dejavu-core dpkg-dev ccache \
+	appstream desktop-file-utils lintian
 
 # ccache (when installed) keys its cache on paths relative to the checkout, so
 # a second clone or a worktree reuses the compiles of the first.
@@ -94,8 +95,11 @@ bench: build
 		--benchmark_out_format=json > bench/rules.txt && cat bench/rules.txt
 
 # Debian package of the installed layout; cpack leaves tavernrush_<version>_<arch>.deb in $(BUILD_DIR).
+# Then desktop-file-validate, appstreamcli, the manual page and lintian over it.
 package: build
+	rm -f $(BUILD_DIR)/tavernrush_*.deb
 	cd $(BUILD_DIR) && cpack
+	packaging/check-package.sh $(BUILD_DIR)/tavernrush_*.deb
 
 # Every reader of outside input under libFuzzer for FUZZ_SECONDS each, then
 # per target: executions, coverage and anything found (findings and the

@@ -1,8 +1,21 @@
 # A Debian package of the installed layout: cpack in the build folder (the
 # top-level Makefile's "make package") leaves tavernrush_<version>_<arch>.deb
 # there. It installs under /usr.
-set(TAVERNRUSH_PACKAGE_MAINTAINER "Tavernrush developers <tavernrush@localhost>"
-  CACHE STRING "Maintainer field of the Debian package")
+# lintian refuses an address without a real domain; example.org stands in
+# until the project names its own (-DTAVERNRUSH_PACKAGE_MAINTAINER=...).
+set(TAVERNRUSH_PACKAGE_MAINTAINER "Tavernrush developers <tavernrush@example.org>"
+  CACHE STRING "Maintainer field of the Debian package and its changelog")
+
+# The package's changelog, compressed like the manual page, signed by the
+# maintainer above.
+configure_file(${CMAKE_SOURCE_DIR}/packaging/changelog.in ${CMAKE_BINARY_DIR}/packaging/changelog @ONLY)
+set(_tavernrush_changelog ${CMAKE_BINARY_DIR}/packaging/changelog.gz)
+add_custom_command(OUTPUT ${_tavernrush_changelog}
+  COMMAND ${TAVERNRUSH_GZIP} -9n -c ${CMAKE_BINARY_DIR}/packaging/changelog > ${_tavernrush_changelog}
+  DEPENDS ${CMAKE_BINARY_DIR}/packaging/changelog
+  VERBATIM)
+add_custom_target(tavernrush_changelog ALL DEPENDS ${_tavernrush_changelog})
+install(FILES ${_tavernrush_changelog} DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tavernrush)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tavernrush)

@@ -1,4 +1,4 @@
-#version 450 core
+#version 420 core
 // One direction of the separable Gaussian glow blur. Two passes, one with
 // "horizontal" = 1 and one with 0, give the full two-dimensional blur for
 // 2 x 9 texture reads per pixel instead of 81.

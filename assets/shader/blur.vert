@@ -1,4 +1,4 @@
-#version 450 core
+#version 420 core
 // Full-screen pass: one point, no attributes; the geometry stage turns it
 // into a quad covering the viewport. The texture coordinate travels in an
 // interface block so that the vertex and fragment stages also link on their

@@ -1,4 +1,4 @@
-#version 450 core
+#version 420 core
 // Coins: the same Phong shading as "phongPhong" for the colour output, plus a
 // glow output taken from the pre-blurred coin picture on unit 1. The bloom
 // pass blurs that output once more, which gives the coins a golden halo.

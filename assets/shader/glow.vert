@@ -1,4 +1,4 @@
-#version 450 core
+#version 420 core
 // Coins: lit like every other surface; the uv also picks the glow picture.
 
 layout(location = 0) in vec3 position;

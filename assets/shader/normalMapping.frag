@@ -1,4 +1,4 @@
-#version 450 core
+#version 420 core
 // The Phong shading of "phongPhong" with the normal taken from a
 // tangent-space normal map on unit 1. Meshes without a tangent frame (the
 // generated shapes leave attributes 3 and 4 at zero) and a normal map that

@@ -1,4 +1,4 @@
-#version 450 core
+#version 420 core
 // Normal-mapped surfaces (the brick wall): like "phongPhong", plus the
 // tangent frame of imported meshes for reading a tangent-space normal map.
 

@@ -1,4 +1,4 @@
-#version 450 core
+#version 420 core
 // Phong shading with the sun (directional) and the green lamp (point light).
 // The surface picture replaces diffuseColor, which shows only where the
 // picture is missing.

@@ -1,4 +1,4 @@
-#version 450 core
+#version 420 core
 // Lit surfaces: hands world-space position and normal to the fragment stage,
 // where the two lights are evaluated per pixel.
 

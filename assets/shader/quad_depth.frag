@@ -1,4 +1,4 @@
-#version 450 core
+#version 420 core
 // Debugging aid, never drawn by the game: shows the quad's uv in red and
 // green and its depth in blue, so a stray draw is easy to recognise.
 

@@ -1,4 +1,4 @@
-#version 450 core
+#version 420 core
 // Debugging aid, never drawn by the game: a textured quad.
 
 layout(location = 0) in vec3 position;

@@ -1,4 +1,4 @@
-#version 450 core
+#version 420 core
 // Bloom composite: the scene image plus its blurred glow, clamped to the
 // 8-bit range of the window.
 

@@ -1,4 +1,4 @@
-#version 450 core
+#version 420 core
 // Full-screen pass: expands the single point into a quad over the whole
 // viewport (clip space -1..1) with texture coordinates 0..1.
 

@@ -1,4 +1,4 @@
-#version 450 core
+#version 420 core
 // Sky box colour from the cube map on unit 0; the sky never glows.
 
 layout(binding = 0) uniform samplerCube skyTexture;

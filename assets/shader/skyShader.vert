@@ -1,4 +1,4 @@
-#version 450 core
+#version 420 core
 // Sky box: the cube's corner positions double as cube-map directions. Only
 // the camera's rotation ("view" is a 3x3) moves the sky, and w is copied into
 // z so every fragment lands exactly on the far plane (depth 1), behind the

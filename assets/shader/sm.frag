@@ -1,4 +1,4 @@
-#version 450 core
+#version 420 core
 // Shadow receivers lit by the sun, which shines from the direction of
 // "lightPos". The shadow test compares the fragment's depth from the sun with
 // the depth map on unit 1 (a plain depth texture without compare mode) over

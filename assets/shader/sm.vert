@@ -1,4 +1,4 @@
-#version 450 core
+#version 420 core
 // Shadow receivers (the ground plane and the player figure): the usual
 // camera transform plus the position in the sun's clip space, where the
 // fragment stage compares it with the shadow depth map.

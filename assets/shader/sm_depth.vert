@@ -1,4 +1,4 @@
-#version 450 core
+#version 420 core
 // Shadow depth pass: the player figure seen from the sun.
 
 layout(location = 0) in vec3 position;

@@ -1,21 +1,31 @@
 #include "app/Game.h"
 
+#include "app/CommandLine.h"
+#include "app/DataPaths.h"
 #include "app/GameSound.h"
 #include "app/GlfwInput.h"
 #include "app/KeyWait.h"
 #include "game/UnicornHerd.h"
 #include "physics/PhysicsStartup.h"
+#include "render/AssetPath.h"
 #include "scene/GlSceneRenderer.h"
 #include "scene/Level.h"
 
+#include <cstdlib>
 #include <iostream>
 
 namespace tavernrush {
 
-Settings loadGameSettings()
+Settings loadGameSettings(const std::string& path)
 {
-    Settings settings = loadSettings(settingsPath, std::cout);
+    Settings settings = loadSettings(path, std::cout);
     std::cout.flush();
+    return settings;
+}
+
+Settings withoutVsync(Settings settings)
+{
+    settings.vsync = false;
     return settings;
 }
 
@@ -46,14 +56,31 @@ void runLoop(GameWindow& window, FrameLoop& loop, FrameObserver* observer)
     glfwSetScrollCallback(window.handle(), nullptr);
 }
 
-int runGame()
+int runGame(std::span<const std::string> arguments)
 {
-    const Settings settings = loadGameSettings();
+    const auto parsed = parseCommandLine("tavernrush", arguments);
+    if (const auto* answer = std::get_if<CommandLineAnswer>(&parsed)) {
+        (answer->toStandardError ? std::cerr : std::cout) << answer->text << std::flush;
+        return answer->exitStatus;
+    }
+    const GameOptions& options = std::get<GameOptions>(parsed);
+    const DataFolderSearch data = findDataFolder(options.dataFolder, runningExecutable());
+    if (!data.problem.empty()) {
+        std::cout << "ERROR: " << data.problem << std::endl;
+        waitForKeyPress(std::cin, std::cout, standardInputIsTerminal());
+        return 1;
+    }
+    setAssetFolder(data.folder);
+    const std::string settingsFile = chooseSettingsFile(options.settingsFile, data.folder,
+                                                        userSettingsPath(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME")),
+                                                        std::cout);
+
+    const Settings settings = loadGameSettings(settingsFile);
     const std::unique_ptr<GameWindow> window = openGameWindow(settings);
     if (!window) {
         return 1;
     }
-    Audio audio = Audio::open(settings.audio, soundFolder, std::cout);
+    Audio audio = Audio::open(settings.audio, assetPath(soundFolder), std::cout);
     GameSound sound(audio);
     FrameRules rules = startRules(settings);
     Level level(settings);

@@ -9,11 +9,18 @@
 #include "game/FrameRules.h"
 
 #include <memory>
+#include <span>
+#include <string>
 
 namespace tavernrush {
 
-// "assets/settings.ini", or every default with one line saying so.
-Settings loadGameSettings();
+// `path` ("assets/settings.ini" unless chosen otherwise), or every default
+// with one line saying so.
+Settings loadGameSettings(const std::string& path = settingsPath);
+
+// The same settings with vsync off, for the tools that run frames as fast
+// as the machine allows (replay, benchmark).
+Settings withoutVsync(Settings settings);
 
 // The window with its context; on failure prints the line, waits for a key
 // where a person is at the terminal, and returns null.
@@ -28,8 +35,9 @@ void runLoop(GameWindow& window, FrameLoop& loop, FrameObserver* observer = null
 
 inline constexpr const char* soundFolder = "assets/sounds";
 
-// The game itself; returns the exit status (0 after a normal end, 1 after a
-// start-up failure).
-int runGame();
+// The game itself, given the command line without the program name;
+// returns the exit status (0 after a normal end or --help/--version, 1
+// after a start-up failure, 2 for a mistake on the command line).
+int runGame(std::span<const std::string> arguments);
 
 } // namespace tavernrush

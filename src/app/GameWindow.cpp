@@ -1,6 +1,7 @@
 #include "app/GameWindow.h"
 
 #include "app/DebugOutput.h"
+#include "app/DriverCheck.h"
 
 namespace tavernrush {
 
@@ -47,7 +48,19 @@ std::variant<std::unique_ptr<GameWindow>, std::string> GameWindow::open(const Se
     // GLEW probes extensions the core profile no longer lists; the error it
     // leaves behind is not ours.
     glGetError();
-    attachDebugOutput();
+    // A context below what the shaders need is refused here with one clear
+    // line; it would otherwise open a window that stays black.
+    const GlVersion version = currentGlVersion();
+    if (auto problem = driverProblem(version, currentRenderer())) {
+        gameWindow.reset();
+        return std::move(*problem);
+    }
+    if (debugOutputOffered(version, GLEW_KHR_debug != 0)) {
+        attachDebugOutput();
+    }
+    // The swap waits for the display's refresh unless the player wants every
+    // frame the machine can make.
+    glfwSwapInterval(settings.vsync ? 1 : 0);
     return gameWindow;
 }
 

@@ -83,6 +83,7 @@ Settings loadSettings(const std::string& path, std::ostream& log)
     settings.fullscreen = reader.GetBoolean(section, "fullscreen", defaults.fullscreen);
     settings.title = reader.Get(section, "title", defaults.title);
     settings.brightness = readBrightness(reader, defaults.brightness, log);
+    settings.vsync = reader.GetBoolean(section, "vsync", defaults.vsync);
     settings.audio.volume = readLevel(reader, "volume", defaults.audio.volume, log);
     settings.audio.music = readLevel(reader, "music", defaults.audio.music, log);
     settings.audio.effects = readLevel(reader, "effects", defaults.audio.effects, log);

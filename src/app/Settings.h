@@ -17,6 +17,8 @@ struct Settings {
     std::string title = "Tavernrush";
     // Ambient factor given to the sky, picture and counter materials at start-up.
     float brightness = 1.0f;
+    // Swap in step with the display's refresh; false runs unthrottled.
+    bool vsync = true;
     AudioSettings audio;
 };
 

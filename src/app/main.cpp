@@ -1,4 +1,11 @@
 // Tavernrush: collect ten coins in seventy seconds.
 #include "app/Game.h"
 
-int main() { return tavernrush::runGame(); }
+#include <string>
+#include <vector>
+
+int main(int argc, char** argv)
+{
+    const std::vector<std::string> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
+    return tavernrush::runGame(arguments);
+}

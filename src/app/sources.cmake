@@ -1,6 +1,9 @@
 # Sources of src/app.
 target_sources(tavernrush_lib PRIVATE
+  app/CommandLine.cpp
+  app/DataPaths.cpp
   app/DebugOutput.cpp
+  app/DriverCheck.cpp
   app/FrameLoop.cpp
   app/Game.cpp
   app/GameSound.cpp
@@ -9,3 +12,6 @@ target_sources(tavernrush_lib PRIVATE
   app/KeyWait.cpp
   app/Settings.cpp
 )
+# The version --version prints comes from the project() line.
+set_source_files_properties(app/CommandLine.cpp PROPERTIES
+  COMPILE_DEFINITIONS TAVERNRUSH_VERSION="${PROJECT_VERSION}")

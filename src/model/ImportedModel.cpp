@@ -1,6 +1,7 @@
 #include "model/ImportedModel.h"
 
 #include "model/ModelImport.h"
+#include "render/AssetPath.h"
 
 #include <algorithm>
 #include <cctype>
@@ -45,10 +46,11 @@ std::string modelDirectory(const std::string& path)
     return slash == std::string::npos ? path : path.substr(0, slash);
 }
 
-ImportedModel::ImportedModel(const std::string& path)
-    : directory_(modelDirectory(path))
+ImportedModel::ImportedModel(const std::string& name)
+    : directory_(modelDirectory(assetPath(name)))
     , textureCache_(directory_)
 {
+    const std::string path = assetPath(name);
     const ModelImport model = ModelImport::readFile(path);
     if (!model.usable()) {
         reportImportProblem(model.failure(), path);

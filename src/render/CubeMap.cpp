@@ -1,5 +1,6 @@
 #include "render/CubeMap.h"
 
+#include "render/AssetPath.h"
 #include "render/ImageFile.h"
 #include "render/PixelUpload.h"
 #include "render/Texture.h"
@@ -8,8 +9,8 @@ namespace tavernrush {
 
 CubeMap::CubeMap(const std::string& directory, const std::string& right, const std::string& left,
                  const std::string& top, const std::string& bottom, const std::string& front, const std::string& back)
-    : facePaths_{directory + right, directory + left, directory + top,
-                 directory + bottom, directory + front, directory + back}
+    : facePaths_{assetPath(directory + right), assetPath(directory + left), assetPath(directory + top),
+                 assetPath(directory + bottom), assetPath(directory + front), assetPath(directory + back)}
 {
 }
 

@@ -1,5 +1,6 @@
 #include "render/Texture.h"
 
+#include "render/AssetPath.h"
 #include "render/ImageFile.h"
 #include "render/PixelUpload.h"
 
@@ -12,8 +13,9 @@ void reportTextureFailure(const std::string& path)
     std::cout << "Texture failed to load at path: " << path << std::endl;
 }
 
-Texture::Texture(const std::string& path) : handle_(createTexture())
+Texture::Texture(const std::string& name) : handle_(createTexture())
 {
+    const std::string path = assetPath(name);
     glBindTexture(GL_TEXTURE_2D, handle_.get());
     const ImageFile image = ImageFile::load(path, false);
     if (image.empty()) {

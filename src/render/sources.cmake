@@ -1,5 +1,6 @@
 # Sources of src/render.
 target_sources(tavernrush_lib PRIVATE
+  render/AssetPath.cpp
   render/CubeMap.cpp
   render/DdsHeader.cpp
   render/Geometry.cpp

@@ -152,6 +152,16 @@ TEST_F(SettingsTest, FullscreenTakesTheReaderWordsAndDefaultsOtherwise)
     EXPECT_EQ(log.str(), "");
 }
 
+TEST_F(SettingsTest, VsyncIsOnUnlessThePlayerTurnsItOff)
+{
+    EXPECT_TRUE(load("[window]\ntitle = x\n").vsync);
+    EXPECT_FALSE(load("[window]\nvsync = false\n").vsync);
+    EXPECT_FALSE(load("[window]\nvsync = off\n").vsync);
+    EXPECT_TRUE(load("[window]\nvsync = maybe\n").vsync);
+    EXPECT_TRUE(load("[audio]\nvsync = false\n").vsync) << "only [window] holds vsync";
+    EXPECT_EQ(log.str(), "");
+}
+
 // Window sizes outside 2..16384 never reach the window: each one falls back
 // to its default with one line that names the key, the value and the default.
 struct BadSize {

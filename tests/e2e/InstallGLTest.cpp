@@ -1,6 +1,7 @@
 // Installs this build into a temporary prefix, checks the installed layout,
-// and starts the installed launcher under the test display the way a desktop
-// would: a player's first start, then a start after editing the settings copy.
+// and starts the installed game under the test display from an unrelated
+// folder, the way a desktop would: a player's first start, then a start after
+// editing the settings copy, each ended with Escape.
 #include "GameWindows.h"
 #include "ChildProcess.h"
 #include "ProcessEnvironment.h"
@@ -29,6 +30,7 @@ constexpr auto windowTimeout = std::chrono::seconds(20);
 // After its window opens the game still loads models, pictures and shaders;
 // every failure there is a console line, so the output is read after that.
 constexpr auto startUpTime = std::chrono::seconds(3);
+constexpr auto quitTimeout = std::chrono::seconds(15);
 
 class InstallGLTest : public ::testing::Test {
 protected:
@@ -41,10 +43,11 @@ protected:
     }
 
     fs::path prefix() const { return folder_.path() / "install prefix"; }
-    fs::path launcher() const { return prefix() / TAVERNRUSH_INSTALL_BINDIR / "tavernrush"; }
-    fs::path installedAssets() const { return prefix() / TAVERNRUSH_INSTALL_DATADIR / "tavernrush" / "assets"; }
+    fs::path game() const { return prefix() / TAVERNRUSH_INSTALL_GAMESDIR / "tavernrush"; }
+    fs::path installedAssets() const { return prefix() / TAVERNRUSH_INSTALL_DATADIR / "games" / "tavernrush"; }
     fs::path configHome() const { return folder_.path() / "config home"; }
-    fs::path cacheHome() const { return folder_.path() / "cache home"; }
+    // Where the player happens to be when starting the game: no assets here.
+    fs::path elsewhere() const { return folder_.path() / "somewhere else"; }
     fs::path userSettings() const { return configHome() / "tavernrush" / "settings.ini"; }
 
     // The game's window as the X server shows it.
@@ -56,27 +59,29 @@ protected:
 
     struct Start {
         std::optional<ShownWindow> window;
-        bool stillRunning = false;
+        bool escapeSent = false;
+        ProcessEnd end;
         std::string output;
     };
 
-    // Starts the installed launcher, waits for the game's window and its
-    // start-up, then ends it as a desktop session ending would.
+    // Starts the installed game by its path from an unrelated folder, waits
+    // for its window and its start-up, then quits it with Escape.
     Start startInstalledGame(const std::string& label)
     {
+        fs::create_directories(elsewhere());
         const ProcessEnvironment environment = ProcessEnvironment::inherited()
                                                    .set("HOME", (folder_.path() / "home").string())
-                                                   .set("XDG_CONFIG_HOME", configHome().string())
-                                                   .set("XDG_CACHE_HOME", cacheHome().string());
+                                                   .set("XDG_CONFIG_HOME", configHome().string());
         const fs::path outputFile = folder_.path() / (label + ".txt");
-        ChildProcess game({{launcher().string()}, {}, environment, outputFile, {}});
+        ChildProcess running({{game().string()}, elsewhere(), environment, outputFile, {}});
         Start start;
         GameWindows windows;
         EXPECT_TRUE(windows.connected()) << "no X display; run under xvfb-run";
+        std::optional<unsigned long> shown;
         const auto deadline = std::chrono::steady_clock::now() + windowTimeout;
-        while (windows.connected() && game.running() && std::chrono::steady_clock::now() < deadline) {
-            // The launcher execs the game, so the window belongs to its process.
-            if (const std::optional<unsigned long> shown = windows.visibleWindowOf(game.id())) {
+        while (windows.connected() && running.running() && std::chrono::steady_clock::now() < deadline) {
+            shown = windows.visibleWindowOf(running.id());
+            if (shown) {
                 const std::optional<WindowSize> size = windows.size(*shown);
                 start.window = ShownWindow{windows.title(*shown).value_or(""), size ? size->width : 0,
                                            size ? size->height : 0};
@@ -84,11 +89,13 @@ protected:
             }
             std::this_thread::sleep_for(std::chrono::milliseconds(100));
         }
-        if (start.window) {
-            game.waitFor(startUpTime);
+        if (shown) {
+            running.waitFor(startUpTime);
+            if (running.running()) {
+                start.escapeSent = windows.sendEscape(*shown);
+            }
         }
-        start.stillRunning = game.running();
-        game.stop();
+        start.end = running.waitForEnd(start.escapeSent ? quitTimeout : std::chrono::seconds(0));
         start.output = readWholeFile(outputFile);
         return start;
     }
@@ -96,23 +103,28 @@ protected:
     static void expectCleanStart(const Start& start)
     {
         EXPECT_TRUE(start.window.has_value()) << "no game window appeared; output:\n" << start.output;
-        EXPECT_TRUE(start.stillRunning) << "the game ended by itself; output:\n" << start.output;
+        EXPECT_TRUE(start.escapeSent) << "the game ended by itself; output:\n" << start.output;
+        EXPECT_EQ(start.end.exitStatus, std::optional<int>(0)) << "output:\n" << start.output;
         EXPECT_THAT(start.output, Not(HasSubstr("ERROR")));
-        EXPECT_THAT(start.output, Not(HasSubstr("Texture failed to load")));
+        EXPECT_THAT(start.output, Not(HasSubstr("failed to load")));
+        EXPECT_THAT(start.output, Not(HasSubstr("Failed to")));
     }
 
 private:
     TemporaryFolder folder_{"install"};
 };
 
-TEST_F(InstallGLTest, InstallsTheLauncherGameDataDesktopEntryAndIcon)
+TEST_F(InstallGLTest, InstallsTheGameDataDesktopEntryMetadataManualAndIcon)
 {
-    const fs::path game = prefix() / TAVERNRUSH_INSTALL_LIBEXECDIR / "tavernrush" / "tavernrush";
-    for (const fs::path& program : {launcher(), game}) {
-        ASSERT_TRUE(fs::is_regular_file(program)) << program;
-        EXPECT_EQ(access(program.c_str(), X_OK), 0) << program << " is not executable";
+    ASSERT_TRUE(fs::is_regular_file(game())) << game();
+    EXPECT_EQ(access(game().c_str(), X_OK), 0) << game() << " is not executable";
+    EXPECT_THAT(readWholeFile(game()), ::testing::StartsWith("\x7f" "ELF")) << "the game itself, not a launcher";
+    EXPECT_FALSE(fs::exists(prefix() / TAVERNRUSH_INSTALL_BINDIR / "tavernrush"));
+    EXPECT_FALSE(fs::exists(prefix() / TAVERNRUSH_INSTALL_LIBEXECDIR / "tavernrush"));
+    for (const char* file : {"metainfo/io.github.tavernrush.Tavernrush.metainfo.xml", "man/man6/tavernrush.6.gz",
+                             "doc/tavernrush/copyright"}) {
+        EXPECT_GT(fs::file_size(prefix() / TAVERNRUSH_INSTALL_DATADIR / file), 0u) << file;
     }
-    EXPECT_THAT(readWholeFile(launcher()), ::testing::StartsWith("#!/bin/sh\n"));
 
     // Every file the build laid out for the game, byte for byte the same size.
     const fs::path builtAssets = fs::path(TAVERNRUSH_BUILD_DIR) / "assets";
@@ -154,7 +166,7 @@ TEST_F(InstallGLTest, InstallsTheLauncherGameDataDesktopEntryAndIcon)
     EXPECT_EQ(channels, 4) << "the icon's round coin needs a transparent surround";
 }
 
-TEST_F(InstallGLTest, TheInstalledLauncherStartsTheGameWithThePlayersEditableSettings)
+TEST_F(InstallGLTest, TheInstalledGameFindsItsDataAndKeepsThePlayersEditableSettings)
 {
     const Start first = startInstalledGame("first start");
     expectCleanStart(first);
