@@ -1,9 +1,10 @@
 // FreeImage, stb_image and Assimp readers mirroring the game's loaders.
 #include "readback/GameDecoders.h"
 
+#include "model/MeshGeometry.h"
+#include "model/ModelImport.h"
+
 #include <FreeImage.h>
-#include <assimp/Importer.hpp>
-#include <assimp/postprocess.h>
 #include <assimp/scene.h>
 #include <stb_image.h>
 
@@ -91,61 +92,32 @@ glm::vec4 sampleTexture(const Image& picture, TextureKind kind, glm::vec2 st)
 
 ImportedScene importLikeTheGame(const std::filesystem::path& objPath)
 {
+    // The game's own reading and conversion, so the tests see exactly what
+    // the game uploads.
     ImportedScene result;
-    Assimp::Importer importer;
-    const aiScene* scene
-        = importer.ReadFile(objPath.string(), aiProcess_Triangulate | aiProcess_FlipUVs | aiProcess_CalcTangentSpace);
-    if (scene == nullptr || (scene->mFlags & AI_SCENE_FLAGS_INCOMPLETE) != 0 || scene->mRootNode == nullptr) {
-        result.error = importer.GetErrorString();
-        if (result.error.empty()) {
-            result.error = "incomplete scene";
-        }
+    const ModelImport model = ModelImport::readFile(objPath.string());
+    if (!model.usable()) {
+        result.error = model.failure().empty() ? "incomplete scene" : model.failure();
         return result;
     }
-    std::vector<const aiNode*> order;
-    // Depth first, a node's own meshes before its children's, as the game walks.
-    auto walk = [&](auto&& self, const aiNode* node) -> void {
-        order.push_back(node);
-        for (unsigned i = 0; i < node->mNumChildren; ++i) {
-            self(self, node->mChildren[i]);
+    for (const aiMesh* mesh : model.meshes()) {
+        ImportedPart part;
+        part.hasNormals = mesh->HasNormals();
+        part.hasTexCoords = mesh->HasTextureCoords(0);
+        part.hasTangents = mesh->HasTangentsAndBitangents();
+        const MeshGeometry geometry = convertMeshGeometry(*mesh);
+        for (const MeshVertex& v : geometry.vertices) {
+            part.vertices.push_back({v.position, v.normal, v.texCoords, v.tangent, v.bitangent});
         }
-    };
-    walk(walk, scene->mRootNode);
-    for (const aiNode* node : order) {
-        for (unsigned m = 0; m < node->mNumMeshes; ++m) {
-            const aiMesh* mesh = scene->mMeshes[node->mMeshes[m]];
-            ImportedPart part;
-            part.hasNormals = mesh->HasNormals();
-            part.hasTexCoords = mesh->HasTextureCoords(0);
-            part.hasTangents = mesh->HasTangentsAndBitangents();
-            for (unsigned v = 0; v < mesh->mNumVertices; ++v) {
-                ImportedVertex vertex;
-                vertex.position = {mesh->mVertices[v].x, mesh->mVertices[v].y, mesh->mVertices[v].z};
-                if (part.hasNormals) {
-                    vertex.normal = {mesh->mNormals[v].x, mesh->mNormals[v].y, mesh->mNormals[v].z};
-                }
-                if (part.hasTexCoords) {
-                    vertex.texCoord = {mesh->mTextureCoords[0][v].x, mesh->mTextureCoords[0][v].y};
-                }
-                if (part.hasTangents) {
-                    vertex.tangent = {mesh->mTangents[v].x, mesh->mTangents[v].y, mesh->mTangents[v].z};
-                    vertex.bitangent = {mesh->mBitangents[v].x, mesh->mBitangents[v].y, mesh->mBitangents[v].z};
-                }
-                part.vertices.push_back(vertex);
-            }
-            for (unsigned f = 0; f < mesh->mNumFaces; ++f) {
-                for (unsigned k = 0; k < mesh->mFaces[f].mNumIndices; ++k) {
-                    part.indices.push_back(mesh->mFaces[f].mIndices[k]);
-                }
-            }
-            const aiMaterial* material = scene->mMaterials[mesh->mMaterialIndex];
+        part.indices.assign(geometry.indices.begin(), geometry.indices.end());
+        if (const aiMaterial* material = model.materialOf(*mesh)) {
             for (unsigned t = 0; t < material->GetTextureCount(aiTextureType_DIFFUSE); ++t) {
                 aiString path;
                 material->GetTexture(aiTextureType_DIFFUSE, t, &path);
                 part.diffuseMaps.emplace_back(path.C_Str());
             }
-            result.parts.push_back(std::move(part));
         }
+        result.parts.push_back(std::move(part));
     }
     return result;
 }

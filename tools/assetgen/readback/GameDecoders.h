@@ -49,8 +49,9 @@ struct ImportedScene {
     std::string error; // the importer's message when the import failed
 };
 
-// aiProcess_Triangulate | aiProcess_FlipUVs | aiProcess_CalcTangentSpace,
-// node transforms ignored, as the game imports.
+// The model as the game reads and converts it (ModelImport and
+// convertMeshGeometry): node transforms ignored, missing normals and texture
+// coordinates filled in, only whole triangles kept.
 ImportedScene importLikeTheGame(const std::filesystem::path& objPath);
 
 } // namespace tavernrush::assetgen
