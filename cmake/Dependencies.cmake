@@ -11,6 +11,8 @@ find_package(Threads REQUIRED)
 
 pkg_check_modules(STB REQUIRED IMPORTED_TARGET stb)
 pkg_check_modules(INIREADER REQUIRED IMPORTED_TARGET INIReader)
+# The C parser under INIReader, for reading INI text that is not a file.
+pkg_check_modules(INIH REQUIRED IMPORTED_TARGET inih)
 pkg_check_modules(BULLET REQUIRED IMPORTED_TARGET bullet)
 
 find_path(FREEIMAGE_INCLUDE_DIR FreeImage.h REQUIRED)

@@ -55,6 +55,9 @@ void FrameLoop::runFrame()
     }
     renderer_.draw(scene);
     renderer_.present(window_.framebufferSize());
+    for (FrameListener* listener : listeners_) {
+        listener->frameShown(scene);
+    }
     frameDeltaTime_ = deltaTime;
     rules_.takeFrameTime(clock_.now());
 }

@@ -1,11 +1,14 @@
 #pragma once
-// The frame loop: input, rules, the frame's value drawn, the window swapped.
+// The frame loop: input, rules, the frame's value drawn and handed to its
+// listeners, the window swapped.
 
 #include "app/SceneRenderer.h"
 #include "app/Settings.h"
 #include "app/WindowControl.h"
 #include "game/FrameRules.h"
 #include "game/Input.h"
+
+#include <vector>
 
 namespace tavernrush {
 
@@ -18,6 +21,15 @@ public:
     virtual void beforeFrame(FrameLoop& loop) = 0;
     // After the final image is drawn, before the buffers are swapped.
     virtual void afterFrame(FrameLoop& loop) = 0;
+};
+
+// Reacts to each frame once its image is drawn, before it is swapped in:
+// the player's records, screenshots and, later, sound read the frame's
+// value here.
+class FrameListener {
+public:
+    virtual ~FrameListener() = default;
+    virtual void frameShown(const FrameScene& scene) = 0;
 };
 
 struct FrameLoopParts {
@@ -36,6 +48,9 @@ public:
     // Runs frames until the window is asked to close.
     void run(FrameObserver* observer = nullptr);
     void runFrame();
+
+    // `listener` hears every frame from now on; it must outlive the loop's run.
+    void listen(FrameListener& listener) { listeners_.push_back(&listener); }
 
     void onScroll(double yoffset) override;
     void onEscapeReleased() override;
@@ -59,6 +74,7 @@ private:
     Clock& clock_;
     SceneRenderer& renderer_;
     FrameRules& rules_;
+    std::vector<FrameListener*> listeners_;
     bool isFullscreen_ = false;
     long frameNumber_ = 0;
     float frameDeltaTime_ = 0.0f;

@@ -45,6 +45,13 @@ void runLoop(GameWindow& window, FrameLoop& loop, FrameObserver* observer)
     glfwSetScrollCallback(window.handle(), nullptr);
 }
 
+void keepForPlayer(PlayerKeepers& keepers, FrameLoop& loop, FrameRules& rules)
+{
+    rules.setBestTime(keepers.records.records().bestTenths);
+    loop.listen(keepers.records);
+    loop.listen(keepers.screenshots);
+}
+
 int runGame()
 {
     const Settings settings = loadGameSettings();
@@ -55,9 +62,13 @@ int runGame()
     FrameRules rules = startRules(settings);
     Level level(settings);
     GlSceneRenderer renderer(level);
-    GlfwInput input(window->handle());
+    GlfwInput input(window->handle(), settings.controls);
+    reportGamepads(std::cout);
     GlfwClock clock;
     FrameLoop loop(FrameLoopParts{settings, *window, input, clock, renderer, rules});
+    PlayerKeepers keepers{RecordKeeper(playerRecordsPath(), std::cout),
+                          ScreenshotTaker(playerPicturesFolder(), windowImageSaver(), std::cout)};
+    keepForPlayer(keepers, loop, rules);
     runLoop(*window, loop);
     return 0;
 }

@@ -1,5 +1,8 @@
 #pragma once
-// Window settings read once from assets/settings.ini before the window opens.
+// Settings read once from assets/settings.ini before the window opens: the
+// window in [window], the keys in [controls].
+
+#include "app/Controls.h"
 
 #include <iosfwd>
 #include <string>
@@ -14,6 +17,7 @@ struct Settings {
     std::string title = "Tavernrush";
     // Ambient factor given to the sky, picture and counter materials at start-up.
     float brightness = 1.0f;
+    Controls controls;
 };
 
 inline constexpr const char* settingsPath = "assets/settings.ini";
@@ -21,9 +25,9 @@ inline constexpr long minWindowSize = 2;
 inline constexpr long maxWindowSize = 16384;
 
 // Reads the [window] section in the order width, height, refresh_rate,
-// fullscreen, title, brightness. A missing file, a value that does not parse or
-// one outside its sane range falls back to the default; problems are reported
-// on `log`, one line each.
+// fullscreen, title, brightness, then [controls] (see Controls.h). A missing
+// file, a value that does not parse or one outside its sane range falls back
+// to the default; problems are reported on `log`, one line each.
 Settings loadSettings(const std::string& path, std::ostream& log);
 
 } // namespace tavernrush

@@ -3,6 +3,8 @@
 
 #include "app/Settings.h"
 
+#include <GLFW/glfw3.h>
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -239,6 +241,77 @@ TEST_F(SettingsTest, OrdinaryBrightnessValuesPassUnchanged)
     EXPECT_EQ(load("[window]\nbrightness = -0.25\n").brightness, -0.25f);
     EXPECT_EQ(load("[window]\nbrightness = 2.5\n").brightness, 2.5f);
     EXPECT_EQ(log.str(), "");
+}
+
+// [controls]: each action's key, today's keys where the file says nothing.
+TEST_F(SettingsTest, ControlsDefaultToTodaysKeysAndTakeAnyKnownKeyName)
+{
+    const Settings defaults = load("[window]\nwidth = 640\n");
+    EXPECT_EQ(log.str(), "");
+    EXPECT_EQ(defaults.controls.keyFor(Action::Forward), GLFW_KEY_UP);
+    EXPECT_EQ(defaults.controls.keyFor(Action::Jump), GLFW_KEY_SPACE);
+    EXPECT_EQ(defaults.controls.keyFor(Action::Dismiss), GLFW_KEY_F);
+    EXPECT_EQ(defaults.controls.keyFor(Action::Fullscreen), GLFW_KEY_F10);
+    EXPECT_EQ(defaults.controls.keyFor(Action::Pause), GLFW_KEY_P);
+    EXPECT_EQ(defaults.controls.keyFor(Action::Mute), GLFW_KEY_M);
+    EXPECT_EQ(defaults.controls.keyFor(Action::Screenshot), GLFW_KEY_F12);
+
+    // Case does not matter, and two actions may swap their keys.
+    const Settings moved = load("[Controls]\nForward = W\nback = s\njump = f\ndismiss = SPACE\n"
+                                "plain_wall = page_down\n");
+    EXPECT_EQ(log.str(), "");
+    EXPECT_EQ(moved.controls.keyFor(Action::Forward), GLFW_KEY_W);
+    EXPECT_EQ(moved.controls.keyFor(Action::Back), GLFW_KEY_S);
+    EXPECT_EQ(moved.controls.keyFor(Action::Jump), GLFW_KEY_F);
+    EXPECT_EQ(moved.controls.keyFor(Action::Dismiss), GLFW_KEY_SPACE);
+    EXPECT_EQ(moved.controls.keyFor(Action::PlainWall), GLFW_KEY_PAGE_DOWN);
+}
+
+TEST_F(SettingsTest, EachDamagedControlGetsOneLineAndItsActionItsDefaultKey)
+{
+    const Controls controls = readControls("[controls]\n"
+                                           "jump = jumpkey\n"  // no such key
+                                           "pause = escape\n"  // Escape always quits
+                                           "run = r\n"         // no such action
+                                           "mute = k\n"
+                                           "mute = l\n"        // the first entry counts
+                                           "forward = d\n"     // darker keeps its own key
+                                           "left = x\n"
+                                           "right = x\n",      // the first in order keeps it
+                                           log);
+    EXPECT_EQ(log.str(),
+              "ERROR: Setting 'jump' = 'jumpkey' in [controls] is not a key name. Using default key 'space' "
+              "instead.\n"
+              "ERROR: Setting 'pause' = 'escape' in [controls] binds Escape, which always quits. Using default "
+              "key 'p' instead.\n"
+              "ERROR: Setting 'run' = 'r' in [controls] names no action of the game. It is left out.\n"
+              "ERROR: Setting 'mute' = 'l' in [controls] repeats the action. The first entry counts.\n"
+              "ERROR: Setting 'forward' = 'd' in [controls] takes the key of 'darker'. Using default key 'up' "
+              "instead.\n"
+              "ERROR: Setting 'right' = 'x' in [controls] takes the key of 'left'. Using default key 'right' "
+              "instead.\n");
+    EXPECT_EQ(controls.keyFor(Action::Jump), GLFW_KEY_SPACE);
+    EXPECT_EQ(controls.keyFor(Action::Pause), GLFW_KEY_P);
+    EXPECT_EQ(controls.keyFor(Action::Mute), GLFW_KEY_K);
+    EXPECT_EQ(controls.keyFor(Action::Forward), GLFW_KEY_UP);
+    EXPECT_EQ(controls.keyFor(Action::Darker), GLFW_KEY_D);
+    EXPECT_EQ(controls.keyFor(Action::Left), GLFW_KEY_X);
+    EXPECT_EQ(controls.keyFor(Action::Right), GLFW_KEY_RIGHT);
+}
+
+TEST_F(SettingsTest, AKeyGivenBackCanPushOutTheActionThatTookItsDefault)
+{
+    // Jump cannot have f (dismiss keeps it) and goes back to space, which
+    // forward took: forward goes back to up in turn. No key ends up shared.
+    const Controls controls = readControls("[controls]\nforward = space\njump = f\n", log);
+    EXPECT_EQ(countLines(log.str()), 2) << log.str();
+    EXPECT_EQ(controls.keyFor(Action::Jump), GLFW_KEY_SPACE);
+    EXPECT_EQ(controls.keyFor(Action::Forward), GLFW_KEY_UP);
+    for (std::size_t a = 0; a < controls.keys.size(); ++a) {
+        for (std::size_t b = a + 1; b < controls.keys.size(); ++b) {
+            EXPECT_NE(controls.keys[a], controls.keys[b]) << a << " and " << b;
+        }
+    }
 }
 
 } // namespace

@@ -1,8 +1,10 @@
-# Settings, the key wait and the debug-message format; no window needed.
+# Settings and controls, the player's records and screenshots, the key wait
+# and the debug-message format; no window needed.
 tavernrush_add_test(NAME app_foundation_test
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/DebugOutputTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/KeyWaitTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PlayerFilesTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SettingsTest.cpp)
 
 # The debug callback attached to a real debug context.

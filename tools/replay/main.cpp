@@ -12,6 +12,7 @@
 #include "replay/ReplayScript.h"
 #include "replay/ScriptedInput.h"
 
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <optional>
@@ -83,10 +84,20 @@ int replay(const ReplayOptions& options)
         if (!window) {
             return failureExitStatus;
         }
+        input.bindControls(settings.controls);
         FrameRules rules = startRules(settings);
         Level level(settings);
         GlSceneRenderer renderer(level);
         FrameLoop loop(FrameLoopParts{settings, *window, input, clock, renderer, rules});
+        // A scripted run must not touch the player's records unless asked to.
+        const std::optional<std::filesystem::path> records =
+            options.recordsPath.empty() ? std::nullopt : std::optional<std::filesystem::path>(options.recordsPath);
+        const std::optional<std::filesystem::path> pictures =
+            options.picturesFolder.empty() ? playerPicturesFolder()
+                                           : std::optional<std::filesystem::path>(options.picturesFolder);
+        PlayerKeepers keepers{RecordKeeper(records, std::cout),
+                              ScreenshotTaker(pictures, windowImageSaver(), std::cout)};
+        keepForPlayer(keepers, loop, rules);
         runLoop(*window, loop, &observer);
     }
 

@@ -1,5 +1,7 @@
 #include "soak/ScriptText.h"
 
+#include "app/KeyNames.h"
+
 #include <sstream>
 
 namespace tavernrush {
@@ -15,23 +17,7 @@ std::string framesText(const FrameRange& frames)
 
 } // namespace
 
-std::string_view keyScriptName(Key key)
-{
-    switch (key) {
-    case Key::Up: return "up";
-    case Key::Down: return "down";
-    case Key::Left: return "left";
-    case Key::Right: return "right";
-    case Key::Space: return "space";
-    case Key::F10: return "f10";
-    case Key::H: return "h";
-    case Key::D: return "d";
-    case Key::N: return "n";
-    case Key::F: return "f";
-    case Key::C: return "c";
-    }
-    return "?";
-}
+std::string_view keyScriptName(int key) { return keyNameOf(key); }
 
 std::string formatReplayScript(const ReplayScript& script, std::string_view heading)
 {
@@ -57,6 +43,16 @@ std::string formatReplayScript(const ReplayScript& script, std::string_view head
     }
     for (const long frame : script.escapeReleases) {
         text << frame << " release escape\n";
+    }
+    for (const FocusChange& change : script.focus) {
+        text << change.frame << " focus " << (change.focused ? "in" : "out") << '\n';
+    }
+    for (const PadButtonHold& hold : script.padButtons) {
+        text << framesText(hold.frames) << " pad button " << padButtonName(hold.button) << '\n';
+    }
+    for (const PadAxisPlacement& placement : script.padAxes) {
+        text << framesText(placement.frames) << " pad axis " << padAxisName(placement.axis) << ' '
+             << placement.value << '\n';
     }
     return text.str();
 }

@@ -12,6 +12,7 @@ namespace tavernrush {
 // the top. Parsing the text gives the same script back.
 std::string formatReplayScript(const ReplayScript& script, std::string_view heading = {});
 
-std::string_view keyScriptName(Key key);
+// The name a script uses for a GLFW key code.
+std::string_view keyScriptName(int key);
 
 } // namespace tavernrush
