@@ -35,11 +35,6 @@ int writeAll(int descriptor, std::string_view bytes)
 std::optional<std::string> writeFileAtomically(const std::filesystem::path& path, std::string_view bytes)
 {
     const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
-    std::error_code created;
-    std::filesystem::create_directories(folder, created);
-    if (created) {
-        return "cannot make the folder " + folder.string() + ": " + created.message();
-    }
     // Hidden and in the same folder, so the rename never crosses a disk.
     std::string temporary = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
     const int descriptor = ::mkstemp(temporary.data());
@@ -63,6 +58,19 @@ std::optional<std::string> writeFileAtomically(const std::filesystem::path& path
     if (error != 0) {
         ::unlink(temporary.c_str());
         return "cannot write " + path.string() + ": " + systemError(error);
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> makeFolderFor(const std::filesystem::path& path)
+{
+    if (!path.has_parent_path()) {
+        return std::nullopt;
+    }
+    std::error_code created;
+    std::filesystem::create_directories(path.parent_path(), created);
+    if (created) {
+        return "cannot make the folder " + path.parent_path().string() + ": " + created.message();
     }
     return std::nullopt;
 }

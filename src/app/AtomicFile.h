@@ -11,8 +11,12 @@
 
 namespace tavernrush {
 
-// Writes `bytes` to `path`, creating its folder where needed. Returns what
-// went wrong, or nothing on success; the temporary file is gone either way.
+// Writes `bytes` to `path` in a folder that exists. Returns what went
+// wrong, or nothing on success; the temporary file is gone either way.
 std::optional<std::string> writeFileAtomically(const std::filesystem::path& path, std::string_view bytes);
+
+// Makes the folder `path` goes in, with any folders above it; what went
+// wrong, or nothing.
+std::optional<std::string> makeFolderFor(const std::filesystem::path& path);
 
 } // namespace tavernrush

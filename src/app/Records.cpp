@@ -170,7 +170,11 @@ void RecordKeeper::frameShown(const FrameScene& scene)
     if (!path_ || !mayWrite_) {
         return;
     }
-    if (const auto problem = writeFileAtomically(*path_, formatRecords(records_))) {
+    std::optional<std::string> problem = makeFolderFor(*path_);
+    if (!problem) {
+        problem = writeFileAtomically(*path_, formatRecords(records_));
+    }
+    if (problem) {
         log_ << "ERROR: The best time could not be kept: " << *problem << ". Playing on." << std::endl;
     }
 }

@@ -1,5 +1,6 @@
 #include "app/Screenshots.h"
 
+#include "app/AtomicFile.h"
 #include "app/WindowImage.h"
 
 #include <algorithm>
@@ -137,7 +138,10 @@ void ScreenshotTaker::frameShown(const FrameScene& scene)
         std::error_code ignored;
         return std::filesystem::exists(candidate, ignored) || std::filesystem::is_symlink(candidate, ignored);
     });
-    const std::string problem = save_(path);
+    std::string problem = makeFolderFor(path).value_or("");
+    if (problem.empty()) {
+        problem = save_(path);
+    }
     if (!problem.empty()) {
         log_ << "ERROR: The screenshot could not be saved: " << problem << ". Playing on." << std::endl;
         return;

@@ -218,6 +218,7 @@ TEST_F(PlayerFilesTest, AScreenshotIsOneLineWhetherItWasSavedOrNot)
 TEST_F(PlayerFilesTest, AnAtomicWriteReplacesTheFileAndLeavesNoTemporaryOne)
 {
     const fs::path path = folder / "keep" / "file.txt";
+    EXPECT_FALSE(makeFolderFor(path).has_value());
     EXPECT_FALSE(writeFileAtomically(path, "first").has_value());
     EXPECT_FALSE(writeFileAtomically(path, "second").has_value());
     EXPECT_EQ(read(path), "second");

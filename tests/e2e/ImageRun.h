@@ -41,6 +41,10 @@ ShotRun runWithShots(const ShotRunRequest& request);
 
 std::string describe(const ProcessResult& result);
 
+// The corner the countdown may cover in a square picture of this side, for
+// its widest text, from the game's own layout.
+PixelBox countdownBox(int side);
+
 // The boards a trace line says were drawn, in drawing order.
 std::vector<std::string> picturesOf(const JsonValue& traceLine);
 
