@@ -9,9 +9,10 @@
 namespace tavernrush {
 namespace {
 
-// The game timer sums float frame times; a reading a hair past a whole
-// second must not flash the next number up for a frame.
-constexpr double roundingSlack = 1e-3;
+// The game timer sums float frame times and runs a little behind the clock
+// over a minute (half a millisecond at 0.1 s a frame): a reading a hair short
+// of a step must not hold the number before it up for another frame.
+constexpr double roundingSlackSeconds = 0.005;
 
 } // namespace
 
@@ -26,10 +27,10 @@ CountdownDisplay countdownDisplay(float gameTimer)
         return display;
     }
     if (!display.warning) {
-        display.text = std::to_string(static_cast<long>(std::ceil(left - roundingSlack)));
+        display.text = std::to_string(static_cast<long>(std::ceil(left - roundingSlackSeconds)));
         return display;
     }
-    const long tenths = std::max(1L, static_cast<long>(std::ceil(left * 10.0 - roundingSlack)));
+    const long tenths = std::max(1L, static_cast<long>(std::ceil((left - roundingSlackSeconds) * 10.0)));
     display.text = std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);
     return display;
 }

@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 
@@ -265,6 +266,20 @@ TEST_F(SettingsTest, ControlsDefaultToTodaysKeysAndTakeAnyKnownKeyName)
     EXPECT_EQ(moved.controls.keyFor(Action::Jump), GLFW_KEY_F);
     EXPECT_EQ(moved.controls.keyFor(Action::Dismiss), GLFW_KEY_SPACE);
     EXPECT_EQ(moved.controls.keyFor(Action::PlainWall), GLFW_KEY_PAGE_DOWN);
+}
+
+// The file the game ships lists every action with today's key, and reads
+// without a word.
+TEST_F(SettingsTest, TheShippedFileBindsTodaysKeys)
+{
+    const Settings settings = loadSettings(TAVERNRUSH_SHIPPED_SETTINGS, log);
+    EXPECT_EQ(log.str(), "");
+    EXPECT_EQ(settings.controls.keys, Controls::defaultKeys());
+    std::ifstream shipped(TAVERNRUSH_SHIPPED_SETTINGS);
+    const std::string text{std::istreambuf_iterator<char>(shipped), std::istreambuf_iterator<char>()};
+    for (int action = 0; action < actionCount; ++action) {
+        EXPECT_THAT(text, HasSubstr("\n" + std::string(actionName(static_cast<Action>(action))) + " = "));
+    }
 }
 
 TEST_F(SettingsTest, EachDamagedControlGetsOneLineAndItsActionItsDefaultKey)

@@ -11,3 +11,5 @@ tavernrush_add_test(NAME app_foundation_test
 tavernrush_add_test(NAME app_debug_output_GLTest GL
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/DebugOutputGLTest.cpp)
+target_compile_definitions(app_foundation_test PRIVATE
+  TAVERNRUSH_SHIPPED_SETTINGS="${PROJECT_SOURCE_DIR}/assets/settings.ini")

@@ -56,10 +56,15 @@ std::string describe(const ProcessEnd& end)
 
 GameProcess::GameProcess(const std::vector<std::string>& arguments, const std::filesystem::path& folder,
                          const std::filesystem::path& stdoutFile, const std::filesystem::path& stderrFile,
-                         const std::vector<std::string>& removedVariables)
+                         const std::vector<std::string>& removedVariables, const std::vector<std::string>& setVariables)
 {
     std::vector<std::string> words = arguments;
-    std::vector<std::string> entries = environmentWithout(removedVariables);
+    std::vector<std::string> removed = removedVariables;
+    for (const std::string& entry : setVariables) {
+        removed.push_back(entry.substr(0, entry.find('=')));
+    }
+    std::vector<std::string> entries = environmentWithout(removed);
+    entries.insert(entries.end(), setVariables.begin(), setVariables.end());
     const std::vector<char*> argv = pointersTo(words);
     const std::vector<char*> envp = pointersTo(entries);
 

@@ -25,11 +25,13 @@ std::string describe(const ProcessEnd& end);
 class GameProcess {
 public:
     // Starts `arguments[0]` in `folder` with this process's environment less
-    // `removedVariables`; standard output and error go to `stdoutFile` and
-    // `stderrFile`. A start that fails is a test failure.
+    // `removedVariables` and with `setVariables` ("NAME=value") set;
+    // standard output and error go to `stdoutFile` and `stderrFile`. A start
+    // that fails is a test failure.
     GameProcess(const std::vector<std::string>& arguments, const std::filesystem::path& folder,
                 const std::filesystem::path& stdoutFile, const std::filesystem::path& stderrFile,
-                const std::vector<std::string>& removedVariables = {});
+                const std::vector<std::string>& removedVariables = {},
+                const std::vector<std::string>& setVariables = {});
     // Kills a process still running, so no case leaves one behind.
     ~GameProcess();
     GameProcess(const GameProcess&) = delete;

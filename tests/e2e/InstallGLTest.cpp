@@ -67,7 +67,8 @@ protected:
         const ProcessEnvironment environment = ProcessEnvironment::inherited()
                                                    .set("HOME", (folder_.path() / "home").string())
                                                    .set("XDG_CONFIG_HOME", configHome().string())
-                                                   .set("XDG_CACHE_HOME", cacheHome().string());
+                                                   .set("XDG_CACHE_HOME", cacheHome().string())
+                                                   .unset("XDG_DATA_HOME");
         LaunchedProcess game({launcher().string()}, environment, folder_.path() / (label + ".txt"));
         Start start;
         GameWindows windows;
