@@ -62,7 +62,7 @@ int runGame()
     FrameRules rules = startRules(settings);
     Level level(settings);
     GlSceneRenderer renderer(level);
-    GlfwInput input(window->handle(), settings.controls);
+    GlfwInput input(window->handle(), settings.controls, settings.pauseOnFocusLoss);
     reportGamepads(std::cout);
     GlfwClock clock;
     FrameLoop loop(FrameLoopParts{settings, *window, input, clock, renderer, rules});

@@ -101,7 +101,10 @@ GamepadState GlfwInput::gamepad() const
     return pad;
 }
 
-bool GlfwInput::hasFocus() const { return glfwGetWindowAttrib(window_, GLFW_FOCUSED) == GLFW_TRUE; }
+bool GlfwInput::hasFocus() const
+{
+    return !followFocus_ || glfwGetWindowAttrib(window_, GLFW_FOCUSED) == GLFW_TRUE;
+}
 
 void connectEscapeKey(GLFWwindow* window) { glfwSetKeyCallback(window, onKey); }
 

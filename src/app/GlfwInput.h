@@ -13,7 +13,12 @@ namespace tavernrush {
 
 class GlfwInput : public InputSource {
 public:
-    GlfwInput(GLFWwindow* window, const Controls& controls) : window_(window), controls_(controls) {}
+    // With `followFocus` false the window always counts as focused, so the
+    // game never pauses by itself.
+    GlfwInput(GLFWwindow* window, const Controls& controls, bool followFocus)
+        : window_(window), controls_(controls), followFocus_(followFocus)
+    {
+    }
     bool isKeyHeld(Action action) const override;
     bool isButtonHeld(MouseButton button) const override;
     glm::dvec2 cursorPosition() const override;
@@ -24,6 +29,7 @@ public:
 private:
     GLFWwindow* window_;
     Controls controls_;
+    bool followFocus_;
 };
 
 class GlfwClock : public Clock {

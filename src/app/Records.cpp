@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <charconv>
+#include <cstdint>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -18,6 +19,9 @@ namespace tavernrush {
 namespace {
 
 constexpr const char* section = "records";
+// The game writes a few lines; a file far larger is not its own, and is
+// not read into memory whole.
+constexpr std::uintmax_t largestRecordsBytes = 64 * 1024;
 constexpr const char* bestKey = "best_time";
 // No win takes a million seconds; a larger number is no time the game wrote.
 constexpr double longestSeconds = 1e6;
@@ -133,17 +137,19 @@ void RecordKeeper::load()
         return;
     }
     std::ifstream file(*path_, std::ios::binary);
-    std::ostringstream text;
+    std::string text(largestRecordsBytes + 1, '\0');
     if (file) {
-        text << file.rdbuf();
+        file.read(text.data(), static_cast<std::streamsize>(text.size()));
+        text.resize(static_cast<std::size_t>(file.gcount()));
     }
-    if (!file || file.bad() || std::filesystem::is_directory(*path_)) {
+    if (!file.is_open() || file.bad() || std::filesystem::is_directory(*path_)) {
         log_ << "ERROR: Cannot read the records file '" << name << "'. Playing on without a best time."
              << std::endl;
         mayWrite_ = false;
         return;
     }
-    const RecordsText read = parseRecords(text.str());
+    const RecordsText read =
+        text.size() > largestRecordsBytes ? RecordsText{Records{}, true} : parseRecords(text);
     if (!read.damaged) {
         records_ = read.records;
         return;

@@ -8,7 +8,6 @@
 #include <cstdlib>
 #include <fstream>
 #include <ostream>
-#include <sstream>
 #include <system_error>
 
 namespace tavernrush {
@@ -45,14 +44,15 @@ std::optional<std::filesystem::path> picturesLine(std::string_view line, const s
     return std::nullopt;
 }
 
-std::string readTextFile(const std::filesystem::path& path)
+// user-dirs.dirs holds a dozen short lines; more than this is not read.
+std::string readSmallTextFile(const std::filesystem::path& path)
 {
+    constexpr std::size_t largest = 64 * 1024;
     std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    if (file) {
-        text << file.rdbuf();
-    }
-    return text.str();
+    std::string text(largest, '\0');
+    file.read(text.data(), static_cast<std::streamsize>(text.size()));
+    text.resize(static_cast<std::size_t>(file.gcount()));
+    return text;
 }
 
 } // namespace
@@ -96,7 +96,7 @@ std::optional<std::filesystem::path> playerPicturesFolder()
     } else if (const auto homeFolder = absolute(home)) {
         config = *homeFolder / ".config";
     }
-    const std::string userDirs = config.empty() ? std::string() : readTextFile(config / "user-dirs.dirs");
+    const std::string userDirs = config.empty() ? std::string() : readSmallTextFile(config / "user-dirs.dirs");
     return picturesFolderFor(userDirs, std::getenv("XDG_PICTURES_DIR"), home);
 }
 

@@ -4,9 +4,7 @@
 
 #include <climits>
 #include <cmath>
-#include <fstream>
 #include <ostream>
-#include <sstream>
 
 namespace tavernrush {
 namespace {
@@ -66,10 +64,8 @@ Settings loadSettings(const std::string& path, std::ostream& log)
     settings.fullscreen = reader.GetBoolean(section, "fullscreen", defaults.fullscreen);
     settings.title = reader.Get(section, "title", defaults.title);
     settings.brightness = readBrightness(reader, defaults.brightness, log);
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    settings.controls = readControls(text.str(), log);
+    settings.pauseOnFocusLoss = reader.GetBoolean(section, "pause_on_focus_loss", defaults.pauseOnFocusLoss);
+    settings.controls = readControlsFile(path, log);
     return settings;
 }
 

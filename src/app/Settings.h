@@ -17,6 +17,9 @@ struct Settings {
     std::string title = "Tavernrush";
     // Ambient factor given to the sky, picture and counter materials at start-up.
     float brightness = 1.0f;
+    // Losing the window's focus pauses the game; off, it plays on in the
+    // background.
+    bool pauseOnFocusLoss = true;
     Controls controls;
 };
 
@@ -25,7 +28,8 @@ inline constexpr long minWindowSize = 2;
 inline constexpr long maxWindowSize = 16384;
 
 // Reads the [window] section in the order width, height, refresh_rate,
-// fullscreen, title, brightness, then [controls] (see Controls.h). A missing
+// fullscreen, title, brightness, pause_on_focus_loss, then [controls] (see
+// Controls.h). A missing
 // file, a value that does not parse or one outside its sane range falls back
 // to the default; problems are reported on `log`, one line each.
 Settings loadSettings(const std::string& path, std::ostream& log);

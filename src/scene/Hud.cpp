@@ -94,7 +94,8 @@ void Hud::drawWinPlaque(const WinTime& win, const glm::mat4& projectionView, con
 
 void Hud::drawOverlay(const std::optional<CountdownDisplay>& countdown, bool paused, const glm::ivec4& viewport)
 {
-    if (!countdown && !paused) {
+    // A minimised window has no image to draw over.
+    if ((!countdown && !paused) || viewport.z <= 0 || viewport.w <= 0) {
         return;
     }
     const glm::ivec2 size(viewport.z, viewport.w);

@@ -59,6 +59,7 @@ TEST_F(SettingsTest, MissingFileReportsOnceAndGivesEveryDefault)
     EXPECT_FALSE(settings.fullscreen);
     EXPECT_EQ(settings.title, "Tavernrush");
     EXPECT_EQ(settings.brightness, 1.0f);
+    EXPECT_TRUE(settings.pauseOnFocusLoss);
 }
 
 TEST_F(SettingsTest, EmptyFileIsNoErrorAndGivesDefaults)
@@ -77,7 +78,8 @@ TEST_F(SettingsTest, ReadsEveryKeyOfTheWindowSection)
                                    "refresh_rate = 144\n"
                                    "fullscreen = true\n"
                                    "title = Tavern Rush Night\n"
-                                   "brightness = 0.5\n");
+                                   "brightness = 0.5\n"
+                                   "pause_on_focus_loss = no\n");
     EXPECT_EQ(log.str(), "");
     EXPECT_EQ(settings.width, 1024);
     EXPECT_EQ(settings.height, 600);
@@ -85,6 +87,7 @@ TEST_F(SettingsTest, ReadsEveryKeyOfTheWindowSection)
     EXPECT_TRUE(settings.fullscreen);
     EXPECT_EQ(settings.title, "Tavern Rush Night");
     EXPECT_EQ(settings.brightness, 0.5f);
+    EXPECT_FALSE(settings.pauseOnFocusLoss);
 }
 
 TEST_F(SettingsTest, SectionAndKeyNamesIgnoreCase)
