@@ -19,7 +19,6 @@ std::string_view frameEventName(FrameEventKind kind)
     case FrameEventKind::Won: return "win";
     case FrameEventKind::TimeUp: return "timeup";
     case FrameEventKind::FullscreenToggled: return "fullscreen";
-    case FrameEventKind::MuteToggled: return "mute";
     }
     return "unknown";
 }

@@ -24,8 +24,6 @@ enum class FrameEventKind {
     Won,
     TimeUp,
     FullscreenToggled,
-    // The mute key was pressed: sound goes off, or on again.
-    MuteToggled,
 };
 
 struct FrameEvent {
@@ -40,7 +38,7 @@ struct FrameEvent {
 // The event's name in traces and scripts: "coin", "beer", "jump", "land",
 // "ladder", "picture:won", "picture:timeup", "picture:drunk",
 // "picture:unicorn", "picture:toilet", "restart", "win", "timeup",
-// "fullscreen", "mute".
+// "fullscreen".
 std::string_view frameEventName(FrameEventKind kind);
 
 } // namespace tavernrush

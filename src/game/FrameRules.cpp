@@ -82,6 +82,7 @@ void FrameRules::beginFrame(const InputSource& input)
     scene_.coinCounterPicture.reset();
     scene_.beerCounterPicture.reset();
     scene_.fullscreenRequested = false;
+    scene_.muteToggled = false;
     scene_.screenshotRequested = false;
     scene_.brightnessChange = 0.0f;
 
@@ -277,9 +278,7 @@ FrameScene& FrameRules::finishFrame(const InputSource& input)
     }
 
     windowRequests(input);
-    if (pressedNow(isActionHeld(input, Action::Mute), muteWasHeld_)) {
-        scene_.events.push_back({FrameEventKind::MuteToggled, player.playerPosition});
-    }
+    scene_.muteToggled = pressedNow(isActionHeld(input, Action::Mute), muteWasHeld_);
 
     if (!state_.screenShown) {
         walkAndTurn(player, input, deltaTime);

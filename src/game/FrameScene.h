@@ -81,6 +81,8 @@ struct FrameScene {
     // F10 was pressed while no picture is up; the window decides whether it
     // can, and adds FullscreenToggled when it did.
     bool fullscreenRequested = false;
+    // M was pressed: sound off or back on.
+    bool muteToggled = false;
     // F12 was pressed: the shown frame is to be kept as a picture.
     bool screenshotRequested = false;
 

@@ -298,16 +298,14 @@ TEST(ReplayToolGLTest, AReboundJumpKeyJumpsAndTheOldOneNoLonger)
     EXPECT_EQ(jumps, std::vector<std::size_t>{70});
 }
 
-TEST(ReplayToolGLTest, F12SavesTheShownFrameUnderThePicturesFolderAndMIsHeard)
+TEST(ReplayToolGLTest, F12SavesTheShownFrameUnderThePicturesFolder)
 {
     // replayTrace makes this folder afresh before the run.
     const fs::path pictures = fs::absolute("e2e-output") / "screenshot" / "pictures";
     ProcessResult result;
     const std::vector<JsonValue> trace =
-        replayTrace("screenshot", "5 key f12\n6 key m\n", {"--frames", "8", "--pictures", pictures.string()}, &result);
+        replayTrace("screenshot", "5 key f12\n", {"--frames", "8", "--pictures", pictures.string()}, &result);
     ASSERT_EQ(trace.size(), 8u);
-    ASSERT_EQ(trace[6]["events"].array().size(), 1u);
-    EXPECT_EQ(trace[6]["events"].array()[0].string(), "mute");
     const std::regex saved("Screenshot saved: (.*/pictures/Tavernrush/tavernrush-\\d{8}-\\d{6}\\.png)\n");
     std::smatch match;
     ASSERT_TRUE(std::regex_search(result.output, match, saved)) << result.output;
