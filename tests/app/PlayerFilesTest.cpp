@@ -2,7 +2,6 @@
 // screenshots. Their texts and names are checked as values; the files in a
 // folder of the test's own, including the ways a folder can refuse them.
 
-#include "app/AtomicFile.h"
 #include "app/Records.h"
 #include "app/Screenshots.h"
 
@@ -213,22 +212,6 @@ TEST_F(PlayerFilesTest, AScreenshotIsOneLineWhetherItWasSavedOrNot)
     ScreenshotTaker homeless(std::nullopt, [&](const fs::path&) { return std::string(); }, nowhere);
     homeless.frameShown(request);
     EXPECT_THAT(nowhere.str(), HasSubstr("No pictures folder"));
-}
-
-TEST_F(PlayerFilesTest, AnAtomicWriteReplacesTheFileAndLeavesNoTemporaryOne)
-{
-    const fs::path path = folder / "keep" / "file.txt";
-    EXPECT_FALSE(makeFolderFor(path).has_value());
-    EXPECT_FALSE(writeFileAtomically(path, "first").has_value());
-    EXPECT_FALSE(writeFileAtomically(path, "second").has_value());
-    EXPECT_EQ(read(path), "second");
-    EXPECT_THAT(filesIn(path.parent_path()), ::testing::ElementsAre("file.txt"));
-    // A folder where the file should go: the rename fails, the folder stays.
-    fs::create_directories(folder / "keep" / "taken" / "inside");
-    const auto problem = writeFileAtomically(folder / "keep" / "taken", "bytes");
-    ASSERT_TRUE(problem.has_value());
-    EXPECT_TRUE(fs::is_directory(folder / "keep" / "taken"));
-    EXPECT_THAT(filesIn(folder / "keep"), ::testing::ElementsAre("file.txt", "taken"));
 }
 
 } // namespace

@@ -96,10 +96,10 @@ void FailureEvidence::addDifference(const std::string& fileName, const ScreenIma
     add(fileName, std::move(difference));
 }
 
-PixelBox countdownBox(int side)
+PixelBox countdownBox(int height)
 {
     glm::vec2 far{0.0f};
-    for (const HudQuad& quad : countdownQuads("00.0", {side, side})) {
+    for (const HudQuad& quad : countdownQuads("00.0", {height, height})) {
         far = glm::max(far, glm::max(quad.from, quad.to));
     }
     // Filtering may touch one pixel more.

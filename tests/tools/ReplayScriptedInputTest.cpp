@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 namespace tavernrush {
 namespace {
 
@@ -27,16 +25,6 @@ TEST(ReplayScriptedInputTest, KeysAreHeldOnlyInsideTheirInclusiveRanges)
         EXPECT_EQ(input.isKeyHeld(Action::Jump), frame == 5) << "frame " << frame;
         EXPECT_FALSE(input.isKeyHeld(Action::Back)) << "frame " << frame;
     }
-}
-
-TEST(ReplayScriptedInputTest, KeysActThroughTheControls)
-{
-    ScriptedInput input = inputFrom("0 key j space\n");
-    std::ostringstream log;
-    input.bindControls(readControls("[controls]\njump = j\n", log));
-    EXPECT_TRUE(input.isKeyHeld(Action::Jump));
-    input.bindControls(readControls("[controls]\njump = k\n", log));
-    EXPECT_FALSE(input.isKeyHeld(Action::Jump)) << "space no longer jumps";
 }
 
 TEST(ReplayScriptedInputTest, FocusFollowsTheLatestLineAndPadAxesRestOutsideTheirLines)
