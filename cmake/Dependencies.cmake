@@ -13,6 +13,8 @@ find_package(JPEG REQUIRED)
 
 pkg_check_modules(STB REQUIRED IMPORTED_TARGET stb)
 pkg_check_modules(INIREADER REQUIRED IMPORTED_TARGET INIReader)
+# The C parser under INIReader, for reading INI text that is not a file.
+pkg_check_modules(INIH REQUIRED IMPORTED_TARGET inih)
 pkg_check_modules(BULLET REQUIRED IMPORTED_TARGET bullet)
 # Sound: OpenAL Soft plays and places it, libsndfile reads the files and writes
 # WAV recordings. The asset generator encodes Ogg Vorbis with the reference

@@ -6,6 +6,9 @@
 
 uniform vec3 viewPos;
 uniform vec3 lightPos;
+// The surface's ambient factor: the ground's follows H and D, 1 leaves the
+// ambient share as it is.
+uniform float ambientFactor = 1.0;
 
 layout(binding = 0) uniform sampler2D surfaceTexture;
 layout(binding = 1) uniform sampler2D shadowMap;
@@ -89,7 +92,8 @@ void main()
     float lit = 1.0 - shadowFraction(N, L);
 
     vec3 surface = surfaceColor();
-    vec3 shaded = surface * (ambientStrength + lit * diffuseStrength * lambert) + vec3(lit * specularStrength * specular);
+    vec3 shaded = surface * (ambientStrength * ambientFactor + lit * diffuseStrength * lambert) +
+                  vec3(lit * specularStrength * specular);
     color = vec4(clamp(shaded, 0.0, 1.0), 1.0);
     glow = vec4(0.0, 0.0, 0.0, 1.0);
 }

@@ -9,7 +9,6 @@ FrameLoop::FrameLoop(FrameLoopParts parts)
       clock_(parts.clock),
       renderer_(parts.renderer),
       rules_(parts.rules),
-      sound_(parts.sound),
       // A window created full screen from the settings starts out as such,
       // so the first F10 leaves full screen instead of re-entering it.
       isFullscreen_(parts.settings.fullscreen)
@@ -55,10 +54,10 @@ void FrameLoop::runFrame()
         toggleFullscreen(scene);
     }
     renderer_.draw(scene);
-    if (sound_ != nullptr) {
-        sound_->hear(scene);
-    }
     renderer_.present(window_.framebufferSize());
+    for (FrameListener* listener : listeners_) {
+        listener->frameShown(scene);
+    }
     frameDeltaTime_ = deltaTime;
     rules_.takeFrameTime(clock_.now());
 }

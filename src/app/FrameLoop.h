@@ -1,12 +1,14 @@
 #pragma once
-// The frame loop: input, rules, the frame's value drawn, the window swapped.
+// The frame loop: input, rules, the frame's value drawn and handed to its
+// listeners, the window swapped.
 
 #include "app/SceneRenderer.h"
-#include "app/SceneSound.h"
 #include "app/Settings.h"
 #include "app/WindowControl.h"
 #include "game/FrameRules.h"
 #include "game/Input.h"
+
+#include <vector>
 
 namespace tavernrush {
 
@@ -21,6 +23,14 @@ public:
     virtual void afterFrame(FrameLoop& loop) = 0;
 };
 
+// Reacts to each frame once its image is drawn, before it is swapped in:
+// the player's records, screenshots and sound read the frame's value here.
+class FrameListener {
+public:
+    virtual ~FrameListener() = default;
+    virtual void frameShown(const FrameScene& scene) = 0;
+};
+
 struct FrameLoopParts {
     const Settings& settings;
     WindowControl& window;
@@ -28,8 +38,6 @@ struct FrameLoopParts {
     Clock& clock;
     SceneRenderer& renderer;
     FrameRules& rules;
-    // Null: a silent run.
-    SceneSound* sound = nullptr;
 };
 
 class FrameLoop : public InputEvents {
@@ -39,6 +47,9 @@ public:
     // Runs frames until the window is asked to close.
     void run(FrameObserver* observer = nullptr);
     void runFrame();
+
+    // `listener` hears every frame from now on; it must outlive the loop's run.
+    void listen(FrameListener& listener) { listeners_.push_back(&listener); }
 
     void onScroll(double yoffset) override;
     void onEscapeReleased() override;
@@ -62,7 +73,7 @@ private:
     Clock& clock_;
     SceneRenderer& renderer_;
     FrameRules& rules_;
-    SceneSound* sound_;
+    std::vector<FrameListener*> listeners_;
     bool isFullscreen_ = false;
     long frameNumber_ = 0;
     float frameDeltaTime_ = 0.0f;

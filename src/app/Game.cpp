@@ -56,6 +56,13 @@ void runLoop(GameWindow& window, FrameLoop& loop, FrameObserver* observer)
     glfwSetScrollCallback(window.handle(), nullptr);
 }
 
+void keepForPlayer(PlayerKeepers& keepers, FrameLoop& loop, FrameRules& rules)
+{
+    rules.setBestTime(keepers.records.records().bestTenths);
+    loop.listen(keepers.records);
+    loop.listen(keepers.screenshots);
+}
+
 int runGame(std::span<const std::string> arguments)
 {
     const auto parsed = parseCommandLine("tavernrush", arguments);
@@ -85,9 +92,14 @@ int runGame(std::span<const std::string> arguments)
     FrameRules rules = startRules(settings);
     Level level(settings);
     GlSceneRenderer renderer(level);
-    GlfwInput input(window->handle());
+    GlfwInput input(window->handle(), settings.controls, settings.pauseOnFocusLoss);
+    reportGamepads(std::cout);
     GlfwClock clock;
-    FrameLoop loop(FrameLoopParts{settings, *window, input, clock, renderer, rules, &sound});
+    FrameLoop loop(FrameLoopParts{settings, *window, input, clock, renderer, rules});
+    loop.listen(sound);
+    PlayerKeepers keepers{RecordKeeper(playerRecordsPath(), std::cout),
+                          ScreenshotTaker(playerPicturesFolder(), windowImageSaver(), std::cout)};
+    keepForPlayer(keepers, loop, rules);
     runLoop(*window, loop);
     return 0;
 }

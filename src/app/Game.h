@@ -5,6 +5,8 @@
 
 #include "app/FrameLoop.h"
 #include "app/GameWindow.h"
+#include "app/Records.h"
+#include "app/Screenshots.h"
 #include "app/Settings.h"
 #include "game/FrameRules.h"
 
@@ -32,6 +34,15 @@ FrameRules startRules(const Settings& settings);
 
 // Runs `loop` until the window closes, with the mouse wheel routed to it.
 void runLoop(GameWindow& window, FrameLoop& loop, FrameObserver* observer = nullptr);
+
+// What the loop keeps for the player: the best time (read now and handed to
+// the rules, written after a new best) and the screenshots.
+struct PlayerKeepers {
+    RecordKeeper records;
+    ScreenshotTaker screenshots;
+};
+// Both start listening to `loop` and must outlive its run.
+void keepForPlayer(PlayerKeepers& keepers, FrameLoop& loop, FrameRules& rules);
 
 inline constexpr const char* soundFolder = "assets/sounds";
 

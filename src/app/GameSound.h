@@ -1,16 +1,16 @@
 #pragma once
 // The game's sound for each frame: the music from the first frame on, the
-// listener at the camera, M, and the cue of every event.
+// listener at the camera, pause, M, and the cue of every event.
 
-#include "app/SceneSound.h"
+#include "app/FrameLoop.h"
 #include "audio/Audio.h"
 
 namespace tavernrush {
 
-class GameSound : public SceneSound {
+class GameSound : public FrameListener {
 public:
     explicit GameSound(Audio& audio) : audio_(audio) {}
-    void hear(const FrameScene& scene) override;
+    void frameShown(const FrameScene& scene) override;
 
 private:
     Audio& audio_;

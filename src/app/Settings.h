@@ -1,7 +1,8 @@
 #pragma once
-// Window and sound settings read once from assets/settings.ini before the
-// window opens.
+// Settings read once from assets/settings.ini before the window opens: the
+// window in [window], the sound in [audio], the keys in [controls].
 
+#include "app/Controls.h"
 #include "audio/AudioSettings.h"
 
 #include <iosfwd>
@@ -20,6 +21,10 @@ struct Settings {
     // Swap in step with the display's refresh; false runs unthrottled.
     bool vsync = true;
     AudioSettings audio;
+    // Losing the window's focus pauses the game; off, it plays on in the
+    // background.
+    bool pauseOnFocusLoss = true;
+    Controls controls;
 };
 
 inline constexpr const char* settingsPath = "assets/settings.ini";
@@ -27,10 +32,10 @@ inline constexpr long minWindowSize = 2;
 inline constexpr long maxWindowSize = 16384;
 
 // Reads the [window] section in the order width, height, refresh_rate,
-// fullscreen, title, brightness, then the [audio] section: volume, music,
-// effects. A missing file, a value that does not parse or one outside its
-// sane range falls back to the default; problems are reported on `log`, one
-// line each.
+// fullscreen, title, brightness, vsync, pause_on_focus_loss, then the [audio]
+// section (volume, music, effects) and [controls] (see Controls.h). A
+// missing file, a value that does not parse or one outside its sane range
+// falls back to the default; problems are reported on `log`, one line each.
 Settings loadSettings(const std::string& path, std::ostream& log);
 
 } // namespace tavernrush

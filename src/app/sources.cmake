@@ -2,6 +2,8 @@
 target_sources(tavernrush_lib PRIVATE
   app/CommandLine.cpp
   app/DataPaths.cpp
+  app/AtomicFile.cpp
+  app/Controls.cpp
   app/DebugOutput.cpp
   app/DriverCheck.cpp
   app/FrameLoop.cpp
@@ -9,8 +11,12 @@ target_sources(tavernrush_lib PRIVATE
   app/GameSound.cpp
   app/GameWindow.cpp
   app/GlfwInput.cpp
+  app/KeyNames.cpp
   app/KeyWait.cpp
+  app/Records.cpp
+  app/Screenshots.cpp
   app/Settings.cpp
+  app/WindowImage.cpp
 )
 # The version --version prints comes from the project() line.
 set_source_files_properties(app/CommandLine.cpp PROPERTIES

@@ -12,7 +12,21 @@ void initCamera(CameraState& camera, float aspect)
     camera.viewMatrix = glm::inverse(glm::translate(glm::mat4(1.0f), camera.cameraPosition));
 }
 
-void updateCamera(CameraState& camera, const InputSource& input, const glm::mat4& playerModel)
+namespace {
+
+// Past a right angle the view would flip over; stop just short of it.
+void keepPitchUpright(CameraState& camera)
+{
+    if (camera.cameraPitch > pitchLimitTest) {
+        camera.cameraPitch = pitchLimitClamp;
+    } else if (camera.cameraPitch < -pitchLimitTest) {
+        camera.cameraPitch = -pitchLimitClamp;
+    }
+}
+
+} // namespace
+
+void updateCamera(CameraState& camera, const InputSource& input, const glm::mat4& playerModel, float deltaTime)
 {
     camera.projectionMatrix = glm::perspective(glm::radians(camera.fieldOfView), camera.aspect, 0.1f, 100.0f);
 
@@ -27,12 +41,17 @@ void updateCamera(CameraState& camera, const InputSource& input, const glm::mat4
     if (input.isButtonHeld(MouseButton::Left)) {
         camera.cameraYaw += dx * mouseRadiansPerPixel;
         camera.cameraPitch += dy * mouseRadiansPerPixel;
-        // Past a right angle the view would flip over; stop just short of it.
-        if (camera.cameraPitch > pitchLimitTest) {
-            camera.cameraPitch = pitchLimitClamp;
-        } else if (camera.cameraPitch < -pitchLimitTest) {
-            camera.cameraPitch = -pitchLimitClamp;
-        }
+        keepPitchUpright(camera);
+    }
+    // The right stick orbits like a left drag, at a speed instead of a distance.
+    const PadCamera pad = padCamera(input.gamepad());
+    if (pad.orbit != glm::vec2(0.0f)) {
+        camera.cameraYaw += pad.orbit.x * padOrbitRadiansPerSecond * deltaTime;
+        camera.cameraPitch += pad.orbit.y * padOrbitRadiansPerSecond * deltaTime;
+        keepPitchUpright(camera);
+    }
+    if (pad.zoomIn != 0.0f) {
+        zoomCamera(camera, static_cast<double>(pad.zoomIn * padZoomDegreesPerSecond * deltaTime));
     }
     if (input.isButtonHeld(MouseButton::Right)) {
         camera.cameraPosition.x -= dx * mouseRadiansPerPixel;

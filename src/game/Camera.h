@@ -1,6 +1,7 @@
 #pragma once
 // The camera that hangs behind the player figure, orbits with the left mouse
-// button, shifts its offset with the right one and zooms with the wheel.
+// button or the pad's right stick, shifts its offset with the right mouse
+// button and zooms with the wheel or the pad's triggers.
 
 #include "game/Input.h"
 
@@ -32,8 +33,9 @@ inline constexpr float mouseRadiansPerPixel = 0.5f * 0.017453292f;
 
 void initCamera(CameraState& camera, float aspect);
 
-// Follows the mouse and rebuilds both matrices around the player figure.
-void updateCamera(CameraState& camera, const InputSource& input, const glm::mat4& playerModel);
+// Follows the mouse and the pad's right stick and triggers (which move by
+// the frame's time), and rebuilds both matrices around the player figure.
+void updateCamera(CameraState& camera, const InputSource& input, const glm::mat4& playerModel, float deltaTime);
 
 // The wheel: forward narrows the view.
 void zoomCamera(CameraState& camera, double yoffset);

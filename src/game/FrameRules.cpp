@@ -4,6 +4,8 @@
 #include "game/Player.h"
 #include "game/UnicornHerd.h"
 
+#include <cmath>
+
 namespace tavernrush {
 namespace {
 
@@ -31,6 +33,14 @@ FrameEventKind eventOf(Picture picture)
     return FrameEventKind::PictureToilet;
 }
 
+// A press is the first frame a key or button is held.
+bool pressedNow(bool held, bool& wasHeld)
+{
+    const bool pressed = held && !wasHeld;
+    wasHeld = held;
+    return pressed;
+}
+
 } // namespace
 
 FrameRules::FrameRules(float aspect, std::vector<glm::vec3> unicornPositions)
@@ -49,30 +59,60 @@ FrameView FrameRules::currentView() const
                      state_.player.playerPosition};
 }
 
+void FrameRules::updatePause(const InputSource& input)
+{
+    const bool pausePressed = pressedNow(isActionHeld(input, Action::Pause), pauseWasHeld_);
+    if (!input.hasFocus()) {
+        // The player is in another window; back here, P plays on.
+        paused_ = true;
+    } else if (pausePressed) {
+        paused_ = !paused_;
+        if (!paused_) {
+            // A mouse moved while paused must not swing the camera on the
+            // first frame back.
+            camera_.firstMouse = true;
+        }
+    }
+}
+
 void FrameRules::beginFrame(const InputSource& input)
 {
-    scene_.coins.clear();
-    scene_.beers.clear();
-    scene_.pictures.clear();
     scene_.events.clear();
     scene_.animationPicture.reset();
     scene_.coinCounterPicture.reset();
     scene_.beerCounterPicture.reset();
-    scene_.bag.reset();
     scene_.fullscreenRequested = false;
+    scene_.muteToggled = false;
+    scene_.screenshotRequested = false;
+    scene_.brightnessChange = 0.0f;
+
+    updatePause(input);
+    scene_.paused = paused_;
+    if (paused_) {
+        // The last frame's value stands: the same view, items, pictures and
+        // countdown. Nothing advances (not even the coins' relocation, which
+        // counts updates, not seconds), and the counter spheres stop turning.
+        // The clock still runs, so the first frame back has an ordinary step.
+        scene_.deltaTime = 0.0f;
+        return;
+    }
+
+    scene_.coins.clear();
+    scene_.beers.clear();
+    scene_.pictures.clear();
+    scene_.bag.reset();
 
     const float deltaTime = state_.deltaTime;
     timerAtStart_ = state_.gameTimer;
-    updateCamera(camera_, input, state_.player.playerModel);
+    updateCamera(camera_, input, state_.player.playerModel, deltaTime);
     advanceTimers(state_);
     coinField_.update(deltaTime);
     beerField_.update(deltaTime);
 
-    scene_.brightnessChange = 0.0f;
-    if (input.isKeyHeld(Key::H)) {
+    if (isActionHeld(input, Action::Brighter)) {
         scene_.brightnessChange += brightnessStepPerFrame;
     }
-    if (input.isKeyHeld(Key::D)) {
+    if (isActionHeld(input, Action::Darker)) {
         scene_.brightnessChange -= brightnessStepPerFrame;
     }
 }
@@ -92,6 +132,27 @@ void FrameRules::restart()
     beerField_.collected = 0;
     state_.gameTimer = 0.0f;
     countersReset_ = true;
+    winTime_.reset();
+}
+
+void FrameRules::recordWin()
+{
+    WinTime win;
+    win.runTenths = static_cast<int>(std::lround(static_cast<double>(state_.gameTimer) * 10.0));
+    win.newBest = !bestTenths_ || win.runTenths < *bestTenths_;
+    if (win.newBest) {
+        bestTenths_ = win.runTenths;
+    }
+    win.bestTenths = *bestTenths_;
+    winTime_ = win;
+}
+
+void FrameRules::windowRequests(const InputSource& input)
+{
+    // Once per press: holding F10 must not flip the window every frame.
+    const bool fullscreenPressed = pressedNow(isActionHeld(input, Action::Fullscreen), fullscreenWasHeld_);
+    scene_.fullscreenRequested = fullscreenPressed && !state_.screenShown;
+    scene_.screenshotRequested = pressedNow(isActionHeld(input, Action::Screenshot), screenshotWasHeld_);
 }
 
 void FrameRules::pictureRules(const InputSource& input)
@@ -103,14 +164,13 @@ void FrameRules::pictureRules(const InputSource& input)
     for (int i = unicornsInReach(position, unicornPositions_); i > 0; --i) {
         show(Picture::Unicorn, false);
     }
-    const bool cHeld = input.isKeyHeld(Key::C);
-    if (cHeld) {
-        restart();
-        if (!cWasHeld_) {
-            scene_.events.push_back({FrameEventKind::Restart, position});
-        }
+    const bool restartHeld = isActionHeld(input, Action::Restart);
+    if (pressedNow(restartHeld, restartWasHeld_)) {
+        scene_.events.push_back({FrameEventKind::Restart, position});
     }
-    cWasHeld_ = cHeld;
+    if (restartHeld) {
+        restart();
+    }
     if (toiletInReach(position)) {
         show(Picture::Toilet, false);
     }
@@ -149,6 +209,10 @@ void FrameRules::addPictureEvents()
 
 FrameScene& FrameRules::finishFrame(const InputSource& input)
 {
+    if (paused_) {
+        windowRequests(input);
+        return scene_;
+    }
     PlayerState& player = state_.player;
     const float deltaTime = state_.deltaTime;
 
@@ -156,7 +220,7 @@ FrameScene& FrameRules::finishFrame(const InputSource& input)
     scene_.coinView = lastView_;
     scene_.playerModel = player.playerModel;
     scene_.drawPlayer = !state_.screenShown;
-    scene_.plainWall = input.isKeyHeld(Key::N);
+    scene_.plainWall = isActionHeld(input, Action::PlainWall);
     scene_.deltaTime = deltaTime;
 
     const int coinsBefore = coinField_.collected;
@@ -172,6 +236,7 @@ FrameScene& FrameRules::finishFrame(const InputSource& input)
     }
     if (coinsBefore < coinsToWin && coinField_.collected >= coinsToWin) {
         scene_.events.push_back({FrameEventKind::Won, player.playerPosition});
+        recordWin();
     }
 
     scene_.unicorns = unicornPositions_;
@@ -182,7 +247,7 @@ FrameScene& FrameRules::finishFrame(const InputSource& input)
     if (toiletInReach(player.playerPosition)) {
         show(Picture::Toilet, true);
     }
-    if (input.isKeyHeld(Key::F)) {
+    if (isActionHeld(input, Action::Dismiss)) {
         state_.screenShown = false;
     }
 
@@ -212,21 +277,15 @@ FrameScene& FrameRules::finishFrame(const InputSource& input)
         scene_.events.push_back({FrameEventKind::LadderBoarded, player.playerPosition});
     }
 
-    const bool mHeld = input.isKeyHeld(Key::M);
-    scene_.muteToggled = mHeld && !mWasHeld_;
-    mWasHeld_ = mHeld;
-
-    // Once per press: holding F10 must not flip the window every frame.
-    const bool f10Held = input.isKeyHeld(Key::F10);
-    scene_.fullscreenRequested = f10Held && !f10WasHeld_ && !state_.screenShown;
-    f10WasHeld_ = f10Held;
+    windowRequests(input);
+    scene_.muteToggled = pressedNow(isActionHeld(input, Action::Mute), muteWasHeld_);
 
     if (!state_.screenShown) {
         walkAndTurn(player, input, deltaTime);
     }
     const float cooldownBefore = player.jumpCooldown;
     const float heightBefore = player.playerPosition.y;
-    jumpAndFall(player, input.isKeyHeld(Key::Space), deltaTime);
+    jumpAndFall(player, isActionHeld(input, Action::Jump), deltaTime);
     if (player.jumpCooldown != cooldownBefore) {
         scene_.events.push_back({FrameEventKind::JumpStarted, player.playerPosition});
     }
@@ -240,6 +299,17 @@ FrameScene& FrameRules::finishFrame(const InputSource& input)
     }
     addPictureEvents();
 
+    scene_.countdown.reset();
+    if (scene_.pictures.empty()) {
+        scene_.countdown = countdownDisplay(state_.gameTimer);
+    }
+    scene_.winTime.reset();
+    for (const ShownPicture& shown : scene_.pictures) {
+        if (shown.picture == Picture::Won) {
+            scene_.winTime = winTime_;
+        }
+    }
+
     lastView_ = currentView();
     beerField_.update(deltaTime);
     return scene_;
@@ -247,6 +317,11 @@ FrameScene& FrameRules::finishFrame(const InputSource& input)
 
 void FrameRules::takeFrameTime(double now) { tavernrush::takeFrameTime(state_, now); }
 
-void FrameRules::zoom(double yoffset) { zoomCamera(camera_, yoffset); }
+void FrameRules::zoom(double yoffset)
+{
+    if (!paused_) {
+        zoomCamera(camera_, yoffset);
+    }
+}
 
 } // namespace tavernrush

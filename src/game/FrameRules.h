@@ -11,6 +11,7 @@
 #include "game/GameState.h"
 #include "game/Input.h"
 
+#include <optional>
 #include <vector>
 
 namespace tavernrush {
@@ -31,8 +32,12 @@ public:
     // The next frame's time, capped against stalls.
     void takeFrameTime(double now);
 
-    // The wheel: forward narrows the view.
+    // The wheel: forward narrows the view (not while paused).
     void zoom(double yoffset);
+
+    // The fastest win so far, in tenths of a second, from the player's records.
+    void setBestTime(std::optional<int> bestTenths) { bestTenths_ = bestTenths; }
+    bool paused() const { return paused_; }
 
     const FrameScene& scene() const { return scene_; }
     const GameState& state() const { return state_; }
@@ -52,6 +57,10 @@ private:
     void pictureRules(const InputSource& input);
     void restart();
     void addPictureEvents();
+    void updatePause(const InputSource& input);
+    // Full screen and the screenshot: they act even while the game is paused.
+    void windowRequests(const InputSource& input);
+    void recordWin();
 
     GameState state_;
     CameraState camera_;
@@ -63,9 +72,16 @@ private:
 
     FrameView lastView_;
     float timerAtStart_ = 0.0f;
-    bool f10WasHeld_ = false;
-    bool mWasHeld_ = false;
-    bool cWasHeld_ = false;
+    // Keys that act once per press remember whether they were held.
+    bool fullscreenWasHeld_ = false;
+    bool restartWasHeld_ = false;
+    bool pauseWasHeld_ = false;
+    bool muteWasHeld_ = false;
+    bool screenshotWasHeld_ = false;
+    bool paused_ = false;
+    std::optional<int> bestTenths_;
+    // This game's win, shown with the win picture until a restart.
+    std::optional<WinTime> winTime_;
     // A restart shows zero on the counters from the next frame on.
     bool countersReset_ = false;
     // Which pictures were up in the last frame, indexed by Picture.

@@ -4,6 +4,7 @@
 // it and nothing else, so a new object in the scene is one field here and
 // one draw call there.
 
+#include "game/Countdown.h"
 #include "game/FrameEvent.h"
 #include "game/Picture.h"
 
@@ -32,6 +33,15 @@ struct ShownPicture {
     // before the board and the counters; it then lights with the normal
     // matrix the level's objects left behind, and that look is kept.
     bool hungWithLevel = false;
+};
+
+// How long the run that just won took, in tenths of a second, and the best
+// win so far (this one included).
+struct WinTime {
+    int runTenths = 0;
+    int bestTenths = 0;
+    // This run beat every earlier win, or is the first.
+    bool newBest = false;
 };
 
 struct FrameScene {
@@ -73,6 +83,17 @@ struct FrameScene {
     bool fullscreenRequested = false;
     // M was pressed: sound off or back on.
     bool muteToggled = false;
+    // F12 was pressed: the shown frame is to be kept as a picture.
+    bool screenshotRequested = false;
+
+    // The game stands still: nothing above changed since the last frame
+    // (deltaTime is 0), the "PAUSED" board is up, and sound holds its breath.
+    bool paused = false;
+    // The time left, shown during play; absent while a full-screen picture
+    // is up.
+    std::optional<CountdownDisplay> countdown;
+    // With the win picture: this run's time and the best.
+    std::optional<WinTime> winTime;
 
     std::vector<FrameEvent> events;
 

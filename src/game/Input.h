@@ -1,23 +1,36 @@
 #pragma once
-// What the frame loop asks of the keyboard, mouse and clock. The game reads
-// them from GLFW; tests and the replay tool from a script, so the real loop
-// runs deterministically without a person at the keys.
+// What the frame loop asks of the keyboard, mouse, gamepad, window and clock.
+// The game reads them from GLFW; tests and the replay tool from a script, so
+// the real loop runs deterministically without a person at the keys.
+
+#include "game/Action.h"
+#include "game/Gamepad.h"
 
 #include <glm/glm.hpp>
 
 namespace tavernrush {
 
-enum class Key { Up, Down, Left, Right, Space, F10, H, D, N, F, C, M };
 enum class MouseButton { Left, Right };
 
 // Level-triggered state, polled once per frame.
 class InputSource {
 public:
     virtual ~InputSource() = default;
-    virtual bool isKeyHeld(Key key) const = 0;
+    // The key bound to `action` is held.
+    virtual bool isKeyHeld(Action action) const = 0;
     virtual bool isButtonHeld(MouseButton button) const = 0;
     virtual glm::dvec2 cursorPosition() const = 0;
+    // The first connected gamepad; one at rest where there is none.
+    virtual GamepadState gamepad() const { return {}; }
+    // The game's window has the keyboard focus.
+    virtual bool hasFocus() const { return true; }
 };
+
+// How strongly `action` is asked for this frame, 0 to 1: a held key or pad
+// button asks fully, a stick by its deflection past the dead zone. Keyboard
+// and pad work side by side; the stronger one counts.
+float actionAmount(const InputSource& input, Action action);
+inline bool isActionHeld(const InputSource& input, Action action) { return actionAmount(input, action) > 0.0f; }
 
 // The two inputs that arrive as events rather than by polling.
 class InputEvents {

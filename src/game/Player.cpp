@@ -61,17 +61,19 @@ void walkAndTurn(PlayerState& player, const InputSource& input, float deltaTime)
 {
     const float walkSpeed = deltaTime * walkUnitsPerSecond;
     const float turnRate = deltaTime * turnRadiansPerSecond;
-    if (input.isKeyHeld(Key::Up)) {
-        walk(player, walkSpeed);
+    // A key asks for the full amount, 1, so keyboard steps stay exactly what
+    // they always were; a stick asks for its share of them.
+    if (const float forward = actionAmount(input, Action::Forward); forward > 0.0f) {
+        walk(player, walkSpeed * forward);
     }
-    if (input.isKeyHeld(Key::Down)) {
-        walk(player, -walkSpeed);
+    if (const float back = actionAmount(input, Action::Back); back > 0.0f) {
+        walk(player, -walkSpeed * back);
     }
-    if (input.isKeyHeld(Key::Right)) {
-        turn(player, turnRate, 1.0f);
+    if (const float right = actionAmount(input, Action::Right); right > 0.0f) {
+        turn(player, turnRate * right, 1.0f);
     }
-    if (input.isKeyHeld(Key::Left)) {
-        turn(player, turnRate, -1.0f);
+    if (const float left = actionAmount(input, Action::Left); left > 0.0f) {
+        turn(player, turnRate * left, -1.0f);
     }
 }
 
@@ -85,10 +87,10 @@ void applyLadder(PlayerState& player)
     }
 }
 
-void jumpAndFall(PlayerState& player, bool spaceHeld, float deltaTime)
+void jumpAndFall(PlayerState& player, bool jumpHeld, float deltaTime)
 {
     const float verticalStep = 2.0f * deltaTime * walkUnitsPerSecond;
-    if (!player.onLadderTop && spaceHeld && player.jumpCooldown > jumpCooldownSeconds) {
+    if (!player.onLadderTop && jumpHeld && player.jumpCooldown > jumpCooldownSeconds) {
         player.jumpActive = true;
         player.jumpCooldown = 0.0f;
     }

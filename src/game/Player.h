@@ -36,15 +36,16 @@ inline constexpr float turnRadiansPerSecond = 1.0471976f;
 inline constexpr float jumpTopHeight = 6.0f;
 inline constexpr float jumpCooldownSeconds = 1.0f;
 
-// Up, Down, Right, Left in that order.
+// Forward, back, right, left in that order, each by how strongly it is
+// asked for (a key fully, a stick by its deflection).
 void walkAndTurn(PlayerState& player, const InputSource& input, float deltaTime);
 
 // Lifts the player onto the raised level at the ladder, or lets him fall
 // once he has walked off its far edge.
 void applyLadder(PlayerState& player);
 
-// Starts a jump on Space (after the cooldown, not on the raised level), then
+// Starts a jump when asked (after the cooldown, not on the raised level), then
 // rises or falls one step.
-void jumpAndFall(PlayerState& player, bool spaceHeld, float deltaTime);
+void jumpAndFall(PlayerState& player, bool jumpHeld, float deltaTime);
 
 } // namespace tavernrush

@@ -1,12 +1,15 @@
 # The game's rules: plain C++ over glm. They build as their own library that
 # links no GL, GLEW or GLFW, so every rule runs and is tested without a window.
 set(tavernrush_rules_sources
+  ${CMAKE_CURRENT_LIST_DIR}/Action.cpp
   ${CMAKE_CURRENT_LIST_DIR}/BeerField.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Camera.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CarriedBag.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CoinField.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Countdown.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FrameEvent.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FrameRules.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Gamepad.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GameState.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Picture.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Pictures.cpp

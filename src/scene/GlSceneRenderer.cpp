@@ -1,6 +1,7 @@
 #include "scene/GlSceneRenderer.h"
 
 #include "game/LevelLayout.h"
+#include "passes/Letterbox.h"
 
 #include <glm/gtc/matrix_transform.hpp>
 
@@ -49,6 +50,26 @@ void GlSceneRenderer::draw(const FrameScene& scene)
         drawLitModel(level_.models.bag, *scene.bag, *level_.textures.bag);
     }
     drawPictures(scene, false);
+    drawWinPlaque(scene);
+    countdown_ = scene.countdown;
+    paused_ = scene.paused;
+}
+
+void GlSceneRenderer::drawWinPlaque(const FrameScene& scene)
+{
+    if (!scene.winTime) {
+        return;
+    }
+    for (const ShownPicture& shown : scene.pictures) {
+        if (shown.picture == Picture::Won) {
+            // The board's own frame: its model matrix without the turn that
+            // stands the flat plane up.
+            const glm::mat4 pictureFrame = shown.boardModel * glm::inverse(uprightBoardRotation());
+            level_.hud.drawWinPlaque(*scene.winTime, scene.view.projectionMatrix * scene.view.viewMatrix,
+                                     pictureFrame);
+            return;
+        }
+    }
 }
 
 void GlSceneRenderer::drawShadowPass(const FrameScene& scene)
@@ -67,10 +88,14 @@ void GlSceneRenderer::drawFigureAndGround(const FrameScene& scene)
                               light_);
     if (scene.drawPlayer) {
         shadow.setUniform("model", scene.playerModel);
+        shadow.setUniform("ambientFactor", 1.0f);
         level_.textures.metal->bind(0);
         level_.models.figure.draw();
     }
     shadow.setUniform("model", level_.geometry.ground.getModelMatrix());
+    // H and D move the ground material's ambient factor; this program draws
+    // the ground, so it takes the factor from there.
+    shadow.setUniform("ambientFactor", level_.materials.ground->materialCoefficients.x);
     level_.geometry.ground.drawWithShadowMap(level_.shadowMap.depthTexture());
 }
 
@@ -163,7 +188,12 @@ void GlSceneRenderer::drawBoardAndCounters(const FrameScene& scene)
     spheres.updateAndDraw(scene.deltaTime);
 }
 
-void GlSceneRenderer::present(const glm::ivec2& framebufferSize) { level_.bloom.present(framebufferSize); }
+void GlSceneRenderer::present(const glm::ivec2& framebufferSize)
+{
+    level_.bloom.present(framebufferSize);
+    const SceneTarget& target = level_.bloom.sceneTarget();
+    level_.hud.drawOverlay(countdown_, paused_, letterboxViewport(framebufferSize, target.width(), target.height()));
+}
 
 void GlSceneRenderer::compositeOnly(const glm::ivec2& framebufferSize)
 {

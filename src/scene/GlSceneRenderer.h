@@ -25,11 +25,15 @@ private:
     void drawModels(const FrameScene& scene);
     void drawPictures(const FrameScene& scene, bool hungWithLevel);
     void drawBoardAndCounters(const FrameScene& scene);
+    void drawWinPlaque(const FrameScene& scene);
     // Draws a model with the lit program at `placement`, its picture on unit 0.
     void drawLitModel(const ImportedModel& model, const glm::mat4& placement, const Texture& picture);
 
     Level& level_;
     LightSpace light_{};
+    // What the last scene shows over the finished image.
+    std::optional<CountdownDisplay> countdown_;
+    bool paused_ = false;
 };
 
 // Camera and light uniforms of a lit program for a frame's view.

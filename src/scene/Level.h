@@ -1,7 +1,8 @@
 #pragma once
 // Every GL object of the level, built at start-up in one fixed order and
 // released together while the context still exists: models, programs,
-// pictures, materials, shapes, pass targets, the fields' drawers and the sky.
+// pictures, materials, shapes, pass targets, the fields' drawers, the sky
+// and the lettering.
 
 #include "app/Settings.h"
 #include "passes/Bloom.h"
@@ -9,6 +10,7 @@
 #include "render/Lights.h"
 #include "render/Skybox.h"
 #include "scene/FieldDrawers.h"
+#include "scene/Hud.h"
 #include "scene/LevelModels.h"
 #include "scene/LevelResources.h"
 
@@ -34,6 +36,8 @@ public:
     CoinFieldDrawer coinDrawer;
     BeerFieldDrawer beerDrawer;
     Skybox skybox;
+    // Last, so everything before it is created as it always was.
+    Hud hud;
 };
 
 } // namespace tavernrush

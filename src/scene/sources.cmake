@@ -4,6 +4,8 @@ target_sources(tavernrush_lib PRIVATE
   scene/CounterSpheres.cpp
   scene/FieldDrawers.cpp
   scene/GlSceneRenderer.cpp
+  scene/Hud.cpp
+  scene/HudLayout.cpp
   scene/Level.cpp
   scene/LevelResources.cpp
   scene/PictureBoards.cpp

@@ -16,10 +16,10 @@ using ::testing::ElementsAre;
 
 class HeldKeys : public InputSource {
 public:
-    bool isKeyHeld(Key key) const override { return keys.count(key) != 0; }
+    bool isKeyHeld(Action action) const override { return keys.count(action) != 0; }
     bool isButtonHeld(MouseButton) const override { return false; }
     glm::dvec2 cursorPosition() const override { return {0.0, 0.0}; }
-    std::set<Key> keys;
+    std::set<Action> keys;
 };
 
 class StepClock : public Clock {
@@ -101,14 +101,14 @@ TEST(FrameLoop, EachFramePollsOnceDrawsAndReportsItsTime)
 TEST(FrameLoop, F10TogglesTheWindowOncePerPressAndStartsFromTheSettings)
 {
     LoopRig rig;
-    rig.input.keys = {Key::F10};
+    rig.input.keys = {Action::Fullscreen};
     rig.frames(5);
     EXPECT_THAT(rig.toggles(), ElementsAre("enter"));
     EXPECT_TRUE(rig.loop.isFullscreen());
     EXPECT_EQ(rig.renderer.fullscreenEvents, 1);
     rig.input.keys.clear();
     rig.frames(1);
-    rig.input.keys = {Key::F10};
+    rig.input.keys = {Action::Fullscreen};
     rig.frames(3);
     EXPECT_THAT(rig.toggles(), ElementsAre("enter", "leave"));
     EXPECT_FALSE(rig.loop.isFullscreen());
@@ -116,16 +116,40 @@ TEST(FrameLoop, F10TogglesTheWindowOncePerPressAndStartsFromTheSettings)
     Settings fullscreen;
     fullscreen.fullscreen = true;
     LoopRig fromSettings(fullscreen);
-    fromSettings.input.keys = {Key::F10};
+    fromSettings.input.keys = {Action::Fullscreen};
     fromSettings.frames(1);
     EXPECT_THAT(fromSettings.toggles(), ElementsAre("leave"));
 
     LoopRig noMonitor;
     noMonitor.window.hasMonitor = false;
-    noMonitor.input.keys = {Key::F10};
+    noMonitor.input.keys = {Action::Fullscreen};
     noMonitor.frames(1);
     EXPECT_FALSE(noMonitor.loop.isFullscreen());
     EXPECT_EQ(noMonitor.renderer.fullscreenEvents, 0);
+}
+
+// The player's records and screenshots listen here: they must see each
+// frame's value once, after its image is in the back buffer.
+TEST(FrameLoop, ListenersHearEveryFrameAfterItIsPresented)
+{
+    struct Listener : FrameListener {
+        explicit Listener(const CountingRenderer& renderer) : renderer(renderer) {}
+        void frameShown(const FrameScene& scene) override
+        {
+            presentsSeen.push_back(renderer.presents);
+            screenshots += scene.screenshotRequested;
+        }
+        const CountingRenderer& renderer;
+        std::vector<int> presentsSeen;
+        int screenshots = 0;
+    };
+    LoopRig rig;
+    Listener listener(rig.renderer);
+    rig.loop.listen(listener);
+    rig.input.keys = {Action::Screenshot};
+    rig.frames(3);
+    EXPECT_THAT(listener.presentsSeen, ElementsAre(1, 2, 3));
+    EXPECT_EQ(listener.screenshots, 1);
 }
 
 } // namespace

@@ -3,6 +3,8 @@
 
 #include "app/Settings.h"
 
+#include <GLFW/glfw3.h>
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -11,6 +13,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 
@@ -59,6 +62,7 @@ TEST_F(SettingsTest, MissingFileReportsOnceAndGivesEveryDefault)
     EXPECT_EQ(settings.audio.volume, 0.8f);
     EXPECT_EQ(settings.audio.music, 0.5f);
     EXPECT_EQ(settings.audio.effects, 1.0f);
+    EXPECT_TRUE(settings.pauseOnFocusLoss);
 }
 
 TEST_F(SettingsTest, EmptyFileIsNoErrorAndGivesDefaults)
@@ -77,7 +81,8 @@ TEST_F(SettingsTest, ReadsEveryKeyOfTheWindowSection)
                                    "refresh_rate = 144\n"
                                    "fullscreen = true\n"
                                    "title = Tavern Rush Night\n"
-                                   "brightness = 0.5\n");
+                                   "brightness = 0.5\n"
+                                   "pause_on_focus_loss = no\n");
     EXPECT_EQ(log.str(), "");
     EXPECT_EQ(settings.width, 1024);
     EXPECT_EQ(settings.height, 600);
@@ -85,6 +90,7 @@ TEST_F(SettingsTest, ReadsEveryKeyOfTheWindowSection)
     EXPECT_TRUE(settings.fullscreen);
     EXPECT_EQ(settings.title, "Tavern Rush Night");
     EXPECT_EQ(settings.brightness, 0.5f);
+    EXPECT_FALSE(settings.pauseOnFocusLoss);
 }
 
 TEST_F(SettingsTest, SectionAndKeyNamesIgnoreCase)
@@ -291,6 +297,91 @@ TEST_F(SettingsTest, AudioLevelOutOfRangeFallsBackWithOneLine)
             EXPECT_EQ(settings.audio.*key.level, key.fallback);
             EXPECT_EQ(countLines(log.str()), 1) << log.str();
             EXPECT_THAT(log.str(), HasSubstr(std::string("'") + key.name + "'"));
+        }
+    }
+}
+
+// [controls]: each action's key, today's keys where the file says nothing.
+TEST_F(SettingsTest, ControlsDefaultToTodaysKeysAndTakeAnyKnownKeyName)
+{
+    const Settings defaults = load("[window]\nwidth = 640\n");
+    EXPECT_EQ(log.str(), "");
+    EXPECT_EQ(defaults.controls.keyFor(Action::Forward), GLFW_KEY_UP);
+    EXPECT_EQ(defaults.controls.keyFor(Action::Jump), GLFW_KEY_SPACE);
+    EXPECT_EQ(defaults.controls.keyFor(Action::Dismiss), GLFW_KEY_F);
+    EXPECT_EQ(defaults.controls.keyFor(Action::Fullscreen), GLFW_KEY_F10);
+    EXPECT_EQ(defaults.controls.keyFor(Action::Pause), GLFW_KEY_P);
+    EXPECT_EQ(defaults.controls.keyFor(Action::Mute), GLFW_KEY_M);
+    EXPECT_EQ(defaults.controls.keyFor(Action::Screenshot), GLFW_KEY_F12);
+
+    // Case does not matter, and two actions may swap their keys.
+    const Settings moved = load("[Controls]\nForward = W\nback = s\njump = f\ndismiss = SPACE\n"
+                                "plain_wall = page_down\n");
+    EXPECT_EQ(log.str(), "");
+    EXPECT_EQ(moved.controls.keyFor(Action::Forward), GLFW_KEY_W);
+    EXPECT_EQ(moved.controls.keyFor(Action::Back), GLFW_KEY_S);
+    EXPECT_EQ(moved.controls.keyFor(Action::Jump), GLFW_KEY_F);
+    EXPECT_EQ(moved.controls.keyFor(Action::Dismiss), GLFW_KEY_SPACE);
+    EXPECT_EQ(moved.controls.keyFor(Action::PlainWall), GLFW_KEY_PAGE_DOWN);
+}
+
+// The file the game ships lists every action with today's key, and reads
+// without a word.
+TEST_F(SettingsTest, TheShippedFileBindsTodaysKeys)
+{
+    const Settings settings = loadSettings(TAVERNRUSH_SHIPPED_SETTINGS, log);
+    EXPECT_EQ(log.str(), "");
+    EXPECT_EQ(settings.controls.keys, Controls::defaultKeys());
+    std::ifstream shipped(TAVERNRUSH_SHIPPED_SETTINGS);
+    const std::string text{std::istreambuf_iterator<char>(shipped), std::istreambuf_iterator<char>()};
+    for (int action = 0; action < actionCount; ++action) {
+        EXPECT_THAT(text, HasSubstr("\n" + std::string(actionName(static_cast<Action>(action))) + " = "));
+    }
+}
+
+TEST_F(SettingsTest, EachDamagedControlGetsOneLineAndItsActionItsDefaultKey)
+{
+    const Controls controls = readControls("[controls]\n"
+                                           "jump = jumpkey\n"  // no such key
+                                           "pause = escape\n"  // Escape always quits
+                                           "run = r\n"         // no such action
+                                           "mute = k\n"
+                                           "mute = l\n"        // the first entry counts
+                                           "forward = d\n"     // darker keeps its own key
+                                           "left = x\n"
+                                           "right = x\n",      // the first in order keeps it
+                                           log);
+    EXPECT_EQ(log.str(),
+              "ERROR: Setting 'jump' = 'jumpkey' in [controls] is not a key name. Using default key 'space' "
+              "instead.\n"
+              "ERROR: Setting 'pause' = 'escape' in [controls] binds Escape, which always quits. Using default "
+              "key 'p' instead.\n"
+              "ERROR: Setting 'run' = 'r' in [controls] names no action of the game. It is left out.\n"
+              "ERROR: Setting 'mute' = 'l' in [controls] repeats the action. The first entry counts.\n"
+              "ERROR: Setting 'forward' = 'd' in [controls] takes the key of 'darker'. Using default key 'up' "
+              "instead.\n"
+              "ERROR: Setting 'right' = 'x' in [controls] takes the key of 'left'. Using default key 'right' "
+              "instead.\n");
+    EXPECT_EQ(controls.keyFor(Action::Jump), GLFW_KEY_SPACE);
+    EXPECT_EQ(controls.keyFor(Action::Pause), GLFW_KEY_P);
+    EXPECT_EQ(controls.keyFor(Action::Mute), GLFW_KEY_K);
+    EXPECT_EQ(controls.keyFor(Action::Forward), GLFW_KEY_UP);
+    EXPECT_EQ(controls.keyFor(Action::Darker), GLFW_KEY_D);
+    EXPECT_EQ(controls.keyFor(Action::Left), GLFW_KEY_X);
+    EXPECT_EQ(controls.keyFor(Action::Right), GLFW_KEY_RIGHT);
+}
+
+TEST_F(SettingsTest, AKeyGivenBackCanPushOutTheActionThatTookItsDefault)
+{
+    // Jump cannot have f (dismiss keeps it) and goes back to space, which
+    // forward took: forward goes back to up in turn. No key ends up shared.
+    const Controls controls = readControls("[controls]\nforward = space\njump = f\n", log);
+    EXPECT_EQ(countLines(log.str()), 2) << log.str();
+    EXPECT_EQ(controls.keyFor(Action::Jump), GLFW_KEY_SPACE);
+    EXPECT_EQ(controls.keyFor(Action::Forward), GLFW_KEY_UP);
+    for (std::size_t a = 0; a < controls.keys.size(); ++a) {
+        for (std::size_t b = a + 1; b < controls.keys.size(); ++b) {
+            EXPECT_NE(controls.keys[a], controls.keys[b]) << a << " and " << b;
         }
     }
 }

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <ostream>
 #include <regex>
 #include <sstream>
@@ -195,8 +196,10 @@ void PrintTo(const BadInputCase& c, std::ostream* out) { *out << c.name; }
 
 std::string smallWindowSettings(const std::string& moreLines)
 {
-    return "[window]\nwidth = " + std::to_string(smallWidth) + "\nheight = " + std::to_string(smallHeight) + "\n" +
-           moreLines;
+    // Games of cases that run side by side take the focus from each other;
+    // one that paused for it would never reach what it is to show in play.
+    return "[window]\nwidth = " + std::to_string(smallWidth) + "\nheight = " + std::to_string(smallHeight) +
+           "\npause_on_focus_loss = false\n" + moreLines;
 }
 
 std::vector<BadInputCase> settingsCases()
@@ -234,6 +237,21 @@ std::vector<BadInputCase> settingsCases()
         settingsCase("LongTitle", smallWindowSettings("title = " + longTitle() + "\n"), {}, small, longTitle()),
         // The reader joins repeated keys with a line end; a number then
         // reads the first value, the title keeps both lines.
+        // [controls]: each entry that cannot be used is one line, and its
+        // action keeps its default key.
+        settingsCase("ControlsUnknownNames", smallWindowSettings("[controls]\njump = jumpkey\npause = escape\nrun = r\n"),
+                     {"ERROR: Setting 'jump' = 'jumpkey' in [controls] is not a key name. Using default key 'space' "
+                      "instead.",
+                      "ERROR: Setting 'pause' = 'escape' in [controls] binds Escape, which always quits. Using default "
+                      "key 'p' instead.",
+                      "ERROR: Setting 'run' = 'r' in [controls] names no action of the game. It is left out."},
+                     small),
+        settingsCase("ControlsKeyBoundTwice", smallWindowSettings("[controls]\nforward = d\nleft = x\nright = x\n"),
+                     {"ERROR: Setting 'forward' = 'd' in [controls] takes the key of 'darker'. Using default key 'up' "
+                      "instead.",
+                      "ERROR: Setting 'right' = 'x' in [controls] takes the key of 'left'. Using default key 'right' "
+                      "instead."},
+                     small),
         settingsCase("DuplicateKeysAndSections",
                      "[window]\nwidth = 160\nheight = 120\ntitle = First\n[window]\nwidth = 320\nheight = 240\n"
                      "title = Second\n",
@@ -290,6 +308,100 @@ std::vector<BadInputCase> unusualButValidCases()
         tree.write("meshes/leiter_grey.png", twoChannelPng());
     };
     return {noNormals, noUvs, greyAlpha};
+}
+
+std::vector<std::string> caseHomes(const std::filesystem::path& folder)
+{
+    return {"XDG_DATA_HOME=" + (folder / "data").string(), "XDG_CONFIG_HOME=" + (folder / "config").string()};
+}
+
+namespace {
+
+const std::string recordsFile = "data/tavernrush/records.ini";
+
+void writeFile(const std::filesystem::path& path, const std::string& bytes)
+{
+    std::filesystem::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::string readFile(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+// The replay wins the seeded game with docs/replays/win.replay, in 31.7
+// seconds, and keeps its records where the case says.
+BadInputCase recordsCase(std::string name, std::function<void(const std::filesystem::path&)> breakFolder)
+{
+    BadInputCase c;
+    c.name = "Records_" + std::move(name);
+    c.breakTree = [breakFolder](CaseTree& tree) { breakFolder(tree.folder()); };
+    c.replayArguments = {"--script", TAVERNRUSH_WIN_REPLAY, "--dt", "0.1", "--records", "{folder}/" + recordsFile};
+    c.replayFrames = 322;
+    c.replayExpectedLines = std::vector<std::string>{};
+    return c;
+}
+
+void expectWonBest(const std::filesystem::path& folder)
+{
+    EXPECT_NE(readFile(folder / recordsFile).find("\nbest_time = 31.7\n"), std::string::npos)
+        << "records after the win:\n" << readFile(folder / recordsFile);
+}
+
+} // namespace
+
+std::vector<BadInputCase> playerFileCases()
+{
+    const std::string damagedRecords = "[records]\nbest_time = yesterday\n" + randomBytes(64, 11);
+    BadInputCase damaged = recordsCase("Damaged", [damagedRecords](const std::filesystem::path& folder) {
+        writeFile(folder / recordsFile, damagedRecords);
+    });
+    damaged.expectedLines = {"ERROR: The records file '"};
+    damaged.namedFile = "records.ini.bad";
+    damaged.replayNamedFile = "";
+    // Kept aside byte for byte; the win then starts a fresh file.
+    damaged.afterwards = [damagedRecords](const std::filesystem::path& folder) {
+        EXPECT_EQ(readFile(folder / (recordsFile + ".bad")), damagedRecords);
+        expectWonBest(folder);
+    };
+
+    BadInputCase empty =
+        recordsCase("Empty", [](const std::filesystem::path& folder) { writeFile(folder / recordsFile, ""); });
+    empty.afterwards = expectWonBest;
+
+    // A file where the data folder should be: nothing can be read there and
+    // the new best cannot be kept, which costs one line after the win.
+    BadInputCase unwritable = recordsCase("Unwritable", [](const std::filesystem::path& folder) {
+        writeFile(folder / "data", "not a folder");
+    });
+    unwritable.replayExpectedLines = std::vector<std::string>{"ERROR: The best time could not be kept: cannot make the folder "};
+    unwritable.replayNamedFile = "data/tavernrush";
+    unwritable.afterwards = [](const std::filesystem::path& folder) {
+        EXPECT_EQ(readFile(folder / "data"), "not a folder");
+    };
+
+    // The player's pictures folder is a file: F12 costs one line and the
+    // game goes on.
+    BadInputCase pictures;
+    pictures.name = "Pictures_Unwritable";
+    pictures.breakTree = [](CaseTree& tree) {
+        writeFile(tree.folder() / "pictures-file", "not a folder");
+        writeFile(tree.folder() / "config" / "user-dirs.dirs",
+                  "XDG_PICTURES_DIR=\"" + (tree.folder() / "pictures-file").string() + "\"\n");
+    };
+    pictures.keysDuringPlay = {"F12"};
+    pictures.replayScript = "5 key f12\n";
+    pictures.replayFrames = 30;
+    pictures.expectedLines = {"ERROR: The screenshot could not be saved: cannot make the folder "};
+    pictures.namedFile = "pictures-file/Tavernrush";
+    pictures.afterwards = [](const std::filesystem::path& folder) {
+        EXPECT_EQ(readFile(folder / "pictures-file"), "not a folder");
+    };
+    return {damaged, empty, unwritable, pictures};
 }
 
 } // namespace tavernrush::e2e

@@ -5,6 +5,7 @@
 #include "BadInputTree.h"
 #include "GameWindows.h"
 
+#include <filesystem>
 #include <functional>
 #include <iosfwd>
 #include <optional>
@@ -30,6 +31,20 @@ struct BadInputCase {
     // title arrives cut short; what arrives must then be its start.
     bool titleMayBeCut = false;
     int replayFrames = 300;
+
+    // Keys sent to the game's window during play by X keysym name ("F12"),
+    // each held until the expected lines appear.
+    std::vector<std::string> keysDuringPlay;
+    // The replay's script text (none when empty) and further arguments, in
+    // which "{folder}" stands for the case folder.
+    std::string replayScript;
+    std::vector<std::string> replayArguments;
+    // What the replay must print where it differs from the game (it can win
+    // where the game, played for a second, cannot).
+    std::optional<std::vector<std::string>> replayExpectedLines;
+    std::optional<std::string> replayNamedFile;
+    // Checks of the case folder once both runs are over.
+    std::function<void(const std::filesystem::path& folder)> afterwards;
 };
 
 // Test names and listings show the case by its name.
@@ -45,5 +60,12 @@ std::string smallWindowSettings(const std::string& moreLines = "");
 std::vector<BadInputCase> settingsCases();
 std::vector<BadInputCase> assetCases();
 std::vector<BadInputCase> unusualButValidCases();
+// The player's own files: the records file and the pictures folder. Every
+// case's game and replay keep their data and configuration in the case
+// folder (XDG_DATA_HOME and XDG_CONFIG_HOME), never the tester's own.
+std::vector<BadInputCase> playerFileCases();
+
+// The case folder's data and configuration homes, as "NAME=value".
+std::vector<std::string> caseHomes(const std::filesystem::path& folder);
 
 } // namespace tavernrush::e2e

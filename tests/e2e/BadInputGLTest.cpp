@@ -1,5 +1,6 @@
 // The bad-input suite: the real game binary, under the test display, started
-// in a copy of the asset tree with one thing broken. Each case must print its
+// in a copy of the asset tree with one thing broken (or one of the player's
+// own files: records, the pictures folder). Each case must print its
 // line about the broken file (and nothing unexplained), keep running until
 // Escape ends it with status 0, and never crash. The same broken tree then
 // goes through the replay tool, which runs the same start-up and frame loop
@@ -15,6 +16,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <fstream>
 #include <iostream>
 #include <thread>
 
@@ -37,6 +39,8 @@ constexpr auto playTime = 1500ms;
 constexpr auto quitDeadline = 15s;
 constexpr auto replayDeadline = 240s;
 constexpr auto noDisplayDeadline = 1s;
+// A key the case presses is held at most this long before it is pressed again.
+constexpr auto keyHoldTime = 3s;
 
 #ifdef TAVERNRUSH_SANITIZED_BUILD
 constexpr bool sanitizedBuild = true;
@@ -72,18 +76,50 @@ bool printedAll(const fs::path& output, const std::vector<std::string>& expected
     });
 }
 
+// Holds each key until the expected lines are printed, and presses it again
+// if the game let it go unseen (a window that loses the focus lets go of its
+// keys, and the game polls them only once it plays).
+void pressKeys(GameWindows& windows, unsigned long window, const std::vector<std::string>& keys,
+               const fs::path& output, const std::vector<std::string>& expectedLines)
+{
+    const auto givenUpBy = Clock::now() + linesDeadline;
+    for (const std::string& key : keys) {
+        do {
+            EXPECT_TRUE(windows.sendKeyEvent(window, key, true)) << key;
+            const auto heldUntil = Clock::now() + keyHoldTime;
+            while (Clock::now() < heldUntil && !printedAll(output, expectedLines)) {
+                std::this_thread::sleep_for(50ms);
+            }
+            windows.sendKeyEvent(window, key, false);
+            std::this_thread::sleep_for(200ms);
+        } while (!printedAll(output, expectedLines) && Clock::now() < givenUpBy);
+    }
+}
+
+// The case's own data and config homes, so no run reads or writes the
+// tester's.
+ProcessEnvironment caseEnvironment(const fs::path& folder, ProcessEnvironment environment = ProcessEnvironment::inherited())
+{
+    for (const std::string& entry : caseHomes(folder)) {
+        const std::size_t equals = entry.find('=');
+        environment.set(entry.substr(0, equals), entry.substr(equals + 1));
+    }
+    return environment;
+}
+
 // Plays the game in `folder` until Escape, the way a player would.
-GameRun playUntilEscape(const fs::path& folder, const std::vector<std::string>& expectedLines,
+GameRun playUntilEscape(const fs::path& folder, const BadInputCase& c,
                         const ProcessEnvironment& environment = ProcessEnvironment::inherited())
 {
+    const std::vector<std::string>& expectedLines = c.expectedLines;
     GameRun run;
     GameWindows windows;
     if (!windows.connected()) {
         ADD_FAILURE() << "no X display to play on";
         return run;
     }
-    ChildProcess game(
-        {{TAVERNRUSH_GAME_BINARY}, folder, environment, folder / "game-stdout.txt", folder / "game-stderr.txt"});
+    ChildProcess game({{TAVERNRUSH_GAME_BINARY}, folder, caseEnvironment(folder, environment),
+                       folder / "game-stdout.txt", folder / "game-stderr.txt"});
     std::optional<unsigned long> window;
     const auto shownBy = Clock::now() + windowDeadline;
     while (game.running() && !window && Clock::now() < shownBy) {
@@ -94,6 +130,7 @@ GameRun playUntilEscape(const fs::path& folder, const std::vector<std::string>& 
     if (window) {
         run.size = windows.size(*window);
         run.title = windows.title(*window);
+        pressKeys(windows, *window, c.keysDuringPlay, folder / "game-stdout.txt", expectedLines);
         const auto printedBy = Clock::now() + linesDeadline;
         while (game.running() && Clock::now() < printedBy && !printedAll(folder / "game-stdout.txt", expectedLines)) {
             std::this_thread::sleep_for(50ms);
@@ -113,9 +150,15 @@ GameRun playUntilEscape(const fs::path& folder, const std::vector<std::string>& 
     return run;
 }
 
+struct ConsoleExpectation {
+    const std::vector<std::string>& expectedLines;
+    const std::string& namedFile;
+    const std::vector<std::string>& toleratedLines;
+};
+
 // Every expected line once, the named file in one line only, and nothing
 // that is neither expected nor tolerated.
-void expectConsole(const std::vector<std::string>& lines, const BadInputCase& c, const std::string& who)
+void expectConsole(const std::vector<std::string>& lines, const ConsoleExpectation& c, const std::string& who)
 {
     for (const std::string& expected : c.expectedLines) {
         const auto count = std::count_if(lines.begin(), lines.end(),
@@ -151,7 +194,7 @@ void expectConsole(const std::vector<std::string>& lines, const BadInputCase& c,
 void checkGame(const CaseTree& tree, const BadInputCase& c)
 {
     const auto started = Clock::now();
-    const GameRun game = playUntilEscape(tree.folder(), c.expectedLines);
+    const GameRun game = playUntilEscape(tree.folder(), c);
     const auto gameSeconds = std::chrono::duration<double>(Clock::now() - started).count();
     const std::vector<std::string> gameLines = splitLines(game.output);
     std::cout << c.name << ": the game printed (" << gameLines.size() << " lines, " << gameSeconds << " s):\n"
@@ -176,15 +219,26 @@ void checkGame(const CaseTree& tree, const BadInputCase& c)
             EXPECT_EQ(*game.title, *c.title);
         }
     }
-    expectConsole(gameLines, c, "the game");
+    expectConsole(gameLines, {c.expectedLines, c.namedFile, c.toleratedLines}, "the game");
 }
 
 // The replay: same start-up, same frame loop, a counted number of frames.
 void checkReplay(const CaseTree& tree, const BadInputCase& c)
 {
     const fs::path folder = tree.folder();
-    ChildProcess replay({{TAVERNRUSH_REPLAY_BINARY, "--frames", std::to_string(c.replayFrames)}, folder,
-                         ProcessEnvironment::inherited(), folder / "replay-stdout.txt", folder / "replay-stderr.txt"});
+    std::vector<std::string> arguments{TAVERNRUSH_REPLAY_BINARY, "--frames", std::to_string(c.replayFrames)};
+    if (!c.replayScript.empty()) {
+        std::ofstream(folder / "replay-script.txt") << c.replayScript;
+        arguments.insert(arguments.end(), {"--script", (folder / "replay-script.txt").string()});
+    }
+    for (std::string argument : c.replayArguments) {
+        if (const std::size_t at = argument.find("{folder}"); at != std::string::npos) {
+            argument.replace(at, 8, folder.string());
+        }
+        arguments.push_back(argument);
+    }
+    ChildProcess replay({arguments, folder, caseEnvironment(folder), folder / "replay-stdout.txt",
+                         folder / "replay-stderr.txt"});
     const ProcessEnd replayEnd = replay.waitForEnd(replayDeadline);
     std::vector<std::string> replayLines = splitLines(readWholeFile(folder / "replay-stdout.txt"));
     EXPECT_EQ(replayEnd.exitStatus, std::optional<int>(0)) << "replay " << describe(replayEnd);
@@ -194,7 +248,13 @@ void checkReplay(const CaseTree& tree, const BadInputCase& c)
     EXPECT_EQ(replayLines.back().rfind("frames: " + std::to_string(c.replayFrames) + " ", 0), 0u)
         << replayLines.back();
     replayLines.pop_back();
-    expectConsole(replayLines, c, "the replay");
+    expectConsole(replayLines,
+                  {c.replayExpectedLines.value_or(c.expectedLines), c.replayNamedFile.value_or(c.namedFile),
+                   c.toleratedLines},
+                  "the replay");
+    if (c.afterwards) {
+        c.afterwards(folder);
+    }
 }
 
 class BadInputGLTest : public ::testing::TestWithParam<BadInputCase> {};
@@ -220,7 +280,7 @@ TEST_P(BadInputGLTest, GameNamesTheFileKeepsRunningAndQuitsOnEscape)
 std::vector<BadInputCase> allCases()
 {
     std::vector<BadInputCase> cases = settingsCases();
-    for (auto more : {assetCases(), unusualButValidCases()}) {
+    for (auto more : {assetCases(), unusualButValidCases(), playerFileCases()}) {
         cases.insert(cases.end(), more.begin(), more.end());
     }
     return cases;
@@ -235,8 +295,10 @@ TEST(BadInputNoSoundDeviceGLTest, GameSaysSoundIsOffAndPlaysOn)
 {
     CaseTree tree("NoSoundDevice", "assets");
     tree.write("settings.ini", smallWindowSettings());
-    const GameRun game = playUntilEscape(tree.folder(), {"Sound is off: "},
-                                         ProcessEnvironment::inherited().set("ALSOFT_DRIVERS", "none"));
+    BadInputCase c;
+    c.expectedLines = {"Sound is off: "};
+    const GameRun game =
+        playUntilEscape(tree.folder(), c, ProcessEnvironment::inherited().set("ALSOFT_DRIVERS", "none"));
     ASSERT_TRUE(game.windowShown) << describe(game.end);
     EXPECT_TRUE(game.escapeSent);
     EXPECT_EQ(game.end.exitStatus, std::optional<int>(0)) << describe(game.end);

@@ -228,6 +228,30 @@ TEST(DocsReplayGLTest, LadderReplayLiftsTheFigureOnceAndDropsItPastTheFarEdge)
     }
 }
 
+TEST(DocsReplayGLTest, LastSecondsReplayShowsTheCountdownInItsWarningColour)
+{
+    // Fewer than ten seconds left and the countdown in its warning red: the
+    // corner holds strongly red pixels, which the sky there never has.
+    const DocsRun last = runDocsReplay("lastseconds.replay", "docs-last-seconds-trace");
+    ASSERT_EQ(last.replay.shots.size(), 1u);
+    const std::size_t shotFrame = static_cast<std::size_t>(last.replay.shots[0].frame);
+    ASSERT_LT(shotFrame, last.run.trace.size());
+    const double timer = last.run.trace[shotFrame]["gameTimer"].number();
+    EXPECT_GT(timer, 60.0);
+    EXPECT_LT(timer, 70.0);
+    const std::optional<ScreenImage> image = ScreenImage::load(last.run.folder / last.replay.shots[0].fileName);
+    ASSERT_TRUE(image.has_value());
+    const PixelBox corner = countdownBox(image->height());
+    int red = 0;
+    for (int y = corner.top; y < corner.bottom; ++y) {
+        for (int x = corner.left; x < corner.right; ++x) {
+            const glm::ivec3 rgb = image->pixel(x, y);
+            red += rgb.r > 170 && rgb.g < 120 && rgb.b < 110 ? 1 : 0;
+        }
+    }
+    EXPECT_GT(red, 5);
+}
+
 TEST(DocsReplayFile, HeaderGivesTheArgumentsAndTheShots)
 {
     const fs::path folder = freshOutputFolder("docs-replay-file");

@@ -138,4 +138,16 @@ bool GameWindows::sendEscape(unsigned long window)
     return sent;
 }
 
+bool GameWindows::sendKeyEvent(unsigned long window, const std::string& keysymName, bool press)
+{
+    if (display_ == nullptr) {
+        return false;
+    }
+    const KeySym keysym = XStringToKeysym(keysymName.c_str());
+    const unsigned int keycode = keysym == NoSymbol ? 0 : XKeysymToKeycode(display_, keysym);
+    const bool sent = keycode != 0 && sendKey(display_, window, press ? KeyPress : KeyRelease, keycode);
+    XSync(display_, False);
+    return sent;
+}
+
 } // namespace tavernrush::e2e

@@ -43,6 +43,10 @@ public:
     std::optional<std::string> title(unsigned long window);
     // Presses and releases Escape in `window`; false if the server refused.
     bool sendEscape(unsigned long window);
+    // Presses, or releases, the key of an X keysym name ("F12") in `window`;
+    // a key pressed stays down until released, so a game that polls its
+    // keys sees it in whichever frame it looks.
+    bool sendKeyEvent(unsigned long window, const std::string& keysymName, bool press);
 
 private:
     _XDisplay* display_ = nullptr;

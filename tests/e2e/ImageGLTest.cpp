@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -231,10 +232,11 @@ TEST(ImageGLTest, APickedUpBeerChangesOnlyTheBeerSphere)
     // Nothing else changes: outside the beer sphere and the few pixels its
     // bloom reaches, the two pictures agree within 4 levels (they agree
     // exactly on the software renderer; 4 allows another driver's rounding).
+    // The countdown in the corner started again with the restart.
     const int margin = static_cast<int>(std::ceil(2.5f * beerRadius)) + 3;
     const PixelBox beerArea = boxAround(beer.pixel, margin);
     marks.outline(beerArea, markMagenta);
-    EXPECT_LE(difference.largestChannelOutside(beerArea), 4);
+    EXPECT_LE(difference.largestChannelOutside({beerArea, countdownBox(imageWindowSize)}), 4);
     evidence.add("counter-probes.png", marks.image());
 }
 
@@ -420,6 +422,79 @@ TEST(ImageGLTest, FullScreenShowsTheSquareImageCentredBetweenBlackBars)
     EXPECT_EQ(windowed->height(), imageWindowSize);
     EXPECT_GT(windowed->mean(PixelBox{0, 0, 3, imageWindowSize}).brightness(), 20.0);
     EXPECT_GT(windowed->mean(PixelBox{imageWindowSize - 3, 0, imageWindowSize, imageWindowSize}).brightness(), 20.0);
+}
+
+TEST(ImageGLTest, HoldingHBrightensTheGroundAndDDarkensIt)
+{
+    // Five seconds of H (or D) at 60 frames a second move the ground's
+    // ambient factor by 0.6. Nobody moves, so the three runs differ only in
+    // what the keys change; the figure is drawn by the same program but
+    // keeps its own light, so the probes keep to the ground beside it.
+    constexpr long frame = 300;
+    const ShotRun plain = runWithShots({"image-ground-plain", "", frame + 1, 1.0 / 60.0, {frame}});
+    const ShotRun brighter = runWithShots({"image-ground-brighter", "1-300 key h\n", frame + 1, 1.0 / 60.0, {frame}});
+    const ShotRun darker = runWithShots({"image-ground-darker", "1-300 key d\n", frame + 1, 1.0 / 60.0, {frame}});
+    const std::optional<ScreenImage> base = plain.shot(frame);
+    const std::optional<ScreenImage> up = brighter.shot(frame);
+    const std::optional<ScreenImage> down = darker.shot(frame);
+    ASSERT_TRUE(base && up && down);
+    FailureEvidence evidence(plain.folder);
+    evidence.addDifference("brighter-difference.png", *base, *up);
+    evidence.addDifference("darker-difference.png", *base, *down);
+
+    const int side = imageWindowSize;
+    const std::array<PixelBox, 2> ground{PixelBox{0, side * 7 / 8, side / 4, side},
+                                         PixelBox{side * 3 / 4, side * 7 / 8, side, side}};
+    for (const PixelBox& box : ground) {
+        // The ambient share is 0.35 of the surface colour; a factor 1.6 adds
+        // a fifth of the ground's colour, some 20 levels here. 8 tells that
+        // from no change, which is what the ground showed before it took
+        // the factor.
+        EXPECT_GT(up->mean(box).brightness(), base->mean(box).brightness() + 8.0)
+            << describe(up->mean(box)) << " against " << describe(base->mean(box));
+        EXPECT_LT(down->mean(box).brightness(), base->mean(box).brightness() - 8.0)
+            << describe(down->mean(box)) << " against " << describe(base->mean(box));
+    }
+}
+
+TEST(ImageGLTest, TheCountdownSitsInTheCornerAndWhilePausedNothingMoves)
+{
+    // P is pressed in frame 6; frames 8 and 12 are both paused.
+    const ShotRun run = runWithShots({"image-countdown-pause", "6 key p\n", 13, 1.0 / 60.0, {4, 8, 12}});
+    const std::optional<ScreenImage> playing = run.shot(4);
+    const std::optional<ScreenImage> paused = run.shot(8);
+    const std::optional<ScreenImage> later = run.shot(12);
+    ASSERT_TRUE(playing && paused && later);
+    FailureEvidence evidence(run.folder);
+    evidence.note(run.shotPath(4));
+    evidence.note(run.shotPath(8));
+
+    // White letters with a dark outline in the sky's corner: the bright sky
+    // and clouds hold nothing near black, and the letters are near white.
+    const PixelBox corner = countdownBox(imageWindowSize);
+    int darkest = 255;
+    int brightest = 0;
+    for (int y = corner.top; y < corner.bottom; ++y) {
+        for (int x = corner.left; x < corner.right; ++x) {
+            const glm::ivec3 rgb = playing->pixel(x, y);
+            darkest = std::min(darkest, std::max({rgb.r, rgb.g, rgb.b}));
+            brightest = std::max(brightest, std::min({rgb.r, rgb.g, rgb.b}));
+        }
+    }
+    EXPECT_LT(darkest, 80);
+    EXPECT_GT(brightest, 200);
+    // Outside its corner the view is the sky as ever: the countdown stays
+    // small (a quarter of the width at most) and in the top tenth-and-a-bit.
+    EXPECT_LT(corner.right, imageWindowSize / 4);
+    EXPECT_LT(corner.bottom, imageWindowSize * 3 / 20);
+
+    // Paused: the blue PAUSED board in the middle, and two paused frames
+    // are the same picture to the last level, the counter spheres included.
+    // The board is 0.3 of the height high; this is its blue above the word.
+    const float side = imageWindowSize;
+    const Colour board = paused->mean(boxAround({side / 2.0f, side / 2.0f - 0.11f * side}, 2));
+    EXPECT_GT(board.blue, board.red + 30.0) << describe(board);
+    EXPECT_EQ(channelDifference(*paused, *later).largestChannelOutside(PixelBox{}), 0);
 }
 
 } // namespace

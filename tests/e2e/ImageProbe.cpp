@@ -119,14 +119,21 @@ int ScreenImage::largestChannel(const PixelBox& box) const
 
 int ScreenImage::largestChannelOutside(const PixelBox& box) const
 {
+    return largestChannelOutside(std::vector<PixelBox>{box});
+}
+
+int ScreenImage::largestChannelOutside(const std::vector<PixelBox>& boxes) const
+{
     int largest = 0;
     for (int y = 0; y < height_; ++y) {
         for (int x = 0; x < width_; ++x) {
-            if (x >= box.left && x < box.right && y >= box.top && y < box.bottom) {
-                continue;
+            const bool inside = std::any_of(boxes.begin(), boxes.end(), [&](const PixelBox& box) {
+                return x >= box.left && x < box.right && y >= box.top && y < box.bottom;
+            });
+            if (!inside) {
+                const glm::ivec3 rgb = pixel(x, y);
+                largest = std::max({largest, rgb.r, rgb.g, rgb.b});
             }
-            const glm::ivec3 rgb = pixel(x, y);
-            largest = std::max({largest, rgb.r, rgb.g, rgb.b});
         }
     }
     return largest;

@@ -59,8 +59,9 @@ public:
     // The largest difference of one channel over a box, for comparisons of
     // two pictures.
     int largestChannel(const PixelBox& box) const;
-    // The same over every pixel outside the box.
+    // The same over every pixel outside the box, or outside all the boxes.
     int largestChannelOutside(const PixelBox& box) const;
+    int largestChannelOutside(const std::vector<PixelBox>& boxes) const;
 
     bool savePng(const std::filesystem::path& path) const;
 

@@ -1,8 +1,11 @@
 #include "ImageRun.h"
 
+#include "scene/HudLayout.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <iostream>
 #include <sstream>
 
@@ -91,6 +94,16 @@ void FailureEvidence::addDifference(const std::string& fileName, const ScreenIma
         }
     }
     add(fileName, std::move(difference));
+}
+
+PixelBox countdownBox(int height)
+{
+    glm::vec2 far{0.0f};
+    for (const HudQuad& quad : countdownQuads("00.0", {height, height})) {
+        far = glm::max(far, glm::max(quad.from, quad.to));
+    }
+    // Filtering may touch one pixel more.
+    return PixelBox{0, 0, static_cast<int>(std::ceil(far.x)) + 1, static_cast<int>(std::ceil(far.y)) + 1};
 }
 
 } // namespace tavernrush::e2e

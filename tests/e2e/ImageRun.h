@@ -41,6 +41,11 @@ ShotRun runWithShots(const ShotRunRequest& request);
 
 std::string describe(const ProcessResult& result);
 
+// The corner the countdown may cover in a picture this many pixels high
+// (its size follows the height alone), for its widest text, from the game's
+// own layout.
+PixelBox countdownBox(int height);
+
 // The boards a trace line says were drawn, in drawing order.
 std::vector<std::string> picturesOf(const JsonValue& traceLine);
 

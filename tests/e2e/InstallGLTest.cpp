@@ -71,7 +71,8 @@ protected:
         fs::create_directories(elsewhere());
         const ProcessEnvironment environment = ProcessEnvironment::inherited()
                                                    .set("HOME", (folder_.path() / "home").string())
-                                                   .set("XDG_CONFIG_HOME", configHome().string());
+                                                   .set("XDG_CONFIG_HOME", configHome().string())
+                                                   .unset("XDG_DATA_HOME");
         const fs::path outputFile = folder_.path() / (label + ".txt");
         ChildProcess running({{game().string()}, elsewhere(), environment, outputFile, {}});
         Start start;

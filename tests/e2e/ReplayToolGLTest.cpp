@@ -9,6 +9,7 @@
 #include <stb_image.h>
 
 #include <chrono>
+#include <fstream>
 #include <cmath>
 #include <regex>
 #include <set>
@@ -22,10 +23,10 @@ constexpr float stepSeconds = 1.0f / 60.0f;
 
 // The keys of every trace line, in the order they are written.
 const std::vector<std::string> traceKeys = {
-    "frame",        "deltaTime",      "gameTimer",   "screenShown", "coins",         "beers",
-    "player",       "direction",      "onLadderTop", "jumpActive",  "jumpCooldown",  "cameraPosition",
-    "cameraYaw",    "cameraPitch",    "fieldOfView", "isFullscreen", "frameAnimIndex", "pictures",
-    "events",       "unicorns",       "beerPositions", "coinPositions"};
+    "frame",       "deltaTime",    "gameTimer",    "screenShown",    "paused",   "coins",
+    "beers",       "player",       "direction",    "onLadderTop",    "jumpActive", "jumpCooldown",
+    "cameraPosition", "cameraYaw", "cameraPitch",  "fieldOfView",    "isFullscreen", "frameAnimIndex",
+    "pictures",    "events",       "unicorns",     "beerPositions",  "coinPositions"};
 
 struct Vec3 {
     double x, y, z;
@@ -239,6 +240,83 @@ TEST(ReplayToolGLTest, BadArgumentsPrintUsageAndExitTwo)
     const ProcessResult help = runReplay({"--help"}, folder, 30);
     EXPECT_EQ(help.exitStatus, 0);
     EXPECT_NE(help.output.find("--script FILE"), std::string::npos) << help.output;
+}
+
+TEST(ReplayToolGLTest, PauseAndLostFocusStopTheGameTimerAndPlayGoesOnWithoutAJump)
+{
+    // P pauses before frame 10 and resumes at 40; the focus goes at 50 and
+    // comes back at 60, which alone does not resume: P at 70 does.
+    const std::vector<JsonValue> trace = replayTrace(
+        "pause", "10 key p\n40 key p\n50 focus out\n60 focus in\n70 key p\n1-90 key up\n", {"--frames", "90"});
+    ASSERT_EQ(trace.size(), 90u);
+    for (std::size_t frame = 1; frame < trace.size(); ++frame) {
+        const bool paused = (frame >= 10 && frame < 40) || (frame >= 50 && frame < 70);
+        EXPECT_EQ(trace[frame]["paused"].boolean(), paused) << frame;
+        const double step = trace[frame]["gameTimer"].number() - trace[frame - 1]["gameTimer"].number();
+        // The clock runs on, but the game counts none of it while paused,
+        // and the first frame back moves by one ordinary step.
+        EXPECT_EQ(static_cast<float>(trace[frame]["deltaTime"].number()), stepSeconds) << frame;
+        if (paused) {
+            EXPECT_EQ(step, 0.0) << frame;
+            EXPECT_EQ(vec3(trace[frame]["player"]).z, vec3(trace[frame - 1]["player"]).z) << frame;
+        } else {
+            EXPECT_NEAR(step, stepSeconds, 1e-5) << frame;
+        }
+    }
+    EXPECT_NEAR(trace[89]["gameTimer"].number(), 39 * stepSeconds, 1e-4);
+}
+
+TEST(ReplayToolGLTest, OneSecondOfTheLeftStickForwardWalksAsFarAsTheUpKey)
+{
+    const std::vector<JsonValue> trace =
+        replayTrace("pad-walk", "1-60 pad axis left_y -1\n61-70 pad axis left_y -0.15\n", {"--frames", "71"});
+    ASSERT_EQ(trace.size(), 71u);
+    EXPECT_NEAR(vec3(trace[0]["player"]).z - vec3(trace[60]["player"]).z, 15.0, 1e-3);
+    // Inside the dead zone the figure stands.
+    EXPECT_EQ(vec3(trace[70]["player"]).z, vec3(trace[60]["player"]).z);
+}
+
+TEST(ReplayToolGLTest, AReboundJumpKeyJumpsAndTheOldOneNoLonger)
+{
+    const fs::path folder = freshOutputFolder("rebound-jump");
+    std::ofstream(folder / "assets" / "settings.ini", std::ios::app) << "[controls]\njump = j\n";
+    writeTextFile(folder / "script.txt", "70 key j\n150 key space\n");
+    const ProcessResult result = runReplay({"--script", (folder / "script.txt").string(), "--trace",
+                                            (folder / "trace.jsonl").string(), "--frames", "160"},
+                                           folder);
+    ASSERT_EQ(result.exitStatus, 0) << describe(result);
+    const std::vector<JsonValue> trace = readTrace(folder / "trace.jsonl");
+    ASSERT_EQ(trace.size(), 160u);
+    std::vector<std::size_t> jumps;
+    for (std::size_t frame = 0; frame < trace.size(); ++frame) {
+        for (const JsonValue& event : trace[frame]["events"].array()) {
+            if (event.string() == "jump") {
+                jumps.push_back(frame);
+            }
+        }
+    }
+    EXPECT_EQ(jumps, std::vector<std::size_t>{70});
+}
+
+TEST(ReplayToolGLTest, F12SavesTheShownFrameUnderThePicturesFolder)
+{
+    // replayTrace makes this folder afresh before the run.
+    const fs::path pictures = fs::absolute("e2e-output") / "screenshot" / "pictures";
+    ProcessResult result;
+    const std::vector<JsonValue> trace =
+        replayTrace("screenshot", "5 key f12\n", {"--frames", "8", "--pictures", pictures.string()}, &result);
+    ASSERT_EQ(trace.size(), 8u);
+    const std::regex saved("Screenshot saved: (.*/pictures/Tavernrush/tavernrush-\\d{8}-\\d{6}\\.png)\n");
+    std::smatch match;
+    ASSERT_TRUE(std::regex_search(result.output, match, saved)) << result.output;
+    int width = 0;
+    int height = 0;
+    int channels = 0;
+    unsigned char* pixels = stbi_load(match[1].str().c_str(), &width, &height, &channels, 4);
+    ASSERT_NE(pixels, nullptr) << match[1];
+    stbi_image_free(pixels);
+    EXPECT_EQ(width, testWindowWidth);
+    EXPECT_EQ(height, testWindowHeight);
 }
 
 } // namespace

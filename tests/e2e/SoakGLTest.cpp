@@ -123,7 +123,7 @@ TEST(SoakGLTest, RandomInputRunsCleanWithLevelMemory)
     const std::vector<std::string> problems =
         frameProblems(readSoakFrames(folder / "trace.jsonl"), frameCount, [&input](long frame) {
             input.setFrame(frame);
-            return input.isKeyHeld(Key::C);
+            return input.isKeyHeld(Action::Restart);
         });
     EXPECT_TRUE(problems.empty()) << problems.size() << " problems in the trace:\n" << joined(problems);
 

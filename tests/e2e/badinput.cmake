@@ -11,7 +11,8 @@ tavernrush_add_test(NAME e2e_badinput_GLTest GL
   LIBS X11::X11 PkgConfig::STB tavernrush_e2e_support)
 target_compile_definitions(e2e_badinput_GLTest PRIVATE
   TAVERNRUSH_GAME_BINARY="$<TARGET_FILE:tavernrush>"
-  TAVERNRUSH_REPLAY_BINARY="$<TARGET_FILE:tavernrush-replay>")
+  TAVERNRUSH_REPLAY_BINARY="$<TARGET_FILE:tavernrush-replay>"
+  TAVERNRUSH_WIN_REPLAY="${PROJECT_SOURCE_DIR}/docs/replays/win.replay")
 target_include_directories(e2e_badinput_GLTest PRIVATE ${CMAKE_CURRENT_LIST_DIR})
 if(TAVERNRUSH_SANITIZE)
   target_compile_definitions(e2e_badinput_GLTest PRIVATE TAVERNRUSH_SANITIZED_BUILD)

@@ -5,6 +5,7 @@
 // the text.
 
 #include "FuzzCheck.h"
+#include "app/KeyNames.h"
 #include "replay/ReplayScript.h"
 #include "replay/ScriptedInput.h"
 
@@ -38,7 +39,7 @@ std::string written(const ReplayScript& script)
 {
     std::string text;
     for (const KeyHold& hold : script.keys) {
-        text += frames(hold.frames) + " key " + std::string(keyScriptName(hold.key)) + "\n";
+        text += frames(hold.frames) + " key " + std::string(keyNameOf(hold.key)) + "\n";
     }
     for (const ButtonHold& hold : script.buttons) {
         text += frames(hold.frames) + " button " + (hold.button == MouseButton::Left ? "left" : "right") + "\n";

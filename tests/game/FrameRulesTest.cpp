@@ -3,6 +3,7 @@
 // frame's value with its events.
 #include "RulesRig.h"
 
+#include "game/Countdown.h"
 #include "game/Pictures.h"
 #include "game/Player.h"
 
@@ -12,6 +13,7 @@
 #include <glm/gtc/matrix_transform.hpp>
 
 #include <algorithm>
+#include <set>
 
 namespace tavernrush {
 namespace {
@@ -53,7 +55,7 @@ TEST(FrameScene, OneFrameHoldsTheWholeLevelAndNothingHappened)
 
     // The coins trail the camera by one frame.
     const glm::mat4 firstView = scene.view.viewMatrix;
-    rig.input.keys = {Key::Right};
+    rig.input.keys = {Action::Right};
     rig.frames(2);
     EXPECT_NE(rig.scene().view.viewMatrix, firstView);
     EXPECT_NE(rig.scene().coinView.viewMatrix, rig.scene().view.viewMatrix);
@@ -80,7 +82,7 @@ TEST(FrameScene, ACoinTakenEndsTheCoinPassAndIsOneEvent)
 TEST(FrameLoopTiming, FirstFrameHasNoTimeAndLaterFramesTheClockStep)
 {
     RulesRig rig;
-    rig.input.keys = {Key::Up};
+    rig.input.keys = {Action::Forward};
     rig.frames(1);
     EXPECT_EQ(rig.scene().deltaTime, 0.0f);
     EXPECT_EQ(rig.player().playerPosition, glm::vec3(0.0f, 0.0f, 20.0f));
@@ -102,7 +104,7 @@ TEST(FrameLoopMovement, HoldingUpForOneSecondWalksFifteenUnits)
 {
     RulesRig rig;
     clearTheField(rig);
-    rig.input.keys = {Key::Up};
+    rig.input.keys = {Action::Forward};
     rig.frames(61); // frame 0 has no time, then 60 frames of 1/60 s
     EXPECT_NEAR(rig.player().playerPosition.z, 5.0f, 1e-3f);
     EXPECT_NEAR(rig.player().playerModel[3].z, 5.0f, 1e-3f);
@@ -112,7 +114,7 @@ TEST(FrameLoopMovement, HoldingRightForOneAndAHalfSecondsFacesPlusX)
 {
     RulesRig rig;
     clearTheField(rig);
-    rig.input.keys = {Key::Right};
+    rig.input.keys = {Action::Right};
     rig.frames(91);
     const glm::vec3 direction = rig.player().playerDirection;
     EXPECT_NEAR(direction.x, 1.0f, 1e-3f);
@@ -126,7 +128,7 @@ TEST(FrameLoopMovement, NoJumpInTheFirstSecondThenOneJumpThatLandsOnTheGround)
 {
     RulesRig rig;
     clearTheField(rig);
-    rig.input.keys = {Key::Space};
+    rig.input.keys = {Action::Jump};
     rig.frames(58);
     EXPECT_EQ(rig.player().playerPosition.y, 0.0f);
     float highest = 0.0f;
@@ -146,12 +148,12 @@ TEST(FrameLoopMovement, SpaceTwiceWithinASecondStartsOnlyOneJump)
     RulesRig rig;
     clearTheField(rig);
     rig.frames(70);
-    rig.input.keys = {Key::Space};
+    rig.input.keys = {Action::Jump};
     rig.frames(1);
     EXPECT_TRUE(rig.player().jumpActive);
     rig.input.keys.clear();
     rig.frames(20); // up to 6 and most of the way down
-    rig.input.keys = {Key::Space};
+    rig.input.keys = {Action::Jump};
     rig.frames(5);
     rig.input.keys.clear();
     rig.frames(30);
@@ -179,10 +181,10 @@ TEST(FrameLoopMovement, TheLadderLiftsOnceAndTheFarEdgeLetsThePlayerFall)
     rig.frames(1);
     EXPECT_TRUE(rig.player().onLadderTop);
     EXPECT_EQ(rig.player().playerPosition.y, 5.0f);
-    rig.input.keys = {Key::Space};
+    rig.input.keys = {Action::Jump};
     rig.frames(30);
     EXPECT_EQ(rig.player().playerPosition.y, 5.0f); // no jump and no fall up here
-    rig.input.keys = {Key::Up};
+    rig.input.keys = {Action::Forward};
     while (rig.player().playerPosition.z >= -44.0f) {
         rig.frames(1);
         ASSERT_EQ(rig.player().playerPosition.y, 5.0f);
@@ -198,7 +200,7 @@ TEST(FrameLoopMovement, TheWallStopsApproachButNotRetreat)
     PlayerState player;
     placePlayer(player, glm::vec3(-10.0f, 0.0f, -3.0f)); // 3.35 in front of the wall, facing it
     testing::FakeInput input;
-    input.keys = {Key::Up};
+    input.keys = {Action::Forward};
     for (int i = 0; i < 60; ++i) {
         walkAndTurn(player, input, 1.0f / 60.0f);
     }
@@ -208,10 +210,10 @@ TEST(FrameLoopMovement, TheWallStopsApproachButNotRetreat)
 
     // A player who ended up inside the radius can still walk away.
     placePlayer(player, glm::vec3(-10.0f, 0.0f, -5.0f));
-    input.keys = {Key::Down};
+    input.keys = {Action::Back};
     walkAndTurn(player, input, 1.0f / 60.0f);
     EXPECT_GT(player.playerPosition.z, -5.0f);
-    input.keys = {Key::Up};
+    input.keys = {Action::Forward};
     const glm::vec3 before = player.playerPosition;
     walkAndTurn(player, input, 1.0f / 60.0f);
     EXPECT_EQ(player.playerPosition, before);
@@ -221,7 +223,7 @@ TEST(FrameLoopMovement, HoursOfTurningKeepTheFigureRigid)
 {
     PlayerState player;
     testing::FakeInput input;
-    input.keys = {Key::Right, Key::Up};
+    input.keys = {Action::Right, Action::Forward};
     for (int i = 0; i < 200000; ++i) {
         walkAndTurn(player, input, 1.0f / 60.0f);
     }
@@ -273,7 +275,7 @@ TEST(FrameLoopPictures, TenCoinsBeatFourBeersAndRestartClearsEverything)
     EXPECT_TRUE(rig.state().screenShown);
     EXPECT_FALSE(rig.scene().drawPlayer);
 
-    rig.input.keys = {Key::C};
+    rig.input.keys = {Action::Restart};
     rig.frames(1);
     EXPECT_EQ(rig.coins().collected, 0);
     EXPECT_EQ(rig.beers().collected, 0);
@@ -304,7 +306,7 @@ TEST(FrameLoopPictures, TimeUpComesAtSeventySecondsAndAgainSeventyAfterRestart)
     rig.beers().collected = 4;
     rig.frames(1);
     EXPECT_THAT(rig.pictures(), ElementsAre("drunkScreen"));
-    rig.input.keys = {Key::C};
+    rig.input.keys = {Action::Restart};
     rig.frames(1);
     rig.input.keys.clear();
     rig.frames(60);
@@ -321,16 +323,16 @@ TEST(FrameLoopPictures, FAloneCannotEndTheToiletBreakButFAndWalkingOutCan)
     rig.frames(2);
     EXPECT_THAT(rig.pictures(), ElementsAre("toiletScreen", "toiletScreen"));
 
-    rig.input.keys = {Key::F};
+    rig.input.keys = {Action::Dismiss};
     rig.frames(10);
     EXPECT_TRUE(rig.state().screenShown);
     EXPECT_EQ(rig.player().playerPosition.z, -68.0f);
 
-    rig.input.keys = {Key::F, Key::Down}; // backwards, away from the hut
+    rig.input.keys = {Action::Dismiss, Action::Back}; // backwards, away from the hut
     for (int i = 0; i < 30 && toiletInReach(rig.player().playerPosition); ++i) {
         rig.frames(1);
     }
-    rig.input.keys = {Key::F};
+    rig.input.keys = {Action::Dismiss};
     rig.frames(1);
     EXPECT_FALSE(rig.state().screenShown);
     rig.input.keys.clear();
@@ -350,7 +352,7 @@ TEST(FrameLoopPictures, EveryUnicornInReachShowsThePictureOnce)
     rig.frames(5);
     EXPECT_EQ(rig.rules.unicornPositions(), frozen);
 
-    rig.input.keys = {Key::F, Key::Up};
+    rig.input.keys = {Action::Dismiss, Action::Forward};
     rig.frames(20);
     rig.input.keys.clear();
     rig.frames(1);
@@ -364,7 +366,7 @@ TEST(FrameLoopPictures, WhileAPictureIsUpOnlyTheJumpStillMovesThePlayer)
     rig.frames(70);
     rig.state().gameTimer = 75.0f;
     rig.frames(1); // the picture goes up at the end of this frame
-    rig.input.keys = {Key::Up, Key::Right, Key::F10, Key::Space};
+    rig.input.keys = {Action::Forward, Action::Right, Action::Fullscreen, Action::Jump};
     for (int i = 0; i < 10; ++i) {
         rig.frames(1);
         EXPECT_FALSE(rig.scene().fullscreenRequested);
@@ -402,14 +404,14 @@ TEST(FrameLoopPictures, CounterSpheresShowDigitsOnlyWithinTheirRange)
 TEST(FrameLoopKeys, F10AsksForFullScreenOncePerPress)
 {
     RulesRig rig;
-    rig.input.keys = {Key::F10};
+    rig.input.keys = {Action::Fullscreen};
     rig.frames(1);
     EXPECT_TRUE(rig.scene().fullscreenRequested);
     rig.frames(4);
     EXPECT_FALSE(rig.scene().fullscreenRequested);
     rig.input.keys.clear();
     rig.frames(1);
-    rig.input.keys = {Key::F10};
+    rig.input.keys = {Action::Fullscreen};
     rig.frames(1);
     EXPECT_TRUE(rig.scene().fullscreenRequested);
 }
@@ -418,20 +420,20 @@ TEST(FrameLoopKeys, BrightnessAndThePlainWall)
 {
     RulesRig rig;
     float brightness = 0.0f;
-    rig.input.keys = {Key::H};
+    rig.input.keys = {Action::Brighter};
     for (int i = 0; i < 10; ++i) {
         rig.frames(1);
         brightness += rig.scene().brightnessChange;
     }
     EXPECT_NEAR(brightness, 0.02f, 1e-6f);
-    rig.input.keys = {Key::H, Key::D};
+    rig.input.keys = {Action::Brighter, Action::Darker};
     rig.frames(1);
     EXPECT_EQ(rig.scene().brightnessChange, 0.0f);
-    rig.input.keys = {Key::D};
+    rig.input.keys = {Action::Darker};
     rig.frames(1);
     EXPECT_LT(rig.scene().brightnessChange, 0.0f);
     EXPECT_FALSE(rig.scene().plainWall);
-    rig.input.keys = {Key::N};
+    rig.input.keys = {Action::PlainWall};
     rig.frames(1);
     EXPECT_TRUE(rig.scene().plainWall);
 }
@@ -481,7 +483,7 @@ TEST(FrameEvents, JumpLandLadderAndRestartComeOncePerHappening)
     RulesRig rig;
     clearTheField(rig);
     rig.frames(70);
-    rig.input.keys = {Key::Space};
+    rig.input.keys = {Action::Jump};
     rig.frames(1);
     EXPECT_THAT(rig.events(), ElementsAre("jump"));
     int jumps = 0;
@@ -501,7 +503,7 @@ TEST(FrameEvents, JumpLandLadderAndRestartComeOncePerHappening)
     rig.frames(1);
     EXPECT_TRUE(rig.events().empty());
 
-    rig.input.keys = {Key::C};
+    rig.input.keys = {Action::Restart};
     rig.frames(1);
     EXPECT_THAT(rig.events(), ElementsAre("restart"));
     rig.frames(3);
@@ -531,6 +533,245 @@ TEST(FrameEvents, APictureSoundsWhenItComesUpAndAgainOnlyAfterItWentAway)
     EXPECT_THAT(late.events(), ElementsAre("timeup", "picture:timeup"));
     late.frames(1);
     EXPECT_TRUE(late.events().empty());
+}
+
+// Pause: the whole game stands still, and comes back without a jump.
+struct FrozenState {
+    float gameTimer;
+    std::vector<glm::vec3> coins;
+    std::vector<glm::vec3> beers;
+    std::vector<glm::vec3> unicorns;
+    float spin;
+    float relocateTimer;
+    float animationTimer;
+    int animationIndex;
+    glm::vec3 player;
+
+    explicit FrozenState(RulesRig& rig)
+        : gameTimer(rig.state().gameTimer),
+          coins(rig.coins().positions()),
+          beers(rig.beers().positions()),
+          unicorns(rig.rules.unicornPositions()),
+          spin(rig.coins().spinAngle()),
+          relocateTimer(rig.coins().relocateTimer()),
+          animationTimer(rig.state().frameAnimTimer),
+          animationIndex(rig.state().frameAnimIndex),
+          player(rig.player().playerPosition)
+    {
+    }
+    bool operator==(const FrozenState&) const = default;
+};
+
+void press(RulesRig& rig, Action action)
+{
+    rig.input.keys.insert(action);
+    rig.frames(1);
+    rig.input.keys.erase(action);
+}
+
+TEST(FramePause, EverythingStandsStillWhilePausedAndPlayGoesOnWithoutAJump)
+{
+    RulesRig rig(1.0 / 60.0, 1.0f, placeUnicorns());
+    rig.frames(30);
+    const FrozenState before(rig);
+    const std::vector<glm::mat4> coinsDrawn = rig.scene().coins;
+    const std::optional<CountdownDisplay> countdown = rig.scene().countdown;
+
+    press(rig, Action::Pause);
+    EXPECT_TRUE(rig.scene().paused);
+    // Ten seconds: more than the 501 updates after which a coin would jump.
+    rig.frames(600);
+    EXPECT_TRUE(rig.scene().paused);
+    EXPECT_TRUE(FrozenState(rig) == before);
+    EXPECT_EQ(rig.scene().deltaTime, 0.0f) << "the counter spheres must not turn";
+    EXPECT_EQ(rig.scene().coins, coinsDrawn);
+    ASSERT_TRUE(rig.scene().countdown.has_value());
+    EXPECT_EQ(rig.scene().countdown->text, countdown->text);
+    EXPECT_EQ(rig.scene().countdown->pulse, countdown->pulse);
+
+    press(rig, Action::Pause);
+    EXPECT_FALSE(rig.scene().paused);
+    EXPECT_FLOAT_EQ(rig.scene().deltaTime, 1.0f / 60.0f);
+    EXPECT_FLOAT_EQ(rig.state().gameTimer, before.gameTimer + 1.0f / 60.0f);
+}
+
+TEST(FramePause, OnlyPauseFullscreenAndScreenshotActWhilePaused)
+{
+    RulesRig rig;
+    clearTheField(rig);
+    rig.frames(70);
+    press(rig, Action::Pause);
+    const glm::vec3 where = rig.player().playerPosition;
+    rig.input.keys = {Action::Forward, Action::Right, Action::Jump, Action::Restart, Action::Brighter, Action::Mute};
+    rig.input.pad.axes[static_cast<std::size_t>(PadAxis::RightTrigger)] = 1.0f;
+    rig.rules.zoom(10.0);
+    for (int i = 0; i < 30; ++i) {
+        rig.frames(1);
+        EXPECT_TRUE(rig.events().empty()) << i;
+        EXPECT_FALSE(rig.scene().muteToggled) << i;
+        EXPECT_EQ(rig.scene().brightnessChange, 0.0f);
+    }
+    EXPECT_EQ(rig.player().playerPosition, where);
+    EXPECT_EQ(rig.player().playerDirection, glm::vec3(0.0f, 0.0f, -1.0f));
+    EXPECT_EQ(rig.camera().fieldOfView, 60.0f);
+
+    rig.input.keys = {Action::Fullscreen, Action::Screenshot};
+    rig.frames(1);
+    EXPECT_TRUE(rig.scene().fullscreenRequested);
+    EXPECT_TRUE(rig.scene().screenshotRequested);
+    rig.frames(1);
+    EXPECT_FALSE(rig.scene().screenshotRequested) << "once per press";
+}
+
+TEST(FramePause, LosingTheFocusPausesAndOnlyAPressWithTheFocusBackResumes)
+{
+    RulesRig rig;
+    rig.frames(5);
+    rig.input.focused = false;
+    rig.frames(1);
+    EXPECT_TRUE(rig.scene().paused);
+    press(rig, Action::Pause);
+    EXPECT_TRUE(rig.scene().paused) << "a pad's Start from another window";
+    rig.input.focused = true;
+    rig.frames(10);
+    EXPECT_TRUE(rig.scene().paused);
+    rig.input.pad.buttons[static_cast<std::size_t>(PadButton::Start)] = true;
+    rig.frames(1);
+    EXPECT_FALSE(rig.scene().paused);
+}
+
+// The pad plays beside the keyboard, at the keys' speeds.
+TEST(FramePad, AFullStickWalksLikeTheKeyAndTheDeadZoneStandsStill)
+{
+    const auto walkedWith = [](float leftY, std::set<Action> keys = {}) {
+        RulesRig rig;
+        clearTheField(rig);
+        rig.input.pad.axes[static_cast<std::size_t>(PadAxis::LeftY)] = leftY;
+        rig.input.keys = std::move(keys);
+        rig.frames(61);
+        return 20.0f - rig.player().playerPosition.z;
+    };
+    EXPECT_NEAR(walkedWith(-1.0f), 15.0f, 1e-3f);
+    EXPECT_NEAR(walkedWith(-0.6f), 7.5f, 1e-3f); // half way from the dead zone to the stop
+    EXPECT_EQ(walkedWith(-0.19f), 0.0f);
+    EXPECT_NEAR(walkedWith(1.0f), -15.0f, 1e-3f);
+    // Key forward and stick back together: the two steps cancel.
+    EXPECT_NEAR(walkedWith(1.0f, {Action::Forward}), 0.0f, 1e-3f);
+
+    RulesRig dpad;
+    clearTheField(dpad);
+    dpad.input.pad.buttons[static_cast<std::size_t>(PadButton::DpadRight)] = true;
+    dpad.frames(91);
+    EXPECT_NEAR(dpad.player().playerDirection.x, 1.0f, 1e-3f);
+}
+
+TEST(FramePad, ButtonsJumpDismissAndRestartAndTheRightSideMovesTheCamera)
+{
+    RulesRig rig;
+    clearTheField(rig);
+    rig.frames(70);
+    rig.input.pad.buttons[static_cast<std::size_t>(PadButton::A)] = true;
+    rig.frames(1);
+    EXPECT_THAT(rig.events(), ElementsAre("jump"));
+    rig.input.pad = {};
+    rig.frames(60);
+    rig.state().gameTimer = 75.0f;
+    rig.frames(1); // the time-up picture is up and holds the figure
+    // B lets the figure walk on under the picture, as F does.
+    rig.input.pad.buttons[static_cast<std::size_t>(PadButton::B)] = true;
+    rig.input.pad.axes[static_cast<std::size_t>(PadAxis::LeftY)] = -1.0f;
+    const float z = rig.player().playerPosition.z;
+    rig.frames(10);
+    EXPECT_LT(rig.player().playerPosition.z, z - 2.0f);
+    rig.input.pad = {};
+    rig.input.pad.buttons[static_cast<std::size_t>(PadButton::Back)] = true;
+    rig.frames(1);
+    EXPECT_THAT(rig.events(), ElementsAre("restart"));
+    EXPECT_EQ(rig.coins().collected, 0);
+
+    rig.input.pad = {};
+    rig.input.pad.axes[static_cast<std::size_t>(PadAxis::RightX)] = 1.0f;
+    rig.input.pad.axes[static_cast<std::size_t>(PadAxis::RightTrigger)] = 1.0f;
+    const float yaw = rig.camera().cameraYaw;
+    rig.frames(60);
+    EXPECT_NEAR(rig.camera().cameraYaw - yaw, padOrbitRadiansPerSecond, 1e-4f);
+    EXPECT_NEAR(rig.camera().fieldOfView, 60.0f - padZoomDegreesPerSecond, 1e-3f);
+    rig.input.pad.axes[static_cast<std::size_t>(PadAxis::RightY)] = 1.0f;
+    rig.frames(120);
+    EXPECT_EQ(rig.camera().cameraPitch, pitchLimitClamp);
+}
+
+// The time left as the player reads it.
+TEST(FrameCountdown, WholeSecondsThenTenthsInTheWarningColourThenZero)
+{
+    const auto shown = [](float gameTimer) { return countdownDisplay(gameTimer).text; };
+    EXPECT_EQ(shown(0.0f), "70");
+    EXPECT_EQ(shown(0.99f), "70");
+    EXPECT_EQ(shown(1.0f), "69");
+    EXPECT_EQ(shown(59.5f), "11");
+    EXPECT_EQ(shown(60.0f), "10.0");
+    EXPECT_EQ(shown(65.32f), "4.7");
+    EXPECT_EQ(shown(69.95f), "0.1");
+    EXPECT_EQ(shown(70.0f), "0");
+    EXPECT_EQ(shown(95.0f), "0");
+    EXPECT_FALSE(countdownDisplay(59.9f).warning);
+    EXPECT_TRUE(countdownDisplay(60.0f).warning);
+    EXPECT_NE(countdownDisplay(65.0f).pulse, countdownDisplay(65.5f).pulse);
+
+    RulesRig rig;
+    clearTheField(rig);
+    rig.frames(61);
+    ASSERT_TRUE(rig.scene().countdown.has_value());
+    EXPECT_EQ(rig.scene().countdown->text, "69");
+    rig.state().gameTimer = 69.99f;
+    rig.frames(1);
+    EXPECT_FALSE(rig.scene().countdown.has_value()) << "hidden behind the time-up picture";
+}
+
+TEST(FrameWinTime, TheWinShowsItsTimeAgainstTheBestUntilARestart)
+{
+    const auto winAt = [](RulesRig& rig, float gameTimer) {
+        clearTheField(rig);
+        rig.frames(1);
+        rig.state().gameTimer = gameTimer;
+        rig.coins().collected = 9;
+        rig.coins().placeCoin(0, rig.player().playerPosition);
+        rig.frames(1);
+    };
+    RulesRig first;
+    winAt(first, 41.2f); // plus the win frame's 1/60 s
+    ASSERT_TRUE(first.scene().has(FrameEventKind::Won));
+    ASSERT_TRUE(first.scene().winTime.has_value());
+    EXPECT_EQ(first.scene().winTime->runTenths, 412);
+    EXPECT_EQ(first.scene().winTime->bestTenths, 412);
+    EXPECT_TRUE(first.scene().winTime->newBest) << "the first win is the best";
+
+    RulesRig slower;
+    slower.rules.setBestTime(300);
+    winAt(slower, 31.6f);
+    ASSERT_TRUE(slower.scene().winTime.has_value());
+    EXPECT_EQ(slower.scene().winTime->runTenths, 316);
+    EXPECT_EQ(slower.scene().winTime->bestTenths, 300);
+    EXPECT_FALSE(slower.scene().winTime->newBest);
+    slower.frames(5);
+    EXPECT_TRUE(slower.scene().winTime.has_value()) << "as long as the win picture is up";
+
+    press(slower, Action::Restart);
+    slower.frames(1);
+    EXPECT_FALSE(slower.scene().winTime.has_value());
+    winAt(slower, 29.0f);
+    EXPECT_TRUE(slower.scene().winTime->newBest);
+    EXPECT_EQ(slower.scene().winTime->bestTenths, 290);
+}
+
+TEST(FrameEvents, MuteComesOncePerPress)
+{
+    RulesRig rig;
+    rig.input.keys = {Action::Mute};
+    rig.frames(1);
+    EXPECT_TRUE(rig.scene().muteToggled);
+    rig.frames(5);
+    EXPECT_FALSE(rig.scene().muteToggled);
 }
 
 } // namespace

@@ -13,13 +13,17 @@ namespace tavernrush::testing {
 
 class FakeInput : public InputSource {
 public:
-    bool isKeyHeld(Key key) const override { return keys.count(key) != 0; }
+    bool isKeyHeld(Action action) const override { return keys.count(action) != 0; }
     bool isButtonHeld(MouseButton button) const override { return buttons.count(button) != 0; }
     glm::dvec2 cursorPosition() const override { return cursor; }
+    GamepadState gamepad() const override { return pad; }
+    bool hasFocus() const override { return focused; }
 
-    std::set<Key> keys;
+    std::set<Action> keys;
     std::set<MouseButton> buttons;
     glm::dvec2 cursor{0.0};
+    GamepadState pad;
+    bool focused = true;
 };
 
 struct RulesRig {

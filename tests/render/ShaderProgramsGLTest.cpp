@@ -67,13 +67,20 @@ const ProgramContract contracts[] = {
       {"model", GL_FLOAT_MAT4},
       {"lightSpaceMatrix", GL_FLOAT_MAT4},
       {"viewPos", GL_FLOAT_VEC3},
-      {"lightPos", GL_FLOAT_VEC3}},
+      {"lightPos", GL_FLOAT_VEC3},
+      {"ambientFactor", GL_FLOAT}},
      {{GL_SAMPLER_2D, 0}, {GL_SAMPLER_2D, 1}},
      shapeAttributes,
      sceneOutputs},
     {"quad_depth", false, {}, {}, {{0, GL_FLOAT_VEC3}, {2, GL_FLOAT_VEC2}}, {0}},
     {"blur", true, {{"offset", GL_FLOAT_VEC2}, {"horizontal", GL_INT}}, {{GL_SAMPLER_2D, 0}}, {}, {0}},
     {"screen", true, {}, {{GL_SAMPLER_2D, 0}, {GL_SAMPLER_2D, 1}}, {}, {0}},
+    {"hud",
+     false,
+     {{"transform", GL_FLOAT_MAT4}, {"tint", GL_FLOAT_VEC3}},
+     {{GL_SAMPLER_2D, 0}},
+     {{0, GL_FLOAT_VEC2}, {1, GL_FLOAT_VEC2}},
+     sceneOutputs},
 };
 
 bool isSampler(GLenum type) { return type == GL_SAMPLER_2D || type == GL_SAMPLER_CUBE || type == GL_SAMPLER_2D_SHADOW; }

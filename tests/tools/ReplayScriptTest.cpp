@@ -3,6 +3,9 @@
 
 #include "replay/ReplayScript.h"
 
+#include "app/KeyNames.h"
+
+#include <GLFW/glfw3.h>
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -38,32 +41,58 @@ TEST(ReplayScriptTest, EmptyCommentAndBlankLinesGiveAnEmptyScript)
     EXPECT_TRUE(script.cursor.empty());
     EXPECT_TRUE(script.scrolls.empty());
     EXPECT_TRUE(script.escapeReleases.empty());
+    EXPECT_TRUE(script.focus.empty());
+    EXPECT_TRUE(script.padButtons.empty());
+    EXPECT_TRUE(script.padAxes.empty());
 }
 
 TEST(ReplayScriptTest, KeyLinesHoldEveryNamedKeyOverTheRange)
 {
     const ReplayScript script = parsed("1-90 key right UP # walk and turn\n7 key Space\n");
     ASSERT_EQ(script.keys.size(), 3u);
-    EXPECT_EQ(script.keys[0].key, Key::Right);
+    EXPECT_EQ(script.keys[0].key, GLFW_KEY_RIGHT);
     EXPECT_EQ(script.keys[0].frames.first, 1);
     EXPECT_EQ(script.keys[0].frames.last, 90);
-    EXPECT_EQ(script.keys[1].key, Key::Up);
+    EXPECT_EQ(script.keys[1].key, GLFW_KEY_UP);
     EXPECT_EQ(script.keys[1].frames.last, 90);
     // A single number is a one-frame range.
-    EXPECT_EQ(script.keys[2].key, Key::Space);
+    EXPECT_EQ(script.keys[2].key, GLFW_KEY_SPACE);
     EXPECT_EQ(script.keys[2].frames.first, 7);
     EXPECT_EQ(script.keys[2].frames.last, 7);
 }
 
-TEST(ReplayScriptTest, EveryKeyNameIsKnown)
+TEST(ReplayScriptTest, EveryKeyNameTheControlsTakeIsKnown)
 {
-    const ReplayScript script = parsed("0 key up down left right space f10 h d n f c\n");
-    const Key expected[] = {Key::Up, Key::Down, Key::Left, Key::Right, Key::Space, Key::F10,
-                            Key::H,  Key::D,    Key::N,    Key::F,     Key::C};
-    ASSERT_EQ(script.keys.size(), std::size(expected));
-    for (std::size_t i = 0; i < std::size(expected); ++i) {
-        EXPECT_EQ(script.keys[i].key, expected[i]) << i;
+    std::string line = "0 key";
+    for (const NamedKey& key : namedKeys()) {
+        line += " " + std::string(key.name);
     }
+    const ReplayScript script = parsed(line + "\n");
+    ASSERT_EQ(script.keys.size(), namedKeys().size());
+    for (std::size_t i = 0; i < namedKeys().size(); ++i) {
+        EXPECT_EQ(script.keys[i].key, namedKeys()[i].code) << namedKeys()[i].name;
+    }
+}
+
+TEST(ReplayScriptTest, FocusAndGamepadLines)
+{
+    const ReplayScript script = parsed("30 focus out\n"
+                                       "40 focus IN\n"
+                                       "1-60 pad axis left_y -1\n"
+                                       "5 pad axis Right_Trigger 0.5\n"
+                                       "2-3 pad button start\n");
+    ASSERT_EQ(script.focus.size(), 2u);
+    EXPECT_EQ(script.focus[0].frame, 30);
+    EXPECT_FALSE(script.focus[0].focused);
+    EXPECT_TRUE(script.focus[1].focused);
+    ASSERT_EQ(script.padAxes.size(), 2u);
+    EXPECT_EQ(script.padAxes[0].axis, PadAxis::LeftY);
+    EXPECT_EQ(script.padAxes[0].value, -1.0f);
+    EXPECT_EQ(script.padAxes[0].frames.last, 60);
+    EXPECT_EQ(script.padAxes[1].axis, PadAxis::RightTrigger);
+    ASSERT_EQ(script.padButtons.size(), 1u);
+    EXPECT_EQ(script.padButtons[0].button, PadButton::Start);
+    EXPECT_EQ(script.padButtons[0].frames.first, 2);
 }
 
 TEST(ReplayScriptTest, CursorButtonScrollAndEscapeLines)
@@ -122,7 +151,7 @@ INSTANTIATE_TEST_SUITE_P(
                       BadLine{"1.5 key up", "'1.5'"}, BadLine{"9-3 key up", "9-3 ends before it starts"},
                       BadLine{"99999999999999999999 key up", "frame number"}, BadLine{"4", "missing directive"},
                       BadLine{"4 press up", "unknown directive 'press'"}, BadLine{"4 key", "key NAME"},
-                      BadLine{"4 key up q", "unknown key 'q'"}, BadLine{"4 key escape", "unknown key 'escape'"},
+                      BadLine{"4 key up qq", "unknown key 'qq'"}, BadLine{"4 key escape", "unknown key 'escape'"},
                       BadLine{"4 cursor 1", "cursor X Y"}, BadLine{"4 cursor 1 2 3", "unexpected '3'"},
                       BadLine{"4 cursor nan 2", "'nan'"}, BadLine{"4 cursor 1 inf", "'inf'"},
                       BadLine{"4 cursor 1 2px", "'2px'"}, BadLine{"4 button middle", "unknown button 'middle'"},
@@ -130,7 +159,14 @@ INSTANTIATE_TEST_SUITE_P(
                       BadLine{"4 scroll", "scroll DY"}, BadLine{"4 scroll 1e999", "'1e999'"},
                       BadLine{"4 scroll ++1", "'++1'"}, BadLine{"4 release space", "only escape"},
                       BadLine{"4-5 release escape", "single frame"},
-                      BadLine{"4 release escape now", "unexpected 'now'"}));
+                      BadLine{"4 release escape now", "unexpected 'now'"},
+                      BadLine{"4-5 focus out", "single frame"}, BadLine{"4 focus away", "not 'away'"},
+                      BadLine{"4 pad", "pad button NAME or"}, BadLine{"4 pad stick left_x 1", "pad button NAME or"},
+                      BadLine{"4 pad button z", "unknown pad button 'z'"},
+                      BadLine{"4 pad axis left_z 1", "unknown pad axis 'left_z'"},
+                      BadLine{"4 pad axis left_x", "pad axis NAME VALUE"},
+                      BadLine{"4 pad axis left_x 1.5", "outside -1 to 1"},
+                      BadLine{"4 pad axis left_x nan", "'nan'"}));
 
 TEST(ReplayScriptTest, ReadsFromAStream)
 {

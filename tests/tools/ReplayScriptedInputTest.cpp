@@ -21,10 +21,30 @@ TEST(ReplayScriptedInputTest, KeysAreHeldOnlyInsideTheirInclusiveRanges)
     const bool upExpected[] = {false, true, true, true, false, true, false};
     for (long frame = 0; frame < 7; ++frame) {
         input.setFrame(frame);
-        EXPECT_EQ(input.isKeyHeld(Key::Up), upExpected[frame]) << "frame " << frame;
-        EXPECT_EQ(input.isKeyHeld(Key::Space), frame == 5) << "frame " << frame;
-        EXPECT_FALSE(input.isKeyHeld(Key::Down)) << "frame " << frame;
+        EXPECT_EQ(input.isKeyHeld(Action::Forward), upExpected[frame]) << "frame " << frame;
+        EXPECT_EQ(input.isKeyHeld(Action::Jump), frame == 5) << "frame " << frame;
+        EXPECT_FALSE(input.isKeyHeld(Action::Back)) << "frame " << frame;
     }
+}
+
+TEST(ReplayScriptedInputTest, FocusFollowsTheLatestLineAndPadAxesRestOutsideTheirLines)
+{
+    ScriptedInput input = inputFrom("3 focus out\n6 focus in\n2-4 pad axis left_y -1\n4 pad axis left_y 0.5\n"
+                                    "4 pad button a\n");
+    const bool focused[] = {true, true, true, false, false, false, true, true};
+    for (long frame = 0; frame < 8; ++frame) {
+        input.setFrame(frame);
+        EXPECT_EQ(input.hasFocus(), focused[frame]) << "frame " << frame;
+    }
+    input.setFrame(3);
+    EXPECT_EQ(input.gamepad().axis(PadAxis::LeftY), -1.0f);
+    EXPECT_FALSE(input.gamepad().held(PadButton::A));
+    input.setFrame(4);
+    EXPECT_EQ(input.gamepad().axis(PadAxis::LeftY), 0.5f);
+    EXPECT_TRUE(input.gamepad().held(PadButton::A));
+    input.setFrame(5);
+    EXPECT_EQ(input.gamepad().axis(PadAxis::LeftY), 0.0f);
+    EXPECT_EQ(input.gamepad().axis(PadAxis::LeftTrigger), -1.0f);
 }
 
 TEST(ReplayScriptedInputTest, ButtonsAreHeldOnlyInTheListedFramesAndApart)

@@ -37,6 +37,7 @@ TEST(ReplayTraceTest, LineHoldsEveryFieldInOrder)
     record.deltaTime = 0.25f;
     record.gameTimer = 10.5f;
     record.screenShown = true;
+    record.paused = true;
     record.coins = 3;
     record.beers = 1;
     record.player = {1.0f, 0.0f, -2.5f};
@@ -57,7 +58,7 @@ TEST(ReplayTraceTest, LineHoldsEveryFieldInOrder)
     record.coinPositions = {};
 
     EXPECT_EQ(formatTraceLine(record),
-              "{\"frame\":42,\"deltaTime\":0.25,\"gameTimer\":10.5,\"screenShown\":true,\"coins\":3,\"beers\":1,"
+              "{\"frame\":42,\"deltaTime\":0.25,\"gameTimer\":10.5,\"screenShown\":true,\"paused\":true,\"coins\":3,\"beers\":1,"
               "\"player\":[1,0,-2.5],\"direction\":[0,0,-1],\"onLadderTop\":false,\"jumpActive\":true,"
               "\"jumpCooldown\":0.5,\"cameraPosition\":[0,5,9],\"cameraYaw\":-0.125,\"cameraPitch\":1.5,"
               "\"fieldOfView\":55,\"isFullscreen\":false,\"frameAnimIndex\":7,"

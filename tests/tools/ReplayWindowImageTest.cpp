@@ -1,6 +1,6 @@
 // Turning GL's bottom-up pixel rows into a PNG's top-down, opaque rows.
 
-#include "replay/WindowImage.h"
+#include "app/WindowImage.h"
 
 #include <gtest/gtest.h>
 

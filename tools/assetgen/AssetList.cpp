@@ -17,6 +17,7 @@
 #include "pictures/CoinPictures.h"
 #include "pictures/CounterDigits.h"
 #include "pictures/EarthMap.h"
+#include "pictures/HudPictures.h"
 #include "pictures/MeadowGround.h"
 #include "pictures/SkyPictures.h"
 #include "pictures/SmallPictures.h"
@@ -65,6 +66,7 @@ const std::vector<AssetEntry>& assetCatalog()
         list.push_back({"coin pictures", {"textures/coin.dds", "textures/coin_blur.png", "textures/coin_glow.png"},
                         writeCoinPictures});
         list.push_back({"beer label", {"textures/kellbrau.jpg"}, writeBeerLabel});
+        list.push_back({"lettering and pause board", {"textures/hud.png", "textures/paused.png"}, writeHudPictures});
         const std::pair<const char*, Image (*)(int)> boards[] = {
             {"won.jpg", paintWinPicture},           {"timeUP.jpg", paintTimeUpPicture},
             {"drunk.jpg", paintDrunkPicture},       {"mellowdude.jpg", paintMellowDudePicture},

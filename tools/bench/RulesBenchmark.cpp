@@ -13,7 +13,10 @@ namespace {
 
 class HeldKeys : public InputSource {
 public:
-    bool isKeyHeld(Key key) const override { return key == Key::Up || key == Key::Left || key == Key::Space; }
+    bool isKeyHeld(Action action) const override
+    {
+        return action == Action::Forward || action == Action::Left || action == Action::Jump;
+    }
     bool isButtonHeld(MouseButton) const override { return false; }
     glm::dvec2 cursorPosition() const override { return {0.0, 0.0}; }
 };

@@ -17,6 +17,7 @@ FrameRecord recordFrame(const FrameLoop& loop)
     record.deltaTime = loop.frameDeltaTime();
     record.gameTimer = state.gameTimer;
     record.screenShown = state.screenShown;
+    record.paused = rules.paused();
     record.coins = rules.coinField().collected;
     record.beers = rules.beerField().collected;
     record.player = player.playerPosition;

@@ -17,6 +17,7 @@ struct FrameRecord {
     float deltaTime = 0.0f;
     float gameTimer = 0.0f;
     bool screenShown = false;
+    bool paused = false;
     int coins = 0;
     int beers = 0;
     glm::vec3 player{0.0f};

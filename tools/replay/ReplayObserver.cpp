@@ -2,7 +2,7 @@
 
 #include "replay/FrameRecord.h"
 #include "replay/TraceFormat.h"
-#include "replay/WindowImage.h"
+#include "app/WindowImage.h"
 
 #include <GL/glew.h>
 

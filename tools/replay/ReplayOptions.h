@@ -24,6 +24,11 @@ struct ReplayOptions {
     // Empty: no sound recording.
     std::string audioPath;
     std::vector<ShotRequest> shots;
+    // Empty: the run starts with no best time and keeps none; otherwise the
+    // records file it reads and writes like the game's own.
+    std::string recordsPath;
+    // Empty: F12 saves under the player's pictures folder, as in the game.
+    std::string picturesFolder;
 };
 
 struct HelpRequested {};

@@ -4,6 +4,7 @@
 
 #include "replay/ReplayScript.h"
 
+#include "app/KeyNames.h"
 #include "replay/NumberText.h"
 
 #include <algorithm>
@@ -82,25 +83,6 @@ double parseNumber(std::string_view word, std::string_view what)
     return *value;
 }
 
-// The script's name of each key; the soak script and the fuzz target write
-// keys by these names too.
-constexpr std::pair<std::string_view, Key> keyNames[] = {
-    {"up", Key::Up},   {"down", Key::Down}, {"left", Key::Left}, {"right", Key::Right},
-    {"space", Key::Space}, {"f10", Key::F10}, {"h", Key::H},      {"d", Key::D},
-    {"n", Key::N},     {"f", Key::F},       {"c", Key::C},      {"m", Key::M},
-};
-
-std::optional<Key> keyNamed(std::string_view name)
-{
-    const std::string lower = lowerCase(name);
-    for (const auto& [keyName, key] : keyNames) {
-        if (lower == keyName) {
-            return key;
-        }
-    }
-    return std::nullopt;
-}
-
 void expectCount(const std::vector<std::string_view>& words, std::size_t count, std::string_view usage)
 {
     if (words.size() < count) {
@@ -117,6 +99,35 @@ long singleFrame(const FrameRange& frames, std::string_view directive)
         throw LineError{std::string(directive) + " takes a single frame, not a range"};
     }
     return frames.first;
+}
+
+void parsePadLine(const std::vector<std::string_view>& words, const FrameRange& frames, ReplayScript& script)
+{
+    const std::string part = words.size() > 2 ? lowerCase(words[2]) : std::string();
+    if (part == "button") {
+        expectCount(words, 4, "A-B pad button NAME");
+        const std::optional<PadButton> button = padButtonNamed(lowerCase(words[3]));
+        if (!button) {
+            throw LineError{"unknown pad button " + quoted(words[3]) + " (GLFW's names: a b x y back start " +
+                            "guide left_bumper right_bumper left_thumb right_thumb dpad_up dpad_right " +
+                            "dpad_down dpad_left)"};
+        }
+        script.padButtons.push_back({frames, *button});
+    } else if (part == "axis") {
+        expectCount(words, 5, "A-B pad axis NAME VALUE");
+        const std::optional<PadAxis> axis = padAxisNamed(lowerCase(words[3]));
+        if (!axis) {
+            throw LineError{"unknown pad axis " + quoted(words[3]) +
+                            " (GLFW's names: left_x left_y right_x right_y left_trigger right_trigger)"};
+        }
+        const double value = parseNumber(words[4], "pad axis value");
+        if (value < -1.0 || value > 1.0) {
+            throw LineError{"pad axis value " + quoted(words[4]) + " is outside -1 to 1"};
+        }
+        script.padAxes.push_back({frames, *axis, static_cast<float>(value)});
+    } else {
+        throw LineError{"expected A-B pad button NAME or A-B pad axis NAME VALUE"};
+    }
 }
 
 void parseLine(std::string_view line, ReplayScript& script)
@@ -136,10 +147,10 @@ void parseLine(std::string_view line, ReplayScript& script)
             throw LineError{"expected A-B key NAME..."};
         }
         for (std::size_t i = 2; i < words.size(); ++i) {
-            const std::optional<Key> key = keyNamed(words[i]);
+            const std::optional<int> key = keyCodeNamed(words[i]);
             if (!key) {
                 throw LineError{"unknown key " + quoted(words[i]) +
-                                " (known: up down left right space f10 h d n f c m)"};
+                                " (known: the key names of [controls], such as up space a f1 page_up)"};
             }
             script.keys.push_back({frames, *key});
         }
@@ -163,8 +174,18 @@ void parseLine(std::string_view line, ReplayScript& script)
             throw LineError{"only escape can be released, not " + quoted(words[2])};
         }
         script.escapeReleases.push_back(singleFrame(frames, "release"));
+    } else if (directive == "focus") {
+        expectCount(words, 3, "A focus out|in");
+        const std::string change = lowerCase(words[2]);
+        if (change != "out" && change != "in") {
+            throw LineError{"focus goes out or in, not " + quoted(words[2])};
+        }
+        script.focus.push_back({singleFrame(frames, "focus"), change == "in"});
+    } else if (directive == "pad") {
+        parsePadLine(words, frames, script);
     } else {
-        throw LineError{"unknown directive " + quoted(words[1]) + " (known: key cursor button scroll release)"};
+        throw LineError{"unknown directive " + quoted(words[1]) +
+                        " (known: key cursor button scroll release focus pad)"};
     }
 }
 
@@ -192,16 +213,6 @@ ScriptParse parseReplayScript(std::string_view text)
 {
     std::istringstream in{std::string(text)};
     return parseReplayScript(in);
-}
-
-std::string_view keyScriptName(Key key)
-{
-    for (const auto& [name, named] : keyNames) {
-        if (named == key) {
-            return name;
-        }
-    }
-    return "?";
 }
 
 } // namespace tavernrush

@@ -4,8 +4,9 @@
 
 namespace tavernrush {
 
-bool ScriptedInput::isKeyHeld(Key key) const
+bool ScriptedInput::isKeyHeld(Action action) const
 {
+    const int key = controls_.keyFor(action);
     return std::any_of(script_.keys.begin(), script_.keys.end(),
                        [&](const KeyHold& hold) { return hold.key == key && hold.frames.contains(frame_); });
 }
@@ -33,6 +34,35 @@ glm::dvec2 ScriptedInput::cursorPosition() const
         }
     }
     return position;
+}
+
+GamepadState ScriptedInput::gamepad() const
+{
+    GamepadState pad;
+    for (const PadButtonHold& hold : script_.padButtons) {
+        if (hold.frames.contains(frame_)) {
+            pad.buttons[static_cast<std::size_t>(hold.button)] = true;
+        }
+    }
+    for (const PadAxisPlacement& placement : script_.padAxes) {
+        if (placement.frames.contains(frame_)) {
+            pad.axes[static_cast<std::size_t>(placement.axis)] = placement.value;
+        }
+    }
+    return pad;
+}
+
+bool ScriptedInput::hasFocus() const
+{
+    bool focused = true;
+    long latest = -1;
+    for (const FocusChange& change : script_.focus) {
+        if (change.frame <= frame_ && change.frame >= latest) {
+            latest = change.frame;
+            focused = change.focused;
+        }
+    }
+    return focused;
 }
 
 } // namespace tavernrush

@@ -81,6 +81,7 @@ std::string formatTraceLine(const FrameRecord& record)
     line.number("deltaTime", record.deltaTime);
     line.number("gameTimer", record.gameTimer);
     line.boolean("screenShown", record.screenShown);
+    line.boolean("paused", record.paused);
     line.integer("coins", record.coins);
     line.integer("beers", record.beers);
     line.vector("player", record.player);

@@ -4,6 +4,7 @@
 
 #include "app/Game.h"
 #include "app/GameSound.h"
+#include "render/AssetPath.h"
 #include "scene/GlSceneRenderer.h"
 #include "scene/Level.h"
 #include "replay/FixedStepClock.h"
@@ -13,6 +14,7 @@
 #include "replay/ReplayScript.h"
 #include "replay/ScriptedInput.h"
 
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <optional>
@@ -98,16 +100,27 @@ int replay(const ReplayOptions& options)
         }
         // The mix goes to a loopback device: nothing plays aloud, and a
         // recording gets exactly the frames' share of samples.
-        Audio audio = Audio::openLoopback(settings.audio, soundFolder, std::cout);
+        Audio audio = Audio::openLoopback(settings.audio, assetPath(soundFolder), std::cout);
         GameSound sound(audio);
         SoundRecorder recorder(audio, wav, options.dt);
         if (wav.isOpen()) {
             observer.recordSound(&recorder);
         }
+        input.bindControls(settings.controls);
         FrameRules rules = startRules(settings);
         Level level(settings);
         GlSceneRenderer renderer(level);
-        FrameLoop loop(FrameLoopParts{settings, *window, input, clock, renderer, rules, &sound});
+        FrameLoop loop(FrameLoopParts{settings, *window, input, clock, renderer, rules});
+        loop.listen(sound);
+        // A scripted run must not touch the player's records unless asked to.
+        const std::optional<std::filesystem::path> records =
+            options.recordsPath.empty() ? std::nullopt : std::optional<std::filesystem::path>(options.recordsPath);
+        const std::optional<std::filesystem::path> pictures =
+            options.picturesFolder.empty() ? playerPicturesFolder()
+                                           : std::optional<std::filesystem::path>(options.picturesFolder);
+        PlayerKeepers keepers{RecordKeeper(records, std::cout),
+                              ScreenshotTaker(pictures, windowImageSaver(), std::cout)};
+        keepForPlayer(keepers, loop, rules);
         runLoop(*window, loop, &observer);
         observer.recordSound(nullptr);
     }

@@ -1,5 +1,7 @@
 #include "soak/ScriptText.h"
 
+#include "app/KeyNames.h"
+
 #include <sstream>
 
 namespace tavernrush {
@@ -25,7 +27,7 @@ std::string formatReplayScript(const ReplayScript& script, std::string_view head
         text << "# " << heading << '\n';
     }
     for (const KeyHold& hold : script.keys) {
-        text << framesText(hold.frames) << " key " << keyScriptName(hold.key) << '\n';
+        text << framesText(hold.frames) << " key " << keyNameOf(hold.key) << '\n';
     }
     for (const ButtonHold& hold : script.buttons) {
         text << framesText(hold.frames) << " button " << (hold.button == MouseButton::Left ? "left" : "right") << '\n';
@@ -39,6 +41,16 @@ std::string formatReplayScript(const ReplayScript& script, std::string_view head
     }
     for (const long frame : script.escapeReleases) {
         text << frame << " release escape\n";
+    }
+    for (const FocusChange& change : script.focus) {
+        text << change.frame << " focus " << (change.focused ? "in" : "out") << '\n';
+    }
+    for (const PadButtonHold& hold : script.padButtons) {
+        text << framesText(hold.frames) << " pad button " << padButtonName(hold.button) << '\n';
+    }
+    for (const PadAxisPlacement& placement : script.padAxes) {
+        text << framesText(placement.frames) << " pad axis " << padAxisName(placement.axis) << ' '
+             << placement.value << '\n';
     }
     return text.str();
 }

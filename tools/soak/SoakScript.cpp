@@ -4,6 +4,8 @@
 
 #include "soak/SoakScript.h"
 
+#include <GLFW/glfw3.h>
+
 #include <algorithm>
 #include <array>
 #include <random>
@@ -40,24 +42,24 @@ private:
 };
 
 struct KeyPattern {
-    Key key;
+    int key;
     HoldPattern pattern;
 };
 
 // Walking is what a player does most; restart, the brightness keys and the
 // wall's N key and mute are occasional. F10 is handled on its own (below).
 constexpr std::array<KeyPattern, 11> keyPatterns = {{
-    {Key::Up, {{20, 240}, {10, 200}}},
-    {Key::Down, {{10, 90}, {60, 400}}},
-    {Key::Left, {{5, 90}, {20, 300}}},
-    {Key::Right, {{5, 90}, {20, 300}}},
-    {Key::Space, {{1, 30}, {30, 300}}},
-    {Key::H, {{5, 60}, {100, 800}}},
-    {Key::D, {{5, 60}, {100, 800}}},
-    {Key::N, {{10, 120}, {100, 600}}},
-    {Key::F, {{1, 40}, {60, 400}}},
-    {Key::C, {{1, 10}, {200, 1200}}},
-    {Key::M, {{1, 10}, {100, 800}}},
+    {GLFW_KEY_UP, {{20, 240}, {10, 200}}},
+    {GLFW_KEY_DOWN, {{10, 90}, {60, 400}}},
+    {GLFW_KEY_LEFT, {{5, 90}, {20, 300}}},
+    {GLFW_KEY_RIGHT, {{5, 90}, {20, 300}}},
+    {GLFW_KEY_SPACE, {{1, 30}, {30, 300}}},
+    {GLFW_KEY_H, {{5, 60}, {100, 800}}},
+    {GLFW_KEY_D, {{5, 60}, {100, 800}}},
+    {GLFW_KEY_N, {{10, 120}, {100, 600}}},
+    {GLFW_KEY_F, {{1, 40}, {60, 400}}},
+    {GLFW_KEY_C, {{1, 10}, {200, 1200}}},
+    {GLFW_KEY_M, {{1, 10}, {100, 800}}},
 }};
 
 constexpr HoldPattern leftDrag{{10, 150}, {30, 400}};
@@ -124,8 +126,8 @@ void addFullscreenLooks(ReplayScript& script, const Run& run, Dice& dice)
             continue;
         }
         for (const FrameRange frames : {FrameRange{start, start + firstTap - 1}, FrameRange{end - secondTap + 1, end}}) {
-            script.keys.push_back({frames, Key::F10});
-            script.keys.push_back({frames, Key::F});
+            script.keys.push_back({frames, GLFW_KEY_F10});
+            script.keys.push_back({frames, GLFW_KEY_F});
         }
         start = end + 1 + dice.within(pause);
     }

@@ -1,5 +1,6 @@
 #pragma once
-// The window's image as a PNG file.
+// The window's image as a PNG file: the replay's shots and the player's
+// screenshots.
 
 #include <glm/glm.hpp>
 
@@ -17,8 +18,9 @@ std::vector<unsigned char> windowImageRows(const std::vector<unsigned char>& bot
 glm::ivec2 currentWindowFramebufferSize();
 
 // Reads the back buffer of the default framebuffer (the finished frame, before
-// the swap) and writes it as PNG. Leaves the read and pack state as it was.
-// Returns an empty string on success, else what went wrong.
+// the swap) and writes it as PNG, whole or not at all (see AtomicFile.h).
+// Leaves the read and pack state as it was. Returns an empty string on
+// success, else what went wrong.
 std::string saveWindowImage(const std::string& path, glm::ivec2 size);
 
 } // namespace tavernrush

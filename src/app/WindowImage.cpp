@@ -1,4 +1,6 @@
-#include "replay/WindowImage.h"
+#include "app/WindowImage.h"
+
+#include "app/AtomicFile.h"
 
 #include <GL/glew.h>
 #include <GLFW/glfw3.h>
@@ -82,8 +84,15 @@ std::string saveWindowImage(const std::string& path, glm::ivec2 size)
         glReadPixels(0, 0, size.x, size.y, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
     }
     const std::vector<unsigned char> image = windowImageRows(pixels, size);
-    if (stbi_write_png(path.c_str(), size.x, size.y, channels, image.data(), size.x * channels) == 0) {
-        return "could not write " + path;
+    std::string png;
+    const auto append = [](void* context, void* data, int bytes) {
+        static_cast<std::string*>(context)->append(static_cast<const char*>(data), static_cast<std::size_t>(bytes));
+    };
+    if (stbi_write_png_to_func(append, &png, size.x, size.y, channels, image.data(), size.x * channels) == 0) {
+        return "could not encode " + path;
+    }
+    if (const auto problem = writeFileAtomically(path, png)) {
+        return "could not write " + path + " (" + *problem + ")";
     }
     return {};
 }

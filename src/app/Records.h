@@ -1,0 +1,61 @@
+#pragma once
+// The player's records: the fastest win, kept between runs in
+// $XDG_DATA_HOME/tavernrush/records.ini (~/.local/share/... without it).
+// The reading and writing of the text are separate from the files, so the
+// text can be tried with anything.
+
+#include "app/FrameLoop.h"
+
+#include <filesystem>
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tavernrush {
+
+struct Records {
+    // Seconds to the tenth coin, in tenths.
+    std::optional<int> bestTenths;
+};
+
+struct RecordsText {
+    Records records;
+    // Not what the game writes: keep the file, do not trust it.
+    bool damaged = false;
+};
+
+// An empty text holds no record and is not damaged.
+RecordsText parseRecords(std::string_view text);
+std::string formatRecords(const Records& records);
+
+// Where the records live, from the values of XDG_DATA_HOME and HOME (null
+// where unset); nothing when neither gives an absolute folder.
+std::optional<std::filesystem::path> recordsPathFor(const char* xdgDataHome, const char* home);
+std::optional<std::filesystem::path> playerRecordsPath();
+
+// Keeps the records file of one run. Reads it when made: a missing file is
+// no record; a damaged one is moved aside to records.ini.bad (or .bad.2, ...,
+// never over an older one) with one line on `log`; one that cannot be read
+// gets one line. Play goes on without a record in each case, and a file that
+// could not be read or moved aside is never written over.
+class RecordKeeper : public FrameListener {
+public:
+    RecordKeeper(std::optional<std::filesystem::path> path, std::ostream& log);
+
+    const Records& records() const { return records_; }
+
+    // After a new best win, writes it (see AtomicFile.h); a failure is one
+    // line and the game goes on.
+    void frameShown(const FrameScene& scene) override;
+
+private:
+    void load();
+
+    std::optional<std::filesystem::path> path_;
+    std::ostream& log_;
+    Records records_;
+    bool mayWrite_ = true;
+};
+
+} // namespace tavernrush
