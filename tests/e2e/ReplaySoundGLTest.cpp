@@ -90,7 +90,7 @@ TEST(ReplaySoundGLTest, AJumpSoundsWithinATenthOfASecondAndNotBefore)
     EXPECT_GT(peak(run.sound, jumpStart, jumpStart + samplesPerFrame), 1000) << "no hop within 0.1 s";
 }
 
-TEST(ReplaySoundGLTest, MuteAndZeroVolumeAreSilentWhileTheMusicPlaysOtherwise)
+TEST(ReplaySoundGLTest, MutePauseAndZeroVolumeAreSilentWhileTheMusicPlaysOtherwise)
 {
     const std::string jump = "5-12 key space\n";
     const Recording loud = record("sound-music", jump, "", 20);
@@ -102,6 +102,12 @@ TEST(ReplaySoundGLTest, MuteAndZeroVolumeAreSilentWhileTheMusicPlaysOtherwise)
 
     const Recording zero = record("sound-zero", jump, "volume = 0\n", 20);
     EXPECT_LE(peak(zero.sound, 0, zero.sound.frames()), ditherLimit);
+
+    // Pause holds everything, the music too, until P again.
+    const Recording paused = record("sound-paused", "3 key p\n8 key p\n", "", 12);
+    EXPECT_GT(peak(paused.sound, 0, 3 * samplesPerFrame), 1000);
+    EXPECT_LE(peak(paused.sound, 4 * samplesPerFrame, 8 * samplesPerFrame), ditherLimit);
+    EXPECT_GT(peak(paused.sound, 9 * samplesPerFrame, paused.sound.frames()), 1000);
 
     // M again brings everything back.
     const Recording back = record("sound-unmuted", "0 key m\n3 key m\n" + jump, "", 20);

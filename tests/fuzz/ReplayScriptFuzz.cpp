@@ -108,7 +108,7 @@ void checkScriptedInput(const ReplayScript& script)
         input.setFrame(frame);
         const glm::dvec2 cursor = input.cursorPosition();
         FUZZ_CHECK(std::isfinite(cursor.x) && std::isfinite(cursor.y));
-        static_cast<void>(input.isKeyHeld(Key::Up));
+        static_cast<void>(input.isKeyHeld(Action::Forward));
         static_cast<void>(input.isButtonHeld(MouseButton::Left));
     };
     for (const CursorPlacement& placement : script.cursor) {
@@ -118,12 +118,19 @@ void checkScriptedInput(const ReplayScript& script)
             askAt(placement.frames.last + 1);
         }
     }
-    // A key held over a range is held at both of its ends.
+    // A key held over a range holds its action at both of its ends.
+    const Controls controls;
     for (const KeyHold& hold : script.keys) {
-        input.setFrame(hold.frames.first);
-        FUZZ_CHECK(input.isKeyHeld(hold.key));
-        input.setFrame(hold.frames.last);
-        FUZZ_CHECK(input.isKeyHeld(hold.key));
+        for (int index = 0; index < actionCount; ++index) {
+            const auto action = static_cast<Action>(index);
+            if (controls.keyFor(action) != hold.key) {
+                continue;
+            }
+            input.setFrame(hold.frames.first);
+            FUZZ_CHECK(input.isKeyHeld(action));
+            input.setFrame(hold.frames.last);
+            FUZZ_CHECK(input.isKeyHeld(action));
+        }
     }
 }
 

@@ -2,6 +2,7 @@
 // reads back through the replay tool's own parser, and every input the game
 // reads is used, inside the run, even in a short run.
 
+#include "app/KeyNames.h"
 #include "soak/ScriptText.h"
 #include "soak/SoakScript.h"
 
