@@ -3,6 +3,7 @@
 
 #include "physics/DebuggerLink.h"
 #include "physics/LoopbackServer.h"
+#include "support/FastestOf.h"
 #include "physics_monitor/SnapshotListener.h"
 
 #include <gtest/gtest.h>
@@ -29,19 +30,6 @@ constexpr auto noticeableDelay = 1s;
 // machine is busy with other tests.
 constexpr auto patientConnect = 2000ms;
 
-// Shortest of a few runs, so one badly scheduled run does not decide.
-template <typename Action>
-Clock::duration fastestOf(int runs, Action&& action)
-{
-    Clock::duration best = Clock::duration::max();
-    for (int k = 0; k < runs; ++k) {
-        const auto start = Clock::now();
-        action();
-        best = std::min(best, Clock::now() - start);
-    }
-    return best;
-}
-
 TEST(DebuggerLinkTest, DeliversEveryByteToAListener)
 {
     SnapshotListener listener(0);
@@ -63,7 +51,7 @@ TEST(DebuggerLinkTest, NoListenerFailsQuietlyWithinTheTimeout)
 {
     const std::uint16_t port = testing::unusedLoopbackPort();
     DebuggerLink link;
-    const auto elapsed = fastestOf(3, [&] { link = DebuggerLink::connect(port); });
+    const auto elapsed = testing::fastestOf(3, [&] { link = DebuggerLink::connect(port); });
     EXPECT_FALSE(link.isConnected());
     EXPECT_LE(elapsed, debuggerConnectTimeout + noticeableDelay);
     EXPECT_FALSE(link.send("nobody hears this"));
@@ -76,7 +64,7 @@ TEST(DebuggerLinkTest, UnansweredConnectGivesUpAtTheTimeout)
         GTEST_SKIP() << "this system answers connects even with a full queue";
     }
     DebuggerLink link;
-    const auto elapsed = fastestOf(3, [&] { link = DebuggerLink::connect(unanswered.port(), 10ms); });
+    const auto elapsed = testing::fastestOf(3, [&] { link = DebuggerLink::connect(unanswered.port(), 10ms); });
     EXPECT_FALSE(link.isConnected());
     EXPECT_GE(elapsed, 10ms);
     EXPECT_LE(elapsed, 10ms + noticeableDelay);
@@ -90,7 +78,7 @@ TEST(DebuggerLinkTest, ListenerThatNeverReadsCannotStallTheSender)
     // Far more than the socket buffers hold, so the send must hit its limit.
     const std::string flood(64 * 1024 * 1024, 'x');
     bool delivered = true;
-    const auto elapsed = fastestOf(3, [&] { delivered = link.send(flood, 20ms); });
+    const auto elapsed = testing::fastestOf(3, [&] { delivered = link.send(flood, 20ms); });
     EXPECT_FALSE(delivered);
     EXPECT_GE(elapsed, 20ms);
     EXPECT_LE(elapsed, 20ms + noticeableDelay);
@@ -134,7 +122,7 @@ TEST(DebuggerLinkTest, GarbageFromTheListenerIsIgnored)
     ASSERT_TRUE(link.isConnected());
     std::this_thread::sleep_for(20ms);  // let the garbage arrive first
     EXPECT_TRUE(link.send("tavernrush-physics-snapshot 1\n"));
-    const auto elapsed = fastestOf(1, [&] { link.close(); });
+    const auto elapsed = testing::fastestOf(1, [&] { link.close(); });
     EXPECT_FALSE(link.isConnected());
     EXPECT_LE(elapsed, noticeableDelay);
 }

@@ -4,6 +4,7 @@
 
 #include "physics/DebuggerLink.h"
 #include "physics/LoopbackServer.h"
+#include "support/FastestOf.h"
 #include "physics/PhysicsStartup.h"
 #include "physics/PhysicsWorld.h"
 #include "physics/SnapshotFormat.h"
@@ -40,19 +41,6 @@ std::unique_ptr<PhysicsWorld> offer(std::ostream& log, std::uint16_t port)
     return buildAndOfferPhysicsWorld(log, port, &PhysicsWorld::create);
 }
 
-// Shortest of a few runs: start-up cost without the noise of a busy machine.
-template <typename Action>
-Clock::duration fastestOf(int runs, Action&& action)
-{
-    Clock::duration best = Clock::duration::max();
-    for (int k = 0; k < runs; ++k) {
-        const auto start = Clock::now();
-        action();
-        best = std::min(best, Clock::now() - start);
-    }
-    return best;
-}
-
 TEST(PhysicsStartupTest, ListeningMonitorReceivesTheWholePyramid)
 {
     SnapshotListener listener(0);
@@ -87,8 +75,8 @@ TEST(PhysicsStartupTest, MissingListenerAddsNoMoreThanTheConnectTimeout)
 {
     const std::uint16_t port = testing::unusedLoopbackPort();
     std::ostringstream log;
-    const auto worldOnly = fastestOf(5, [] { PhysicsWorld::create(); });
-    const auto withLink = fastestOf(5, [&] { offer(log, port); });
+    const auto worldOnly = testing::fastestOf(5, [] { PhysicsWorld::create(); });
+    const auto withLink = testing::fastestOf(5, [&] { offer(log, port); });
     EXPECT_LE(withLink, worldOnly + debuggerConnectTimeout + noticeableDelay);
     EXPECT_EQ(log.str(), "");
 }
@@ -100,8 +88,8 @@ TEST(PhysicsStartupTest, UnansweredListenerAddsNoMoreThanTheConnectTimeout)
         GTEST_SKIP() << "this system answers connects even with a full queue";
     }
     std::ostringstream log;
-    const auto worldOnly = fastestOf(3, [] { PhysicsWorld::create(); });
-    const auto withLink = fastestOf(3, [&] { offer(log, unanswered.port()); });
+    const auto worldOnly = testing::fastestOf(3, [] { PhysicsWorld::create(); });
+    const auto withLink = testing::fastestOf(3, [&] { offer(log, unanswered.port()); });
     EXPECT_LE(withLink, worldOnly + debuggerConnectTimeout + noticeableDelay);
     EXPECT_EQ(log.str(), "");
 }
@@ -113,8 +101,8 @@ TEST_P(MisbehavingListenerTest, StartupGoesOnQuietlyAndOnTime)
     LoopbackServer listener(GetParam());
     std::ostringstream log;
     std::unique_ptr<PhysicsWorld> world;
-    const auto worldOnly = fastestOf(3, [] { PhysicsWorld::create(); });
-    const auto elapsed = fastestOf(1, [&] { world = offer(log, listener.port()); });
+    const auto worldOnly = testing::fastestOf(3, [] { PhysicsWorld::create(); });
+    const auto elapsed = testing::fastestOf(1, [&] { world = offer(log, listener.port()); });
     ASSERT_NE(world, nullptr);
     EXPECT_EQ(world->bodyCount(), 55u);
     EXPECT_EQ(log.str(), "");
