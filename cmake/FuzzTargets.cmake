@@ -6,10 +6,17 @@
 #
 # Each target NAME has tests/fuzz/<harness>, tests/fuzz/corpus/NAME/ and,
 # where the format has keywords, tests/fuzz/NAME.dict.
-set(TAVERNRUSH_FUZZ_TARGETS settings dds_header image obj_import snapshot replay_script)
+set(TAVERNRUSH_FUZZ_TARGETS settings controls records dds_header image obj_import snapshot replay_script)
 
 set(TAVERNRUSH_FUZZ_settings_HARNESS SettingsFuzz.cpp)
-set(TAVERNRUSH_FUZZ_settings_SOURCES src/app/Settings.cpp)
+set(TAVERNRUSH_FUZZ_settings_SOURCES
+  src/app/Settings.cpp src/app/Controls.cpp src/app/KeyNames.cpp src/game/Action.cpp)
+
+set(TAVERNRUSH_FUZZ_controls_HARNESS ControlsFuzz.cpp)
+set(TAVERNRUSH_FUZZ_controls_SOURCES src/app/Controls.cpp src/app/KeyNames.cpp src/game/Action.cpp)
+
+set(TAVERNRUSH_FUZZ_records_HARNESS RecordsFuzz.cpp)
+set(TAVERNRUSH_FUZZ_records_SOURCES src/app/Records.cpp src/app/AtomicFile.cpp)
 
 set(TAVERNRUSH_FUZZ_dds_header_HARNESS DdsHeaderFuzz.cpp)
 set(TAVERNRUSH_FUZZ_dds_header_SOURCES
@@ -30,4 +37,5 @@ set(TAVERNRUSH_FUZZ_snapshot_SOURCES
 
 set(TAVERNRUSH_FUZZ_replay_script_HARNESS ReplayScriptFuzz.cpp)
 set(TAVERNRUSH_FUZZ_replay_script_SOURCES
-  tools/replay/ReplayScript.cpp tools/replay/NumberText.cpp tools/replay/ScriptedInput.cpp)
+  tools/replay/ReplayScript.cpp tools/replay/NumberText.cpp tools/replay/ScriptedInput.cpp
+  src/app/Controls.cpp src/app/KeyNames.cpp src/game/Action.cpp src/game/Gamepad.cpp)
