@@ -9,6 +9,7 @@
 #include "app/Screenshots.h"
 #include "app/Settings.h"
 #include "game/FrameRules.h"
+#include "game/LevelFiles.h"
 
 #include <memory>
 #include <span>
@@ -44,7 +45,7 @@ struct PlayerKeepers {
 // Both start listening to `loop` and must outlive its run.
 void keepForPlayer(PlayerKeepers& keepers, FrameLoop& loop, FrameRules& rules);
 
-inline constexpr const char* soundFolder = "assets/sounds";
+inline constexpr const char* soundFolder = files::soundFolder;
 
 // The game itself, given the command line without the program name;
 // returns the exit status (0 after a normal end or --help/--version, 1

@@ -1,23 +1,25 @@
 #include "audio/SoundCue.h"
 
+#include "game/LevelFiles.h"
+
 namespace tavernrush {
 
 std::string_view soundFileName(Sound sound)
 {
     switch (sound) {
-    case Sound::Coin: return "coin.ogg";
-    case Sound::Beer: return "beer.ogg";
-    case Sound::Jump: return "jump.ogg";
-    case Sound::Land: return "land.ogg";
-    case Sound::Ladder: return "ladder.ogg";
-    case Sound::Hiccup: return "hiccup.ogg";
-    case Sound::Whinny: return "whinny.ogg";
-    case Sound::Toilet: return "toilet.ogg";
-    case Sound::Fanfare: return "fanfare.ogg";
-    case Sound::Buzzer: return "buzzer.ogg";
-    case Sound::Rewind: return "rewind.ogg";
-    case Sound::Ambience: return "ambience.ogg";
-    case Sound::Tune: return "tune.ogg";
+    case Sound::Coin: return files::sound::coin;
+    case Sound::Beer: return files::sound::beer;
+    case Sound::Jump: return files::sound::jump;
+    case Sound::Land: return files::sound::land;
+    case Sound::Ladder: return files::sound::ladder;
+    case Sound::Hiccup: return files::sound::hiccup;
+    case Sound::Whinny: return files::sound::whinny;
+    case Sound::Toilet: return files::sound::toilet;
+    case Sound::Fanfare: return files::sound::fanfare;
+    case Sound::Buzzer: return files::sound::buzzer;
+    case Sound::Rewind: return files::sound::rewind;
+    case Sound::Ambience: return files::sound::ambience;
+    case Sound::Tune: return files::sound::tune;
     }
     return "";
 }

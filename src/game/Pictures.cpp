@@ -4,7 +4,6 @@
 
 #include <glm/gtc/matrix_transform.hpp>
 
-#include <cstdio>
 #include <string>
 
 namespace tavernrush {
@@ -46,19 +45,14 @@ glm::mat4 screenBoardModel(const glm::vec3& playerPosition, const glm::mat4& pla
     return glm::translate(glm::mat4(1.0f), playerPosition + glm::vec3(0.0f, 6.0f, 0.0f)) * playerHeading * upright;
 }
 
-std::string animationFramePath(int number)
-{
-    char path[40];
-    std::snprintf(path, sizeof path, "assets/frames/Frame%02d.jpg", number);
-    return path;
-}
+std::string animationFramePath(int number) { return files::animationFrame(number); }
 
 std::optional<std::string> coinDigitPath(int coins)
 {
     if (coins < 1 || coins > 9) {
         return std::nullopt;
     }
-    return "assets/textures/coin" + std::to_string(coins) + ".jpg";
+    return files::coinDigit(coins);
 }
 
 std::optional<std::string> beerDigitPath(int beers)
@@ -66,7 +60,7 @@ std::optional<std::string> beerDigitPath(int beers)
     if (beers < 1 || beers > 4) {
         return std::nullopt;
     }
-    return "assets/textures/beer" + std::to_string(beers) + ".jpg";
+    return files::beerDigit(beers);
 }
 
 std::optional<int> advanceFrameAnimation(float& frameAnimTimer, int& frameAnimIndex)

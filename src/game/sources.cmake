@@ -11,6 +11,7 @@ set(tavernrush_rules_sources
   ${CMAKE_CURRENT_LIST_DIR}/FrameRules.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Gamepad.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GameState.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/LevelFiles.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Picture.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Pictures.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Player.cpp

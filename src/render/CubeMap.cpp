@@ -48,7 +48,8 @@ void CubeMap::load()
 
 CubeMap makeSkyCubeMap()
 {
-    return CubeMap(skyboxDirectory, "right.jpg", "left.jpg", "top.jpg", "bottom.jpg", "front.jpg", "back.jpg");
+    return CubeMap(skyboxDirectory, files::skyFaces[0], files::skyFaces[1], files::skyFaces[2], files::skyFaces[3],
+                   files::skyFaces[4], files::skyFaces[5]);
 }
 
 void CubeMap::bind(unsigned unit) const

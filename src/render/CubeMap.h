@@ -2,6 +2,7 @@
 // The six-face cube texture of the sky. Faces are flipped to top-down rows
 // before upload, which is the order cube-map faces expect.
 
+#include "game/LevelFiles.h"
 #include "render/GlName.h"
 
 #include <string>
@@ -36,7 +37,7 @@ private:
     TextureName handle_;
 };
 
-inline constexpr const char* skyboxDirectory = "assets/textures/skybox/";
+inline constexpr const char* skyboxDirectory = files::skyFaceFolder;
 
 CubeMap makeSkyCubeMap();
 

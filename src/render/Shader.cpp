@@ -180,12 +180,12 @@ void Shader::setUniform(const std::string& name, const glm::mat3& value)
 }
 
 ShaderPtr makeShader(const std::string& name) { return std::make_shared<Shader>(name, false); }
-ShaderPtr makeSkyShader() { return makeShader("skyShader"); }
-ShaderPtr makeNormalMappingShader() { return makeShader("normalMapping"); }
-ShaderPtr makeGlowShader() { return makeShader("glow"); }
-ShaderPtr makeShadowDepthShader() { return makeShader("sm_depth"); }
-ShaderPtr makeShadowShader() { return makeShader("sm"); }
-ShaderPtr makeScreenShader(bool withGeometryStage) { return std::make_shared<Shader>("screen", withGeometryStage); }
-ShaderPtr makeBlurShader(bool withGeometryStage) { return std::make_shared<Shader>("blur", withGeometryStage); }
+ShaderPtr makeSkyShader() { return makeShader(files::shader::sky); }
+ShaderPtr makeNormalMappingShader() { return makeShader(files::shader::normalMapping); }
+ShaderPtr makeGlowShader() { return makeShader(files::shader::glow); }
+ShaderPtr makeShadowDepthShader() { return makeShader(files::shader::shadowDepth); }
+ShaderPtr makeShadowShader() { return makeShader(files::shader::shadow); }
+ShaderPtr makeScreenShader(bool withGeometryStage) { return std::make_shared<Shader>(files::shader::screen, withGeometryStage); }
+ShaderPtr makeBlurShader(bool withGeometryStage) { return std::make_shared<Shader>(files::shader::blur, withGeometryStage); }
 
 } // namespace tavernrush

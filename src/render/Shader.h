@@ -2,6 +2,7 @@
 // One linked GLSL program built from assets/shader/<name>.vert/.frag[/.geom],
 // with uniform setters that address uniforms by name.
 
+#include "game/LevelFiles.h"
 #include "render/GlName.h"
 
 #include <glm/glm.hpp>
@@ -12,7 +13,7 @@
 
 namespace tavernrush {
 
-inline constexpr const char* shaderDirectory = "assets/shader/";
+inline constexpr const char* shaderDirectory = files::shaderFolder;
 
 class Shader {
 public:

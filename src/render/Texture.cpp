@@ -1,5 +1,6 @@
 #include "render/Texture.h"
 
+#include "game/LevelFiles.h"
 #include "render/AssetPath.h"
 #include "render/ImageFile.h"
 #include "render/PixelUpload.h"
@@ -40,8 +41,8 @@ Texture::Texture(const std::string& name) : handle_(createTexture())
 }
 
 TexturePtr makeTexture(const std::string& path) { return std::make_shared<Texture>(path); }
-TexturePtr makeUnicornTexture() { return makeTexture("assets/textures/unicornM.jpg"); }
-TexturePtr makeToiletTexture() { return makeTexture("assets/textures/klo.jpg"); }
+TexturePtr makeUnicornTexture() { return makeTexture(files::unicornSkin); }
+TexturePtr makeToiletTexture() { return makeTexture(files::toilet); }
 
 void Texture::bind(unsigned unit) const
 {

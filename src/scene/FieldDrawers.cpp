@@ -2,6 +2,7 @@
 #include "render/Shapes.h"
 
 #include "game/CoinField.h"
+#include "game/LevelFiles.h"
 
 namespace tavernrush {
 namespace {
@@ -14,7 +15,7 @@ constexpr float itemShininess = 2.0f;
 
 BeerFieldDrawer::BeerFieldDrawer(ShaderPtr phong)
     : geometry_(glm::mat4(1.0f), createCylinder(1.5f, 0.4f),
-                makeMaterial(std::move(phong), red, itemCoefficients, itemShininess, "assets/textures/kellbrau.jpg"))
+                makeMaterial(std::move(phong), red, itemCoefficients, itemShininess, files::beerLabel))
 {
 }
 
@@ -25,10 +26,10 @@ void BeerFieldDrawer::drawItem(const glm::mat4& drawMatrix)
 }
 
 CoinFieldDrawer::CoinFieldDrawer(ShaderPtr glow)
-    : coinTexture_(makeTexture("assets/textures/coin.dds")),
-      coinBlurTexture_(makeTexture("assets/textures/coin_blur.png")),
+    : coinTexture_(makeTexture(files::coin)),
+      coinBlurTexture_(makeTexture(files::coinBlur)),
       geometry_(CoinField::constructionMatrix(), createCylinder(0.2f, 0.7f),
-                makeMaterial(std::move(glow), red, itemCoefficients, itemShininess, "assets/textures/coin.dds"))
+                makeMaterial(std::move(glow), red, itemCoefficients, itemShininess, files::coin))
 {
 }
 

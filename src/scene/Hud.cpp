@@ -1,5 +1,7 @@
 #include "scene/Hud.h"
 
+#include "game/LevelFiles.h"
+
 #include <glm/gtc/matrix_transform.hpp>
 
 namespace tavernrush {
@@ -37,7 +39,7 @@ glm::vec3 countdownTint(const CountdownDisplay& countdown)
 }
 
 Hud::Hud()
-    : shader_(makeShader("hud")),
+    : shader_(makeShader(files::shader::hud)),
       atlas_(makeTexture(hud::atlasPath)),
       pausedBoard_(makeTexture(hud::pausedPath)),
       vertexArray_(createVertexArray()),

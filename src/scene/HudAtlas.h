@@ -5,6 +5,8 @@
 // rectangles and the game cuts them out of the same ones, so this header is
 // shared by both and holds nothing but numbers.
 
+#include "game/LevelFiles.h"
+
 namespace tavernrush::hud {
 
 // Pixels from the picture's top-left corner, as a painter counts them.
@@ -15,7 +17,7 @@ struct AtlasRect {
     int height = 0;
 };
 
-inline constexpr const char* atlasPath = "assets/textures/hud.png";
+inline constexpr const char* atlasPath = files::hudAtlas;
 inline constexpr int atlasWidth = 1024;
 inline constexpr int atlasHeight = 512;
 
@@ -37,7 +39,7 @@ inline constexpr AtlasRect plaque{0, 192, 768, 128};
 inline constexpr int inkMargin = 6;
 
 // The board shown while the game is paused, assets/textures/paused.png.
-inline constexpr const char* pausedPath = "assets/textures/paused.png";
+inline constexpr const char* pausedPath = files::pausedBoard;
 inline constexpr int pausedWidth = 512;
 inline constexpr int pausedHeight = 256;
 

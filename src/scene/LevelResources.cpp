@@ -1,6 +1,8 @@
 #include "scene/LevelResources.h"
 #include "render/Shapes.h"
 
+#include "game/LevelFiles.h"
+
 #include <glm/gtc/matrix_transform.hpp>
 
 namespace tavernrush {
@@ -18,11 +20,11 @@ glm::mat4 upright() { return glm::rotate(glm::mat4(1.0f), 1.5707964f, glm::vec3(
 LevelShaders buildLevelShaders()
 {
     LevelShaders shaders;
-    shaders.phong = makeShader("phongPhong");
+    shaders.phong = makeShader(files::shader::phong);
     shaders.sky = makeSkyShader();
     shaders.normalMapping = makeNormalMappingShader();
     shaders.glow = makeGlowShader();
-    shaders.quadDepth = makeShader("quad_depth");
+    shaders.quadDepth = makeShader(files::shader::quadDepth);
     shaders.shadowDepth = makeShadowDepthShader();
     shaders.shadow = makeShadowShader();
     return shaders;
@@ -31,17 +33,17 @@ LevelShaders buildLevelShaders()
 LevelTextures loadLevelTextures()
 {
     LevelTextures textures;
-    textures.metal = makeTexture("assets/textures/metall.jpg");
+    textures.metal = makeTexture(files::metal);
     textures.unicorn = makeUnicornTexture();
-    textures.plainWall = makeTexture("assets/textures/wall.jpg");
-    textures.grass = makeTexture("assets/textures/gras.dds");
-    textures.groundNormal = makeTexture("assets/textures/groundN.jpg");
-    textures.ground = makeTexture("assets/textures/ground.jpg");
-    textures.bricksNormal = makeTexture("assets/textures/bricksN.jpg");
-    textures.bricks = makeTexture("assets/textures/bricks.jpg");
-    textures.coin = makeTexture("assets/textures/coin.dds");
-    textures.coinGlow = makeTexture("assets/textures/coin_glow.png");
-    textures.bag = makeTexture("assets/textures/bagR.jpg");
+    textures.plainWall = makeTexture(files::plainWall);
+    textures.grass = makeTexture(files::grass);
+    textures.groundNormal = makeTexture(files::groundNormal);
+    textures.ground = makeTexture(files::ground);
+    textures.bricksNormal = makeTexture(files::bricksNormal);
+    textures.bricks = makeTexture(files::bricks);
+    textures.coin = makeTexture(files::coin);
+    textures.coinGlow = makeTexture(files::coinGlow);
+    textures.bag = makeTexture(files::bag);
     textures.toilet = makeToiletTexture();
     return textures;
 }
@@ -52,19 +54,19 @@ LevelMaterials createLevelMaterials(const LevelShaders& shaders, float brightnes
     const glm::vec3 picture{brightness, 0.7f, 0.1f};
     const glm::vec3 board{0.8f, 0.7f, 0.1f};
     LevelMaterials m;
-    m.skyRoom = makeMaterial(phong, glm::vec3(0.0f), {brightness, 0.0f, 0.0f}, 1.0f, "assets/textures/himmel.dds");
-    m.ground = makeMaterial(phong, red, {1.0f, 0.7f, 0.1f}, boardShininess, "assets/textures/wood_texture.dds");
-    m.titleBoard = makeMaterial(phong, red, board, boardShininess, "assets/textures/tavernrush.dds");
-    m.cloudDome = makeMaterial(shaders.sky, red, picture, boardShininess, "assets/textures/wolkenhimmel.dds");
-    m.animation = makeMaterial(phong, red, board, boardShininess, "assets/frames/Frame01.jpg");
-    m.won = makeMaterial(phong, red, picture, boardShininess, "assets/textures/won.jpg");
-    m.timeUp = makeMaterial(phong, red, picture, boardShininess, "assets/textures/timeUP.jpg");
-    m.drunk = makeMaterial(phong, red, picture, boardShininess, "assets/textures/drunk.jpg");
-    m.unicornPicture = makeMaterial(phong, red, picture, boardShininess, "assets/textures/mellowdude.jpg");
-    m.toiletPicture = makeMaterial(phong, red, picture, boardShininess, "assets/textures/kloBreak.jpg");
-    m.earth = makeMaterial(phong, red, picture, boardShininess, "assets/textures/earth.dds");
-    m.coinCounter = makeMaterial(phong, red, picture, boardShininess, "assets/textures/coin0.jpg");
-    m.beerCounter = makeMaterial(phong, red, picture, boardShininess, "assets/textures/beer0.jpg");
+    m.skyRoom = makeMaterial(phong, glm::vec3(0.0f), {brightness, 0.0f, 0.0f}, 1.0f, files::skyRoom);
+    m.ground = makeMaterial(phong, red, {1.0f, 0.7f, 0.1f}, boardShininess, files::woodGround);
+    m.titleBoard = makeMaterial(phong, red, board, boardShininess, files::titleBoard);
+    m.cloudDome = makeMaterial(shaders.sky, red, picture, boardShininess, files::cloudDome);
+    m.animation = makeMaterial(phong, red, board, boardShininess, files::firstAnimationFrame);
+    m.won = makeMaterial(phong, red, picture, boardShininess, files::wonBoard);
+    m.timeUp = makeMaterial(phong, red, picture, boardShininess, files::timeUpBoard);
+    m.drunk = makeMaterial(phong, red, picture, boardShininess, files::drunkBoard);
+    m.unicornPicture = makeMaterial(phong, red, picture, boardShininess, files::unicornBoard);
+    m.toiletPicture = makeMaterial(phong, red, picture, boardShininess, files::toiletBoard);
+    m.earth = makeMaterial(phong, red, picture, boardShininess, files::earth);
+    m.coinCounter = makeMaterial(phong, red, picture, boardShininess, files::coinDigitZero);
+    m.beerCounter = makeMaterial(phong, red, picture, boardShininess, files::beerDigitZero);
     return m;
 }
 

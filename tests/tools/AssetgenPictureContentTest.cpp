@@ -1,8 +1,8 @@
 // What the generated pictures show, read back as the game reads them: the
 // brick relief sits on the painted bricks, the picture loop runs and comes
 // back, the counter pictures differ.
-#include "AssetgenGameFiles.h"
 #include "Colour.h"
+#include "game/LevelFiles.h"
 #include "HeightField.h"
 #include "pictures/BrickPictures.h"
 #include "readback/GameDecoders.h"
@@ -114,7 +114,7 @@ TEST(PictureContent, BrickNormalMapBulgesAtThePaintedBrickEdges)
 TEST(PictureContent, PictureLoopMovesEveryStepAndComesBackToItsStart)
 {
     std::vector<Image> frames;
-    for (const std::string& file : testing::animationFrames()) {
+    for (const std::string& file : files::animationFrames()) {
         frames.push_back(decodeWithFreeImage(assets / file));
         ASSERT_FALSE(frames.back().empty()) << file;
     }

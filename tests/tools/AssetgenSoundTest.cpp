@@ -1,7 +1,7 @@
 // The generated sounds as the game decodes them: the right shape for
 // OpenAL, never clipping, and loops that join without a click.
-#include "AssetgenGameFiles.h"
 #include "audio/SoundFile.h"
+#include "game/LevelFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -36,7 +36,7 @@ constexpr int audiblePeak = 1036;
 
 TEST(AssetSounds, EffectsAreMonoAtFortyEightKilohertzAudibleAndUnclipped)
 {
-    for (const std::string& file : testing::gameEffectSounds()) {
+    for (const std::string& file : files::effectSounds()) {
         SCOPED_TRACE(file);
         const DecodedSound sound = decode(file);
         EXPECT_EQ(sound.channels, 1) << "OpenAL places only mono sounds";
@@ -50,7 +50,7 @@ TEST(AssetSounds, EffectsAreMonoAtFortyEightKilohertzAudibleAndUnclipped)
 
 TEST(AssetSounds, LoopsAreStereoLongEnoughAndJoinWithoutAClick)
 {
-    for (const std::string& file : testing::gameLoopSounds()) {
+    for (const std::string& file : files::loopSounds()) {
         SCOPED_TRACE(file);
         const DecodedSound sound = decode(file);
         ASSERT_EQ(sound.channels, 2);

@@ -23,7 +23,8 @@
 #include "pictures/SmallPictures.h"
 #include "sounds/SoundFiles.h"
 
-#include <cstdio>
+#include "game/LevelFiles.h"
+
 
 namespace tavernrush::assetgen {
 
@@ -51,14 +52,16 @@ const std::vector<AssetEntry>& assetCatalog()
         list.push_back({"sky pictures", {"textures/himmel.dds", "textures/wolkenhimmel.dds"}, writeSkyDomePictures});
         list.push_back({"brick pictures", {"textures/bricks.jpg", "textures/bricksN.jpg"}, writeBrickPictures});
         list.push_back({"earth map", {"textures/earth.dds"}, writeEarthMap});
-        list.push_back({"coin counter digits",
-                        {"textures/coin0.jpg", "textures/coin1.jpg", "textures/coin2.jpg", "textures/coin3.jpg",
-                         "textures/coin4.jpg", "textures/coin5.jpg", "textures/coin6.jpg", "textures/coin7.jpg",
-                         "textures/coin8.jpg", "textures/coin9.jpg"},
+        const auto digitFiles = [](int count, std::string (*digitPath)(int)) {
+            std::vector<std::string> names;
+            for (int digit = 0; digit < count; ++digit) {
+                names.push_back(files::belowAssets(digitPath(digit)));
+            }
+            return names;
+        };
+        list.push_back({"coin counter digits", digitFiles(files::coinDigitCount, files::coinDigit),
                         [](const std::filesystem::path& assets) { writeCounterDigits(assets, Counter::Coins); }});
-        list.push_back({"beer counter digits",
-                        {"textures/beer0.jpg", "textures/beer1.jpg", "textures/beer2.jpg", "textures/beer3.jpg",
-                         "textures/beer4.jpg"},
+        list.push_back({"beer counter digits", digitFiles(files::beerDigitCount, files::beerDigit),
                         [](const std::filesystem::path& assets) { writeCounterDigits(assets, Counter::Beers); }});
         list.push_back({"brick wall model", {"meshes/wand.obj", "meshes/wand.mtl"}, writeBrickWall});
         list.push_back({"plain wall model", {"meshes/wall.obj", "meshes/wall.mtl", "meshes/wall.jpg", "textures/wall.jpg"},
@@ -78,9 +81,7 @@ const std::vector<AssetEntry>& assetCatalog()
         }
         std::vector<std::string> frames;
         for (int number = 1; number <= animationFrameCount; ++number) {
-            char name[32];
-            std::snprintf(name, sizeof name, "frames/Frame%02d.jpg", number);
-            frames.emplace_back(name);
+            frames.push_back(files::belowAssets(files::animationFrame(number)));
         }
         list.push_back({"animation frames", frames, writeAnimationFrames});
         list.push_back({"grass", {"textures/gras.dds"}, writeGrass});
