@@ -13,7 +13,7 @@ namespace tavernrush {
 
 class Skybox {
 public:
-    // Uploads the cube and loads the faces from "assets/textures/skybox/";
+    // Uploads the cube and loads the six faces named in game/LevelFiles.h;
     // missing faces stay empty. The cube's vertex array and texture are
     // left bound.
     Skybox();

@@ -3,7 +3,7 @@
 // picture assets/textures/hud.png: the countdown's digits, the words and the
 // plaque under the win picture. The asset generator paints them into these
 // rectangles and the game cuts them out of the same ones, so this header is
-// shared by both and holds nothing but numbers.
+// shared by both and holds only rectangles and the picture's name.
 
 #include "game/LevelFiles.h"
 
