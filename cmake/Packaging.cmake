@@ -5,6 +5,12 @@
 # until the project names its own (-DTAVERNRUSH_PACKAGE_MAINTAINER=...).
 set(TAVERNRUSH_PACKAGE_MAINTAINER "Tavernrush developers <tavernrush@example.org>"
   CACHE STRING "Maintainer field of the Debian package and its changelog")
+# Build folders configured before kept the old localhost address in their
+# cache, which lintian refuses; move them on to the new default.
+if(TAVERNRUSH_PACKAGE_MAINTAINER STREQUAL "Tavernrush developers <tavernrush@localhost>")
+  set(TAVERNRUSH_PACKAGE_MAINTAINER "Tavernrush developers <tavernrush@example.org>"
+    CACHE STRING "Maintainer field of the Debian package and its changelog" FORCE)
+endif()
 
 # The package's changelog, compressed like the manual page, signed by the
 # maintainer above.
