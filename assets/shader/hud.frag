@@ -1,4 +1,4 @@
-#version 450 core
+#version 420 core
 // Lettering is painted white, so "tint" colours it; its transparency is
 // blended over what is behind. Drawn into the scene it also hides the glow
 // behind it, as any other surface does.

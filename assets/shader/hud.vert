@@ -1,4 +1,4 @@
-#version 450 core
+#version 420 core
 // The game's lettering and boards: flat pieces of the lettering picture,
 // placed in pixels over the finished image or in the world under the win
 // picture, whichever "transform" maps them from.
