@@ -401,7 +401,7 @@ TEST(FrameLoopPictures, CounterSpheresShowDigitsOnlyWithinTheirRange)
     }
 }
 
-TEST(FrameLoopKeys, F10AsksForFullScreenOncePerPress)
+TEST(FrameLoopKeys, F10AndMuteActOncePerPress)
 {
     RulesRig rig;
     rig.input.keys = {Action::Fullscreen};
@@ -414,6 +414,14 @@ TEST(FrameLoopKeys, F10AsksForFullScreenOncePerPress)
     rig.input.keys = {Action::Fullscreen};
     rig.frames(1);
     EXPECT_TRUE(rig.scene().fullscreenRequested);
+
+    // Mute acts the same way: once per press, however long it is held.
+    RulesRig muting;
+    muting.input.keys = {Action::Mute};
+    muting.frames(1);
+    EXPECT_TRUE(muting.scene().muteToggled);
+    muting.frames(5);
+    EXPECT_FALSE(muting.scene().muteToggled);
 }
 
 TEST(FrameLoopKeys, BrightnessAndThePlainWall)
@@ -762,16 +770,6 @@ TEST(FrameWinTime, TheWinShowsItsTimeAgainstTheBestUntilARestart)
     winAt(slower, 29.0f);
     EXPECT_TRUE(slower.scene().winTime->newBest);
     EXPECT_EQ(slower.scene().winTime->bestTenths, 290);
-}
-
-TEST(FrameEvents, MuteComesOncePerPress)
-{
-    RulesRig rig;
-    rig.input.keys = {Action::Mute};
-    rig.frames(1);
-    EXPECT_TRUE(rig.scene().muteToggled);
-    rig.frames(5);
-    EXPECT_FALSE(rig.scene().muteToggled);
 }
 
 } // namespace
