@@ -15,7 +15,7 @@ public:
     virtual void draw(const FrameScene& scene) = 0;
     // Glow blur and composite into the window's framebuffer of this size.
     virtual void present(const glm::ivec2& framebufferSize) = 0;
-    // Only a clear and the composite of the last scene image: the floor of a
+    // Only the composite of the last scene image: the floor of a
     // frame, which the benchmark measures against.
     virtual void compositeOnly(const glm::ivec2& framebufferSize) = 0;
 };

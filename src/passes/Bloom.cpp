@@ -26,17 +26,21 @@ Bloom::Bloom(int width, int height)
 
 void Bloom::present(const glm::ivec2& framebufferSize)
 {
+    copyGlow();
+    blur();
+    composite(framebufferSize);
+}
+
+void Bloom::copyGlow()
+{
     glBindFramebuffer(GL_FRAMEBUFFER, 0);
     blitGlowToBlur(sceneTarget_.framebuffer(), sceneTarget_.width(), sceneTarget_.height(),
                    blurTargets_.framebuffer(0), blurTargets_.halfWidth(), blurTargets_.halfHeight());
-    blur();
-    composite(framebufferSize);
 }
 
 void Bloom::blur()
 {
     glViewport(0, 0, blurTargets_.halfWidth(), blurTargets_.halfHeight());
-    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
     blurShader_->use();
     blurShader_->setUniform("offset", blurTargets_.offset());
     // Full-screen quads need no depth; the blur targets' depth stays unused.
@@ -44,11 +48,11 @@ void Bloom::blur()
     glBindVertexArray(fullscreenVao_.get());
 
     // Read from h, write into the other one: horizontally from 0 into 1, then
-    // vertically from 1 back into 0.
+    // vertically from 1 back into 0. Each quad covers its whole target, so
+    // nothing needs clearing first.
     int h = 0;
     for (int pass = 0; pass < 2; ++pass) {
         glBindFramebuffer(GL_FRAMEBUFFER, blurTargets_.framebuffer(h ^ 1));
-        glClear(GL_COLOR_BUFFER_BIT);
         glActiveTexture(GL_TEXTURE0);
         glBindTexture(GL_TEXTURE_2D, blurTargets_.colorTexture(h));
         blurShader_->setUniform("horizontal", h ^ 1);
@@ -64,11 +68,15 @@ void Bloom::blur()
 void Bloom::composite(const glm::ivec2& framebufferSize)
 {
     glBindFramebuffer(GL_FRAMEBUFFER, 0);
-    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
-    // Cleared over the whole framebuffer, so the bars beside the image are black.
-    glClear(GL_COLOR_BUFFER_BIT);
     const glm::ivec4 viewport = letterboxViewport(framebufferSize, sceneTarget_.width(), sceneTarget_.height());
+    // The image covers every sample of its viewport. Only bars beside it
+    // need clearing to black; the window's depth is never read.
+    if (viewport != glm::ivec4(0, 0, framebufferSize.x, framebufferSize.y)) {
+        glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+        glClear(GL_COLOR_BUFFER_BIT);
+    }
     glViewport(viewport.x, viewport.y, viewport.z, viewport.w);
+    glDisable(GL_DEPTH_TEST);
 
     screenShader_->use();
     glActiveTexture(GL_TEXTURE0);
@@ -80,6 +88,7 @@ void Bloom::composite(const glm::ivec2& framebufferSize)
     glBindVertexArray(0);
     glBindTexture(GL_TEXTURE_2D, 0);
     glUseProgram(0);
+    glEnable(GL_DEPTH_TEST);
 }
 
 } // namespace tavernrush

@@ -33,14 +33,15 @@ public:
     // framebuffer, with black bars where the shapes differ, so full screen
     // and high-density screens show the whole image. Leaves no program in use.
     void present(const glm::ivec2& framebufferSize);
+    // The three steps of present, one by one, for a caller that times them.
+    void copyGlow();
+    void blur();
 
     // The last step alone: the scene image and the current blur result into
     // the window. The benchmark's floor frame draws only this.
     void composite(const glm::ivec2& framebufferSize);
 
 private:
-    void blur();
-
     ShaderPtr screenShader_;
     ShaderPtr blurShader_;
     VertexArrayName fullscreenVao_;

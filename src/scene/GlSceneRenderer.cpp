@@ -32,18 +32,38 @@ CameraUniforms cameraUniformsOf(const FrameView& view)
 
 void GlSceneRenderer::draw(const FrameScene& scene)
 {
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    // The window's own buffers are left alone here: the composite covers
+    // them, and clearing a multisampled window costs as much as a pass.
     glEnable(GL_DEPTH_TEST);
     if (scene.brightnessChange != 0.0f) {
         level_.materials.ground->materialCoefficients.x += scene.brightnessChange;
         level_.geometry.boards.animationMaterial().materialCoefficients.x += scene.brightnessChange;
     }
-    drawShadowPass(scene);
-    drawFigureAndGround(scene);
-    drawSky(level_.skybox, *level_.shaders.sky, scene.view.viewMatrix, scene.view.projectionMatrix);
-    drawBrickWall(scene.view, scene.plainWall);
-    drawItems(scene);
-    drawModels(scene);
+    {
+        const TimedPass timed(passTimer_, RenderPass::shadow);
+        drawShadowPass(scene);
+    }
+    {
+        const TimedPass timed(passTimer_, RenderPass::ground);
+        drawFigureAndGround(scene);
+    }
+    {
+        const TimedPass timed(passTimer_, RenderPass::sky);
+        drawSky(level_.skybox, *level_.shaders.sky, scene.view.viewMatrix, scene.view.projectionMatrix);
+    }
+    {
+        const TimedPass timed(passTimer_, RenderPass::wall);
+        drawBrickWall(scene.view, scene.plainWall);
+    }
+    {
+        const TimedPass timed(passTimer_, RenderPass::items);
+        drawItems(scene);
+    }
+    {
+        const TimedPass timed(passTimer_, RenderPass::models);
+        drawModels(scene);
+    }
+    const TimedPass timed(passTimer_, RenderPass::pictures);
     drawPictures(scene, true);
     drawBoardAndCounters(scene);
     if (scene.bag) {
@@ -190,14 +210,25 @@ void GlSceneRenderer::drawBoardAndCounters(const FrameScene& scene)
 
 void GlSceneRenderer::present(const glm::ivec2& framebufferSize)
 {
-    level_.bloom.present(framebufferSize);
+    {
+        const TimedPass timed(passTimer_, RenderPass::glowCopy);
+        level_.bloom.copyGlow();
+    }
+    {
+        const TimedPass timed(passTimer_, RenderPass::blur);
+        level_.bloom.blur();
+    }
+    {
+        const TimedPass timed(passTimer_, RenderPass::composite);
+        level_.bloom.composite(framebufferSize);
+    }
+    const TimedPass timed(passTimer_, RenderPass::overlay);
     const SceneTarget& target = level_.bloom.sceneTarget();
     level_.hud.drawOverlay(countdown_, paused_, letterboxViewport(framebufferSize, target.width(), target.height()));
 }
 
 void GlSceneRenderer::compositeOnly(const glm::ivec2& framebufferSize)
 {
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     level_.bloom.composite(framebufferSize);
 }
 

@@ -6,6 +6,7 @@
 #include "passes/LightSpace.h"
 #include "render/Lights.h"
 #include "scene/Level.h"
+#include "scene/PassTimer.h"
 
 namespace tavernrush {
 
@@ -16,6 +17,9 @@ public:
     void draw(const FrameScene& scene) override;
     void present(const glm::ivec2& framebufferSize) override;
     void compositeOnly(const glm::ivec2& framebufferSize) override;
+
+    // Null (the default) times nothing.
+    void setPassTimer(PassTimer* timer) { passTimer_ = timer; }
 
 private:
     void drawShadowPass(const FrameScene& scene);
@@ -30,6 +34,7 @@ private:
     void drawLitModel(const ImportedModel& model, const glm::mat4& placement, const Texture& picture);
 
     Level& level_;
+    PassTimer* passTimer_ = nullptr;
     LightSpace light_{};
     // What the last scene shows over the finished image.
     std::optional<CountdownDisplay> countdown_;
