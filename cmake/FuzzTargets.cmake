@@ -20,16 +20,18 @@ set(TAVERNRUSH_FUZZ_records_SOURCES src/app/Records.cpp src/app/AtomicFile.cpp)
 
 set(TAVERNRUSH_FUZZ_dds_header_HARNESS DdsHeaderFuzz.cpp)
 set(TAVERNRUSH_FUZZ_dds_header_SOURCES
-  src/render/DdsHeader.cpp src/render/ImageFile.cpp src/render/ImageFileBytes.cpp src/render/ImageFileJpeg.cpp)
+  src/render/DdsHeader.cpp src/render/ImageFile.cpp src/render/ImageFileBytes.cpp src/render/ImageFileJpeg.cpp
+  src/render/StartupSteps.cpp)
 
 set(TAVERNRUSH_FUZZ_image_HARNESS ImageFuzz.cpp)
 set(TAVERNRUSH_FUZZ_image_SOURCES
   src/render/DdsHeader.cpp src/render/ImageFile.cpp src/render/ImageFileBytes.cpp src/render/ImageFileJpeg.cpp
-  src/model/MaterialImage.cpp)
+  src/render/StartupSteps.cpp src/model/MaterialImage.cpp)
 
 set(TAVERNRUSH_FUZZ_obj_import_HARNESS ObjImportFuzz.cpp)
 set(TAVERNRUSH_FUZZ_obj_import_SOURCES
-  src/model/ModelImport.cpp src/model/MaterialLibraryGuard.cpp src/model/NodeWalk.cpp src/model/MeshGeometry.cpp src/model/TangentFrame.cpp)
+  src/model/ModelImport.cpp src/model/MaterialLibraryGuard.cpp src/model/NodeWalk.cpp src/model/MeshGeometry.cpp src/model/TangentFrame.cpp
+  src/render/StartupSteps.cpp)
 
 set(TAVERNRUSH_FUZZ_snapshot_HARNESS SnapshotFuzz.cpp)
 set(TAVERNRUSH_FUZZ_snapshot_SOURCES

@@ -8,8 +8,10 @@
 #include "game/UnicornHerd.h"
 #include "physics/PhysicsStartup.h"
 #include "render/AssetPath.h"
+#include "render/StartupSteps.h"
 #include "scene/GlSceneRenderer.h"
 #include "scene/Level.h"
+#include "scene/LevelPreload.h"
 
 #include <cstdlib>
 #include <iostream>
@@ -31,7 +33,10 @@ Settings withoutVsync(Settings settings)
 
 std::unique_ptr<GameWindow> openGameWindow(const Settings& settings)
 {
-    auto opened = GameWindow::open(settings);
+    auto opened = [&] {
+        const StartupStepTimer timer("open window and context");
+        return GameWindow::open(settings);
+    }();
     if (auto* message = std::get_if<std::string>(&opened)) {
         std::cout << "ERROR: " << *message << std::endl;
         waitForKeyPress(std::cin, std::cout, standardInputIsTerminal());
@@ -45,6 +50,7 @@ std::unique_ptr<GameWindow> openGameWindow(const Settings& settings)
 FrameRules startRules(const Settings& settings)
 {
     FrameRules rules(static_cast<float>(settings.width) / static_cast<float>(settings.height), placeUnicorns());
+    const StartupStepTimer timer("start physics");
     startPhysics(std::cout);
     return rules;
 }
@@ -83,6 +89,7 @@ int runGame(std::span<const std::string> arguments)
                                                         std::cout);
 
     const Settings settings = loadGameSettings(settingsFile);
+    LevelPreload preload;
     const std::unique_ptr<GameWindow> window = openGameWindow(settings);
     if (!window) {
         return 1;
@@ -91,6 +98,7 @@ int runGame(std::span<const std::string> arguments)
     GameSound sound(audio);
     FrameRules rules = startRules(settings);
     Level level(settings);
+    preload.finish();
     GlSceneRenderer renderer(level);
     GlfwInput input(window->handle(), settings.controls, settings.pauseOnFocusLoss);
     reportGamepads(std::cout);

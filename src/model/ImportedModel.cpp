@@ -1,7 +1,9 @@
 #include "model/ImportedModel.h"
 
 #include "model/ModelImport.h"
+#include "model/TextureKinds.h"
 #include "render/AssetPath.h"
+#include "render/DecodedAhead.h"
 
 #include <algorithm>
 #include <cctype>
@@ -9,21 +11,6 @@
 
 namespace tavernrush {
 namespace {
-
-// Texture kinds in the order a mesh binds them to units 0, 1, 2, ... Assimp's
-// OBJ reader files map_Kd as diffuse, map_Ks as specular, map_bump and bump as
-// HEIGHT and map_Ka as AMBIENT; the shaders take the bump map as their normal
-// map. (map_Kn and norm become Assimp's NORMALS kind and are not loaded.)
-struct TextureKind {
-    aiTextureType assimpType;
-    const char* typeName;
-};
-constexpr TextureKind textureKinds[] = {
-    {aiTextureType_DIFFUSE, "texture_diffuse"},
-    {aiTextureType_SPECULAR, "texture_specular"},
-    {aiTextureType_HEIGHT, "texture_normal"},
-    {aiTextureType_AMBIENT, "texture_height"},
-};
 
 // The console line for a model problem; it names the file unless the
 // importer's own message already does.
@@ -51,7 +38,8 @@ ImportedModel::ImportedModel(const std::string& name)
     , textureCache_(directory_)
 {
     const std::string path = assetPath(name);
-    const ModelImport model = ModelImport::readFile(path);
+    std::optional<ModelImport> ahead = DecodedAhead<ModelImport>::take(path);
+    const ModelImport model = ahead ? std::move(*ahead) : ModelImport::readFile(path);
     if (!model.usable()) {
         reportImportProblem(model.failure(), path);
         return;

@@ -1,6 +1,7 @@
 #include "model/MaterialImage.h"
 
 #include "render/ImageFileJpeg.h"
+#include "render/StartupSteps.h"
 
 #include <stb_image.h>
 
@@ -21,6 +22,7 @@ void MaterialImage::PixelsFree::operator()(std::uint8_t* pixels) const { stbi_im
 
 MaterialImage decodeMaterialImage(std::span<const std::uint8_t> bytes, int largestSide)
 {
+    const StartupStepTimer timer("decode model pictures");
     MaterialImage image;
     // stb_image counts bytes in an int.
     if (bytes.empty() || bytes.size() > static_cast<std::size_t>(INT_MAX)) {

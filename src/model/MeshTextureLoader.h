@@ -4,8 +4,10 @@
 
 #include "model/MaterialImage.h"
 #include "render/GlName.h"
+#include "render/MipChain.h"
 
 #include <string>
+#include <vector>
 
 namespace tavernrush {
 
@@ -14,5 +16,13 @@ namespace tavernrush {
 // gives a valid texture name without an image, so the mesh still draws.
 // The caller owns the returned texture.
 TextureName loadImageTexture(const std::string& path, const std::string& directory);
+
+// A material's picture with its smaller levels made, ready for the upload;
+// needs no GL, so a worker can make it ahead.
+struct DecodedMaterialImage {
+    MaterialImage image;
+    std::vector<MipLevel> mips; // empty when the driver makes them
+};
+DecodedMaterialImage decodeMaterialPicture(const std::string& filename, int largestSide);
 
 } // namespace tavernrush

@@ -2,6 +2,7 @@
 
 #include "model/MaterialLibraryGuard.h"
 #include "model/NodeWalk.h"
+#include "render/StartupSteps.h"
 
 #include <assimp/DefaultIOSystem.h>
 #include <assimp/DefaultLogger.hpp>
@@ -13,6 +14,7 @@
 #include <algorithm>
 #include <cctype>
 #include <limits>
+#include <mutex>
 #include <string_view>
 
 namespace tavernrush {
@@ -36,6 +38,14 @@ private:
 
     std::vector<std::string>& sink_;
 };
+
+// Assimp's logger is one for the whole process: while one file is read
+// (post-processing included, which logs too), no other may be.
+std::mutex& importLock()
+{
+    static std::mutex lock;
+    return lock;
+}
 
 // Installs ReadErrors as Assimp's process-wide logger for one scope, unless
 // someone else already logs (then their logger keeps the messages).
@@ -125,6 +135,8 @@ ModelImport::ModelImport() : importer_(std::make_unique<Assimp::Importer>()) {}
 
 ModelImport ModelImport::readFile(const std::string& path)
 {
+    const std::lock_guard<std::mutex> oneAtATime(importLock());
+    const StartupStepTimer timer("import OBJ");
     ModelImport model;
     if (isObjFile(path)) {
         model.importer_->SetIOHandler(new MaterialLibraryGuard(std::make_unique<Assimp::DefaultIOSystem>(), path));
@@ -141,6 +153,7 @@ ModelImport ModelImport::readFile(const std::string& path)
 ModelImport ModelImport::readMemory(std::span<const std::uint8_t> bytes, const char* formatHint,
                                     std::unique_ptr<Assimp::IOSystem> otherFiles)
 {
+    const std::lock_guard<std::mutex> oneAtATime(importLock());
     ModelImport model;
     if (!otherFiles) {
         otherFiles = std::make_unique<Assimp::DefaultIOSystem>();

@@ -1,8 +1,9 @@
 #include "render/CubeMap.h"
 
 #include "render/AssetPath.h"
-#include "render/ImageFile.h"
+#include "render/DecodedPicture.h"
 #include "render/PixelUpload.h"
+#include "render/StartupSteps.h"
 #include "render/Texture.h"
 
 namespace tavernrush {
@@ -22,7 +23,7 @@ void CubeMap::load()
     width_ = 0;
     height_ = 0;
     for (std::size_t face = 0; face < facePaths_.size(); ++face) {
-        ImageFile image = ImageFile::load(facePaths_[face], true);
+        ImageFile image = takeOrDecodePicture(facePaths_[face], true, false).image;
         // Cube faces must be square, and all of one size: GL takes faces of
         // different sizes one by one, but the cube they make samples black
         // everywhere. The first face that loads sets the size.
@@ -35,6 +36,7 @@ void CubeMap::load()
             width_ = image.width();
             height_ = image.height();
         }
+        const StartupStepTimer timer("upload pictures");
         glTexImage2D(static_cast<GLenum>(GL_TEXTURE_CUBE_MAP_POSITIVE_X + face), 0, GL_RGBA, image.width(),
                      image.height(), 0, GL_BGRA, GL_UNSIGNED_BYTE, image.bits());
     }

@@ -3,10 +3,13 @@
 #include "render/DdsHeader.h"
 #include "render/ImageFileBytes.h"
 #include "render/ImageFileJpeg.h"
+#include "render/StartupSteps.h"
 
 #include <FreeImage.h>
 
 #include <algorithm>
+#include <cstddef>
+#include <utility>
 #include <limits>
 
 namespace tavernrush {
@@ -118,6 +121,7 @@ ImageFile ImageFile::decode(std::span<const std::uint8_t> bytes, const std::stri
     if (!headerSizeIsUsable(stream, format)) {
         return image;
     }
+    const StartupStepTimer timer(format == FIF_JPEG ? "decode JPEG" : format == FIF_PNG ? "decode PNG" : "decode DDS");
     decoderComplaints = 0;
     Bitmap loaded(FreeImage_LoadFromMemory(format, stream.rewound(), 0));
     // A picture the decoder complained about is damaged: better the empty
@@ -141,6 +145,21 @@ ImageFile ImageFile::decode(std::span<const std::uint8_t> bytes, const std::stri
 }
 
 const std::uint8_t* ImageFile::bits() const { return bitmap_ ? FreeImage_GetBits(bitmap_.get()) : nullptr; }
+
+void ImageFile::swapRedAndBlue()
+{
+    if (!bitmap_) {
+        return;
+    }
+    std::uint8_t* rows = FreeImage_GetBits(bitmap_.get());
+    const int rowBytes = pitch();
+    for (int y = 0; y < height_; ++y) {
+        std::uint8_t* texel = rows + static_cast<std::ptrdiff_t>(y) * rowBytes;
+        for (int x = 0; x < width_; ++x, texel += 4) {
+            std::swap(texel[0], texel[2]);
+        }
+    }
+}
 
 int ImageFile::pitch() const { return bitmap_ ? static_cast<int>(FreeImage_GetPitch(bitmap_.get())) : 0; }
 

@@ -32,6 +32,9 @@ public:
     // Rows of width * 4 bytes, each row padded to `pitch()` bytes.
     const std::uint8_t* bits() const;
     int pitch() const;
+    // Turns the rows into RGBA order, the order of the textures' own
+    // storage, so the upload is a plain copy instead of a swizzle.
+    void swapRedAndBlue();
 
 private:
     struct Unloader {

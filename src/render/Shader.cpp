@@ -1,6 +1,7 @@
 #include "render/Shader.h"
 
 #include "render/AssetPath.h"
+#include "render/StartupSteps.h"
 
 #include <glm/gtc/type_ptr.hpp>
 
@@ -86,6 +87,7 @@ GLuint compileStage(GLenum stage, const StageSource& source, const std::string& 
 
 Shader::Shader(std::string name, bool withGeometryStage, std::string directory) : name_(std::move(name))
 {
+    const StartupStepTimer timer("build programs");
     const std::string base = assetPath(directory + name_);
     const StageSource vertexSource = readStage(base + ".vert");
     const StageSource fragmentSource = readStage(base + ".frag");

@@ -2,8 +2,9 @@
 
 #include "game/LevelFiles.h"
 #include "render/AssetPath.h"
-#include "render/ImageFile.h"
+#include "render/DecodedPicture.h"
 #include "render/PixelUpload.h"
+#include "render/StartupSteps.h"
 
 #include <iostream>
 
@@ -18,18 +19,31 @@ Texture::Texture(const std::string& name) : handle_(createTexture())
 {
     const std::string path = assetPath(name);
     glBindTexture(GL_TEXTURE_2D, handle_.get());
-    const ImageFile image = ImageFile::load(path, false);
+    const DecodedPicture picture = takeOrDecodePicture(path, false, true);
+    const ImageFile& image = picture.image;
     if (image.empty()) {
         reportTextureFailure(path);
     }
     width_ = image.width();
     height_ = image.height();
     {
+        const StartupStepTimer timer("upload pictures");
         const ScopedUnpackAlignment alignment(4);
-        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, width_, height_, 0, GL_BGRA, GL_UNSIGNED_BYTE, image.bits());
+        if (!picture.mips.empty()) {
+            glTexStorage2D(GL_TEXTURE_2D, static_cast<GLsizei>(picture.mips.size() + 1), GL_RGBA8, width_, height_);
+            glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, width_, height_, GL_RGBA, GL_UNSIGNED_BYTE, image.bits());
+            GLint level = 1;
+            for (const MipLevel& mip : picture.mips) {
+                glTexSubImage2D(GL_TEXTURE_2D, level++, 0, 0, mip.width, mip.height, GL_RGBA, GL_UNSIGNED_BYTE, mip.pixels.data());
+            }
+        } else {
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, width_, height_, 0, GL_RGBA, GL_UNSIGNED_BYTE, image.bits());
+        }
     }
-    // An empty texture has no level to build mipmaps from.
-    if (!image.empty()) {
+    // An empty texture has no level to build mipmaps from; a picture whose
+    // sides do not halve exactly has its chain made by the driver.
+    if (!image.empty() && picture.mips.empty()) {
+        const StartupStepTimer timer("build mipmaps in the driver");
         glGenerateMipmap(GL_TEXTURE_2D);
     }
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);

@@ -7,6 +7,7 @@ target_sources(tavernrush_lib PRIVATE
   scene/Hud.cpp
   scene/HudLayout.cpp
   scene/Level.cpp
+  scene/LevelPreload.cpp
   scene/LevelResources.cpp
   scene/PictureBoards.cpp
 )

@@ -1,13 +1,16 @@
 // 2D textures from picture files: orientation, size, channel order and row
 // alignment read back from GL, and the empty texture of a bad file.
 
+#include "render/GlName.h"
 #include "render/Texture.h"
 
 #include "GlReadback.h"
 #include "support/GlTestContext.h"
 
+#include <glm/glm.hpp>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 
@@ -111,6 +114,47 @@ TEST_F(TextureGLTest, IsMipmappedAndClampedForSampling)
     EXPECT_EQ(minFilter, GL_LINEAR_MIPMAP_LINEAR);
     EXPECT_EQ(wrapS, GL_CLAMP_TO_EDGE);
     EXPECT_EQ(wrapT, GL_CLAMP_TO_EDGE);
+}
+
+// The smaller levels are made on the CPU for pictures whose sides halve
+// exactly and by the driver otherwise. On llvmpipe, the driver the game's
+// screenshots are taken with, both must give the very texels the driver's
+// own glGenerateMipmap gives; elsewhere they may round differently.
+TEST_F(TextureGLTest, SmallerLevelsAreTheOnesTheDriverWouldMake)
+{
+    const std::string renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
+    const int allowed = renderer.rfind("llvmpipe", 0) == 0 ? 0 : 1;
+    for (const glm::ivec2& size : {glm::ivec2(16, 8), glm::ivec2(1, 4), glm::ivec2(6, 5)}) {
+        SCOPED_TRACE(std::to_string(size.x) + " x " + std::to_string(size.y));
+        testing::Picture picture = testing::distinctPixels(size.x, size.y);
+        for (std::size_t i = 0; i < picture.pixels.size(); ++i) {
+            // Odd and even neighbours, so every rounding shows.
+            picture.pixels[i].r = static_cast<std::uint8_t>((i * 37 + 11) % 256);
+            picture.pixels[i].a = static_cast<std::uint8_t>((i * 101) % 256);
+        }
+        const TexturePtr texture = loadQuietly(directory.writePng("levels.png", picture));
+
+        TextureName driverMade = createTexture();
+        glBindTexture(GL_TEXTURE_2D, driverMade.get());
+        const testing::TexelRows top = testing::read2D(texture->handle());
+        glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, top.width, top.height, 0, GL_RGBA, GL_UNSIGNED_BYTE,
+                     top.texels.data());
+        glGenerateMipmap(GL_TEXTURE_2D);
+        glBindTexture(GL_TEXTURE_2D, 0);
+
+        int level = 1;
+        for (int side = std::max(size.x, size.y); side > 1; side /= 2, ++level) {
+            const testing::TexelRows ours = testing::read2D(texture->handle(), level);
+            const testing::TexelRows drivers = testing::read2D(driverMade.get(), level);
+            ASSERT_EQ(ours.width, drivers.width) << "level " << level;
+            ASSERT_EQ(ours.height, drivers.height) << "level " << level;
+            for (std::size_t i = 0; i < ours.texels.size(); ++i) {
+                EXPECT_LE(testing::channelDistance(ours.texels[i], drivers.texels[i]), allowed)
+                    << "level " << level << ", texel " << i;
+            }
+        }
+    }
 }
 
 TEST_F(TextureGLTest, LeavesNoTextureBound)

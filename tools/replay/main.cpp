@@ -7,6 +7,7 @@
 #include "render/AssetPath.h"
 #include "scene/GlSceneRenderer.h"
 #include "scene/Level.h"
+#include "scene/LevelPreload.h"
 #include "replay/FixedStepClock.h"
 #include "replay/FrameTimeStats.h"
 #include "replay/ReplayObserver.h"
@@ -94,6 +95,7 @@ int replay(const ReplayOptions& options)
         // A replay steps a fixed frame time as fast as it can; waiting for
         // the display's refresh would only slow the runs and the tests.
         const Settings settings = withoutVsync(loadGameSettings());
+        LevelPreload preload;
         const std::unique_ptr<GameWindow> window = openGameWindow(settings);
         if (!window) {
             return failureExitStatus;
@@ -109,6 +111,7 @@ int replay(const ReplayOptions& options)
         input.bindControls(settings.controls);
         FrameRules rules = startRules(settings);
         Level level(settings);
+        preload.finish();
         GlSceneRenderer renderer(level);
         FrameLoop loop(FrameLoopParts{settings, *window, input, clock, renderer, rules});
         loop.listen(sound);
