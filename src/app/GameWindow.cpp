@@ -18,17 +18,22 @@ std::optional<PrimaryMonitor> queryPrimaryMonitor()
     return PrimaryMonitor{monitor, *mode};
 }
 
-std::variant<std::unique_ptr<GameWindow>, std::string> GameWindow::open(const Settings& settings)
+void applyGameWindowHints(const Settings& settings)
 {
-    if (glfwInit() != GLFW_TRUE) {
-        return std::string("Failed to init GLFW");
-    }
     glfwWindowHint(GLFW_CONTEXT_VERSION_MAJOR, 4);
     glfwWindowHint(GLFW_OPENGL_PROFILE, GLFW_OPENGL_CORE_PROFILE);
     glfwWindowHint(GLFW_OPENGL_DEBUG_CONTEXT, GLFW_TRUE);
     glfwWindowHint(GLFW_REFRESH_RATE, settings.refreshRate);
     glfwWindowHint(GLFW_RESIZABLE, GLFW_FALSE);
     glfwWindowHint(GLFW_SAMPLES, 4);
+}
+
+std::variant<std::unique_ptr<GameWindow>, std::string> GameWindow::open(const Settings& settings)
+{
+    if (glfwInit() != GLFW_TRUE) {
+        return std::string("Failed to init GLFW");
+    }
+    applyGameWindowHints(settings);
 
     GLFWmonitor* monitor = settings.fullscreen ? glfwGetPrimaryMonitor() : nullptr;
     GLFWwindow* window = glfwCreateWindow(settings.width, settings.height, settings.title.c_str(), monitor, nullptr);

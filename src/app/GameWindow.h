@@ -54,6 +54,10 @@ private:
     std::optional<PrimaryMonitor> primaryMonitor_;
 };
 
+// The window hints of the game's window and context (GL 4 core, debug,
+// 4 samples); the benchmark's bare window takes the same.
+void applyGameWindowHints(const Settings& settings);
+
 // The current primary monitor and its mode, if the system has one.
 std::optional<PrimaryMonitor> queryPrimaryMonitor();
 

@@ -1,21 +1,22 @@
 #include "bench/BenchObserver.h"
 
-#include "bench/ProcessAge.h"
-
 #include <GL/glew.h>
 
 namespace tavernrush {
 
-// The first floor frames still show the route's last image being replaced;
-// they are run but not counted.
-constexpr long floorWarmupFrames = 10;
+// The first frames of a phase still replace the last phase's image; they are
+// run but not counted.
+constexpr long warmupFrames = 10;
+// Every eighth route frame times its passes between fences; those frames are
+// left out of the frame times.
+constexpr long fenceEvery = 8;
 
-BenchObserver::BenchObserver(ScriptedInput& input, FixedStepClock& clock, FloorSwitchRenderer& renderer,
-                             long routeFrames, long floorFrames)
-    : input_(input), clock_(clock), renderer_(renderer), routeFrames_(routeFrames), floorFrames_(floorFrames)
+bool fencedFrame(long frame) { return frame % fenceEvery == fenceEvery - 1; }
+
+BenchObserver::BenchObserver(ScriptedInput& input, FixedStepClock& clock, PhaseRenderer& renderer,
+                             GpuPassTimer& passTimer, BenchFrameCounts counts)
+    : input_(input), clock_(clock), renderer_(renderer), passTimer_(passTimer), counts_(counts)
 {
-    routeMillis_.reserve(static_cast<std::size_t>(routeFrames));
-    floorMillis_.reserve(static_cast<std::size_t>(floorFrames));
 }
 
 void BenchObserver::beforeFrame(FrameLoop& loop)
@@ -28,12 +29,12 @@ void BenchObserver::beforeFrame(FrameLoop& loop)
             loop.onScroll(scroll.yoffset);
         }
     }
-    // Frame 0 has just been swapped onto the screen.
-    if (frame == 1) {
-        startupMillis_ = secondsSinceProcessStart() * 1000.0;
-    }
-    if (frame == routeFrames_) {
-        renderer_.switchToFloorFrames();
+    if (frame == counts_.route) {
+        renderer_.switchTo(BenchPhase::floor);
+    } else if (frame == counts_.route + warmupFrames + counts_.floor) {
+        renderer_.switchTo(BenchPhase::bare);
+    } else if (frame == counts_.route + 2 * warmupFrames + counts_.floor + counts_.bare) {
+        renderer_.switchTo(BenchPhase::bareColourOnly);
     }
 }
 
@@ -41,19 +42,29 @@ void BenchObserver::afterFrame(FrameLoop& loop)
 {
     const long frame = loop.frameNumber();
     const auto now = std::chrono::steady_clock::now();
+    // The next frame's passes, timed with fences or with queries.
+    passTimer_.nextFrame(frame + 1 < counts_.route && fencedFrame(frame + 1));
+    const long floorStart = counts_.route + warmupFrames;
+    const long bareStart = floorStart + counts_.floor + warmupFrames;
+    const long colourOnlyStart = bareStart + counts_.bare + warmupFrames;
     if (lastImage_) {
         const double millis = std::chrono::duration<double, std::milli>(now - *lastImage_).count();
-        if (frame < routeFrames_) {
-            routeMillis_.push_back(millis);
-        } else if (frame >= routeFrames_ + floorWarmupFrames) {
+        if (frame < counts_.route) {
+            if (!fencedFrame(frame)) {
+                routeMillis_.push_back(millis);
+            }
+        } else if (frame >= floorStart && frame < floorStart + counts_.floor) {
             floorMillis_.push_back(millis);
+        } else if (frame >= bareStart && frame < bareStart + counts_.bare) {
+            bareMillis_.push_back(millis);
+        } else if (frame >= colourOnlyStart) {
+            bareColourOnlyMillis_.push_back(millis);
         }
     } else {
         rendererName_ = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
     }
     lastImage_ = now;
-    framesRun_ = frame + 1;
-    if (framesRun_ >= routeFrames_ + floorWarmupFrames + floorFrames_) {
+    if (frame + 1 >= colourOnlyStart + counts_.bare) {
         loop.onEscapeReleased();
     }
 }

@@ -1,10 +1,12 @@
 #pragma once
-// Drives the benchmark run: the committed route first, then floor frames in
-// the same window, timing every frame from one finished image to the next
-// (so each time holds one swap) and the process's age at its first shown frame.
+// Drives the benchmark's frames in one window: the committed route with its
+// passes timed, then floor frames, then bare frames (colour and depth, then
+// colour only), timing every frame from one finished image to the next (so
+// each time holds one swap).
 
 #include "app/FrameLoop.h"
-#include "bench/FloorSwitchRenderer.h"
+#include "bench/GpuPassTimer.h"
+#include "bench/PhaseRenderer.h"
 #include "replay/FixedStepClock.h"
 #include "replay/ScriptedInput.h"
 
@@ -15,10 +17,16 @@
 
 namespace tavernrush {
 
+struct BenchFrameCounts {
+    long route = 1200;
+    long floor = 300;
+    long bare = 300;
+};
+
 class BenchObserver : public FrameObserver {
 public:
-    BenchObserver(ScriptedInput& input, FixedStepClock& clock, FloorSwitchRenderer& renderer, long routeFrames,
-                  long floorFrames);
+    BenchObserver(ScriptedInput& input, FixedStepClock& clock, PhaseRenderer& renderer, GpuPassTimer& passTimer,
+                  BenchFrameCounts counts);
 
     void beforeFrame(FrameLoop& loop) override;
     void afterFrame(FrameLoop& loop) override;
@@ -26,22 +34,22 @@ public:
     // Frame 0 carries start-up work and has no earlier image to time from.
     const std::vector<double>& routeMillis() const { return routeMillis_; }
     const std::vector<double>& floorMillis() const { return floorMillis_; }
-    double startupMillis() const { return startupMillis_; }
+    const std::vector<double>& bareMillis() const { return bareMillis_; }
+    const std::vector<double>& bareColourOnlyMillis() const { return bareColourOnlyMillis_; }
     const std::string& rendererName() const { return rendererName_; }
-    long framesRun() const { return framesRun_; }
 
 private:
     ScriptedInput& input_;
     FixedStepClock& clock_;
-    FloorSwitchRenderer& renderer_;
-    long routeFrames_;
-    long floorFrames_;
+    PhaseRenderer& renderer_;
+    GpuPassTimer& passTimer_;
+    BenchFrameCounts counts_;
     std::optional<std::chrono::steady_clock::time_point> lastImage_;
     std::vector<double> routeMillis_;
     std::vector<double> floorMillis_;
-    double startupMillis_ = -1.0;
+    std::vector<double> bareMillis_;
+    std::vector<double> bareColourOnlyMillis_;
     std::string rendererName_;
-    long framesRun_ = 0;
 };
 
 } // namespace tavernrush

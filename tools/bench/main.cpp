@@ -1,24 +1,32 @@
-// tavernrush-bench: start-up time, frame times over a committed route and the
-// floor frame (clear, composite, swap) in the same window, on whatever GL
-// driver is present. Run it from the build folder like the game.
+// tavernrush-bench: the game against a bare window on whatever GL driver is
+// present. Start-up (with the driver's shader cache warm and off) is measured
+// in fresh processes of this same executable; the route's frames, their GPU
+// time per pass, floor frames and bare frames in one window. Run it from the
+// build folder like the game.
 //
-//   tavernrush-bench --route FILE [--frames N] [--floor-frames N] [--json FILE]
+//   tavernrush-bench --route FILE [--frames N] [--floor-frames N]
+//                    [--bare-frames N] [--startups N] [--json FILE]
 
 #include "app/Game.h"
-#include "scene/GlSceneRenderer.h"
-#include "scene/Level.h"
 #include "bench/BenchObserver.h"
-#include "bench/FloorSwitchRenderer.h"
+#include "bench/BenchReport.h"
+#include "bench/GpuPassTimer.h"
+#include "bench/PhaseRenderer.h"
+#include "bench/StartupProbe.h"
+#include "bench/StartupRuns.h"
 #include "replay/FixedStepClock.h"
-#include "replay/FrameTimeStats.h"
 #include "replay/ReplayScript.h"
 #include "replay/ScriptedInput.h"
+#include "scene/GlSceneRenderer.h"
+#include "scene/Level.h"
+#include "scene/LevelPreload.h"
 
-#include <cstdio>
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
 #include <memory>
+#include <numeric>
 #include <string>
 #include <thread>
 
@@ -27,14 +35,16 @@ namespace {
 
 struct BenchOptions {
     std::string route;
-    long routeFrames = 1200;
-    long floorFrames = 300;
+    BenchFrameCounts frames;
+    long startups = 3;
     std::string json;
+    std::string probe; // set in a start-up probe's own process
 };
 
 int usage()
 {
-    std::cerr << "usage: tavernrush-bench --route FILE [--frames N] [--floor-frames N] [--json FILE]\n";
+    std::cerr << "usage: tavernrush-bench --route FILE [--frames N] [--floor-frames N] [--bare-frames N]"
+                 " [--startups N] [--json FILE]\n";
     return 2;
 }
 
@@ -47,6 +57,31 @@ bool parsePositive(const char* text, long& value)
     }
     value = parsed;
     return true;
+}
+
+bool parseOptions(int argc, char** argv, BenchOptions& options)
+{
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (i + 1 >= argc) {
+            return false;
+        }
+        const char* value = argv[++i];
+        if (arg == "--route") {
+            options.route = value;
+        } else if (arg == "--json") {
+            options.json = value;
+        } else if (arg == "--probe" && (std::string(value) == "game" || std::string(value) == "game-by-pass" ||
+                                        std::string(value) == "bare")) {
+            options.probe = value;
+        } else if (!((arg == "--frames" && parsePositive(value, options.frames.route)) ||
+                     (arg == "--floor-frames" && parsePositive(value, options.frames.floor)) ||
+                     (arg == "--bare-frames" && parsePositive(value, options.frames.bare)) ||
+                     (arg == "--startups" && parsePositive(value, options.startups)))) {
+            return false;
+        }
+    }
+    return !options.route.empty();
 }
 
 std::string cpuModel()
@@ -62,25 +97,58 @@ std::string cpuModel()
     return "unknown";
 }
 
-std::string jsonEscaped(const std::string& text)
+double meanOf(const std::vector<double>& millis)
 {
-    std::string out;
-    for (char c : text) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-        }
-        if (static_cast<unsigned char>(c) >= 0x20) {
-            out += c;
-        }
-    }
-    return out;
+    return millis.empty() ? 0.0 : std::accumulate(millis.begin(), millis.end(), 0.0) / static_cast<double>(millis.size());
 }
 
-std::string fixed(double value, int decimals)
+PassSummary summarizePass(const GpuPassTimer& timer, RenderPass pass)
 {
-    char text[64];
-    std::snprintf(text, sizeof text, "%.*f", decimals, value);
-    return text;
+    return PassSummary{summarizeFrameTimes(timer.millis(pass)).medianMs,
+                       summarizeFrameTimes(timer.fencedMillis(pass)).medianMs, meanOf(timer.fencedMillis(pass))};
+}
+
+std::optional<StartupMeasure> measure(const BenchOptions& options, const char* kind, bool withoutShaderCache, long runs)
+{
+    ProbeLaunch launch{"/proc/self/exe", {"--route", options.route, "--probe", kind}, withoutShaderCache};
+    return measureStartups(launch, static_cast<int>(runs));
+}
+
+// The route, floor and bare frames in one window; fills the frame figures.
+bool runFrames(const BenchOptions& options, ReplayScript route, BenchResults& results)
+{
+    ScriptedInput input(std::move(route));
+    FixedStepClock clock(1.0 / 60.0);
+    // The frame times measure the work of a frame, not the wait for the
+    // display's refresh that a player's vsync adds.
+    const Settings settings = withoutVsync(loadGameSettings());
+    LevelPreload preload;
+    const std::unique_ptr<GameWindow> window = openGameWindow(settings);
+    if (!window) {
+        return false;
+    }
+    FrameRules rules = startRules(settings);
+    Level level(settings);
+    preload.finish();
+    GlSceneRenderer game(level);
+    GpuPassTimer passTimer;
+    game.setPassTimer(&passTimer);
+    PhaseRenderer renderer(game);
+    BenchObserver observer(input, clock, renderer, passTimer, options.frames);
+    FrameLoop loop(FrameLoopParts{settings, *window, input, clock, renderer, rules});
+    runLoop(*window, loop, &observer);
+    passTimer.collectAll();
+
+    results.route = summarizeFrameTimes(observer.routeMillis());
+    results.floor = summarizeFrameTimes(observer.floorMillis());
+    results.bare = summarizeFrameTimes(observer.bareMillis());
+    results.bareColourOnly = summarizeFrameTimes(observer.bareColourOnlyMillis());
+    for (int index = 0; index < renderPassCount; ++index) {
+        results.passes[static_cast<std::size_t>(index)] = summarizePass(passTimer, static_cast<RenderPass>(index));
+    }
+    results.machine = cpuModel() + ", " + std::to_string(std::thread::hardware_concurrency()) + " threads, " +
+                      observer.rendererName();
+    return true;
 }
 
 } // namespace
@@ -90,26 +158,7 @@ int main(int argc, char** argv)
 {
     using namespace tavernrush;
     BenchOptions options;
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        const bool hasValue = i + 1 < argc;
-        if (arg == "--route" && hasValue) {
-            options.route = argv[++i];
-        } else if (arg == "--json" && hasValue) {
-            options.json = argv[++i];
-        } else if (arg == "--frames" && hasValue) {
-            if (!parsePositive(argv[++i], options.routeFrames)) {
-                return usage();
-            }
-        } else if (arg == "--floor-frames" && hasValue) {
-            if (!parsePositive(argv[++i], options.floorFrames)) {
-                return usage();
-            }
-        } else {
-            return usage();
-        }
-    }
-    if (options.route.empty()) {
+    if (!parseOptions(argc, argv, options)) {
         return usage();
     }
     std::ifstream routeFile(options.route);
@@ -122,56 +171,42 @@ int main(int argc, char** argv)
         std::cerr << "tavernrush-bench: " << options.route << ": " << error->message() << "\n";
         return 2;
     }
-
-    ScriptedInput input(std::get<ReplayScript>(std::move(parsed)));
-    FixedStepClock clock(1.0 / 60.0);
-    std::unique_ptr<BenchObserver> observer;
-    {
-        // The frame times measure the work of a frame, not the wait for the
-        // display's refresh that a player's vsync adds.
-        const Settings settings = withoutVsync(loadGameSettings());
-        const std::unique_ptr<GameWindow> window = openGameWindow(settings);
-        if (!window) {
-            return 1;
-        }
-        FrameRules rules = startRules(settings);
-        Level level(settings);
-        GlSceneRenderer game(level);
-        FloorSwitchRenderer renderer(game);
-        observer = std::make_unique<BenchObserver>(input, clock, renderer, options.routeFrames, options.floorFrames);
-        FrameLoop loop(FrameLoopParts{settings, *window, input, clock, renderer, rules});
-        runLoop(*window, loop, observer.get());
+    ReplayScript route = std::get<ReplayScript>(std::move(parsed));
+    if (!options.probe.empty()) {
+        const ProbeKind kind = options.probe == "game"           ? ProbeKind::game
+                               : options.probe == "game-by-pass" ? ProbeKind::gameByPass
+                                                                 : ProbeKind::bare;
+        return runStartupProbe(kind, std::move(route));
     }
 
-    const FrameTimeSummary route = summarizeFrameTimes(observer->routeMillis());
-    const FrameTimeSummary floor = summarizeFrameTimes(observer->floorMillis());
-    const double ratioMedian = floor.medianMs > 0.0 ? route.medianMs / floor.medianMs : 0.0;
-    const double ratioP95 = floor.p95Ms > 0.0 ? route.p95Ms / floor.p95Ms : 0.0;
-    const std::string cpu = cpuModel();
-    const unsigned cores = std::thread::hardware_concurrency();
+    BenchResults results;
+    results.startupRuns = static_cast<int>(options.startups);
+    // One start-up first, unmeasured, so the warm runs find the shader cache
+    // filled whatever ran before.
+    const auto primer = measure(options, "game", false, 1);
+    const auto bare = measure(options, "bare", false, options.startups);
+    const auto warm = measure(options, "game", false, options.startups);
+    const auto cold = measure(options, "game", true, options.startups);
+    const auto byPass = measure(options, "game-by-pass", false, 1);
+    if (!primer || !bare || !warm || !cold || !byPass) {
+        return 1;
+    }
+    for (const StartupStepTotal& step : byPass->steps) {
+        if (step.name.rfind("first frame: ", 0) == 0) {
+            results.firstFramePasses.push_back(step);
+        }
+    }
+    results.bareStartup = *bare;
+    results.gameWarm = *warm;
+    results.gameCold = *cold;
+    if (!runFrames(options, std::move(route), results)) {
+        return 1;
+    }
 
-    std::cout << "| measure | value |\n|---|---|\n"
-              << "| start-up to first shown frame | " << fixed(observer->startupMillis(), 0) << " ms |\n"
-              << "| route frame, median / p95 (" << route.frames << " frames) | " << fixed(route.medianMs, 2)
-              << " / " << fixed(route.p95Ms, 2) << " ms |\n"
-              << "| floor frame, median / p95 (" << floor.frames << " frames) | " << fixed(floor.medianMs, 2)
-              << " / " << fixed(floor.p95Ms, 2) << " ms |\n"
-              << "| route / floor, median (p95) | " << fixed(ratioMedian, 2) << " (" << fixed(ratioP95, 2)
-              << ") |\n"
-              << "| machine | " << cpu << ", " << cores << " threads, " << observer->rendererName() << " |\n";
-
+    printMarkdown(results, std::cout);
     if (!options.json.empty()) {
         std::ofstream json(options.json);
-        json << "{\n"
-             << "  \"machine\": {\"cpu\": \"" << jsonEscaped(cpu) << "\", \"threads\": " << cores
-             << ", \"renderer\": \"" << jsonEscaped(observer->rendererName()) << "\"},\n"
-             << "  \"startupToFirstFrameMs\": " << fixed(observer->startupMillis(), 1) << ",\n"
-             << "  \"route\": {\"frames\": " << route.frames << ", \"medianMs\": " << fixed(route.medianMs, 3)
-             << ", \"p95Ms\": " << fixed(route.p95Ms, 3) << "},\n"
-             << "  \"floor\": {\"frames\": " << floor.frames << ", \"medianMs\": " << fixed(floor.medianMs, 3)
-             << ", \"p95Ms\": " << fixed(floor.p95Ms, 3) << "},\n"
-             << "  \"routeOverFloorMedian\": " << fixed(ratioMedian, 3) << ",\n"
-             << "  \"routeOverFloorP95\": " << fixed(ratioP95, 3) << "\n}\n";
+        writeJson(results, json);
         if (!json) {
             std::cerr << "tavernrush-bench: cannot write " << options.json << "\n";
             return 1;
