@@ -4,7 +4,7 @@
 #               then all of them again in the sanitizer build (build-asan)
 # and a few more for maintainers:
 #   make soak     20,000 frames of random input in the sanitizer build
-#   make bench    start-up and frame times on this machine, the rules' CPU cost
+#   make bench    start-up and frames against a bare window, where the time goes, the rules' CPU cost
 #   make preview  contact sheets of every generated asset
 #   make package  a .deb of the installed game, checked as Debian would
 #   make fuzz     every fuzz target for FUZZ_SECONDS each (clang, libFuzzer, build-fuzz)
@@ -85,8 +85,9 @@ preview: build
 	$(XVFB) cmake --build $(BUILD_DIR) --target tavernrush_preview
 	@echo "Preview sheets written to $(BUILD_DIR)/preview/"
 
-# Start-up time, route and floor frame times on this machine's GL driver, and
-# the CPU cost of one frame's rules; results land in $(BUILD_DIR)/bench/.
+# The game's start-up and frames against a bare window on this machine's GL
+# driver, per-pass and start-up splits, and the CPU cost of one frame's rules;
+# results land in $(BUILD_DIR)/bench/.
 bench: build
 	mkdir -p $(BUILD_DIR)/bench
 	cd $(BUILD_DIR) && $(XVFB) ./tavernrush-bench --route $(CURDIR)/tools/bench/route.replay \
