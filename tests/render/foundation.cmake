@@ -1,7 +1,9 @@
-# Shape generators, normal matrices and cube-face paths; no window needed.
+# Shape generators, normal matrices, cube-face paths and the start-up
+# read-ahead shelf; no window needed.
 tavernrush_add_test(NAME render_foundation_test
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/CubeMapPathsTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/DecodedAheadTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/GeometryMatrixTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ShapesTest.cpp)
 
