@@ -11,6 +11,7 @@ target_sources(tavernrush_lib PRIVATE
   app/GameSound.cpp
   app/GameWindow.cpp
   app/GlfwInput.cpp
+  app/HiddenGlWindow.cpp
   app/KeyNames.cpp
   app/KeyWait.cpp
   app/Records.cpp

@@ -1,5 +1,7 @@
 #include "GlTestContext.h"
 
+#include "app/HiddenGlWindow.h"
+
 #include <chrono>
 #include <memory>
 #include <thread>
@@ -38,39 +40,16 @@ GlTestContext::GlTestContext(int width, int height)
     if (!initialised) {
         return;
     }
-    glfwWindowHint(GLFW_CONTEXT_VERSION_MAJOR, 4);
-    glfwWindowHint(GLFW_CONTEXT_VERSION_MINOR, 5);
-    glfwWindowHint(GLFW_OPENGL_PROFILE, GLFW_OPENGL_CORE_PROFILE);
-    glfwWindowHint(GLFW_OPENGL_DEBUG_CONTEXT, GLFW_TRUE);
-    glfwWindowHint(GLFW_VISIBLE, GLFW_FALSE);
-    window_ = glfwCreateWindow(width, height, "test", nullptr, nullptr);
+    window_ = openHiddenGlWindow(width, height, "test", true);
     if (window_ == nullptr) {
-        glfwTerminate();
         return;
-    }
-    glfwMakeContextCurrent(window_);
-    glewExperimental = GL_TRUE;
-    if (glewInit() != GLEW_OK) {
-        glfwDestroyWindow(window_);
-        window_ = nullptr;
-        glfwTerminate();
-        return;
-    }
-    // glewInit can leave a stale error from its extension probing.
-    while (glGetError() != GL_NO_ERROR) {
     }
     collectedMessages().clear();
     glDebugMessageCallback(collectMessage, nullptr);
     glEnable(GL_DEBUG_OUTPUT_SYNCHRONOUS);
 }
 
-GlTestContext::~GlTestContext()
-{
-    if (window_ != nullptr) {
-        glfwDestroyWindow(window_);
-        glfwTerminate();
-    }
-}
+GlTestContext::~GlTestContext() { closeHiddenGlWindow(window_); }
 
 std::vector<std::string> GlTestContext::takeMessages()
 {
