@@ -10,6 +10,27 @@
 
 namespace tavernrush {
 
+namespace {
+
+// The whole chain at once into storage of its final size: adding levels one
+// by one would have the driver grow the texture's memory each time.
+void uploadIntoStorage(const ImageFile& image, const std::vector<MipLevel>& smaller)
+{
+    glTexStorage2D(GL_TEXTURE_2D, static_cast<GLsizei>(smaller.size() + 1), GL_RGBA8, image.width(), image.height());
+    {
+        const ScopedUnpackAlignment alignment(4);
+        glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, image.width(), image.height(), GL_RGBA, GL_UNSIGNED_BYTE, image.bits());
+    }
+    const ScopedUnpackAlignment alignment(1);
+    GLint level = 1;
+    for (const MipLevel& mip : smaller) {
+        glTexSubImage2D(GL_TEXTURE_2D, level++, 0, 0, mip.width, mip.height, GL_RGBA, GL_UNSIGNED_BYTE,
+                        mip.pixels.data());
+    }
+}
+
+} // namespace
+
 void reportTextureFailure(const std::string& path)
 {
     std::cout << "Texture failed to load at path: " << path << std::endl;
@@ -28,16 +49,11 @@ Texture::Texture(const std::string& name) : handle_(createTexture())
     height_ = image.height();
     {
         const StartupStepTimer timer("upload pictures");
-        const ScopedUnpackAlignment alignment(4);
-        if (!picture.mips.empty()) {
-            glTexStorage2D(GL_TEXTURE_2D, static_cast<GLsizei>(picture.mips.size() + 1), GL_RGBA8, width_, height_);
-            glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, width_, height_, GL_RGBA, GL_UNSIGNED_BYTE, image.bits());
-            GLint level = 1;
-            for (const MipLevel& mip : picture.mips) {
-                glTexSubImage2D(GL_TEXTURE_2D, level++, 0, 0, mip.width, mip.height, GL_RGBA, GL_UNSIGNED_BYTE, mip.pixels.data());
-            }
+        if (picture.mips.empty()) {
+            const ScopedUnpackAlignment alignment(4);
+            glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, width_, height_, 0, GL_RGBA, GL_UNSIGNED_BYTE, image.bits());
         } else {
-        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, width_, height_, 0, GL_RGBA, GL_UNSIGNED_BYTE, image.bits());
+            uploadIntoStorage(image, picture.mips);
         }
     }
     // An empty texture has no level to build mipmaps from; a picture whose
