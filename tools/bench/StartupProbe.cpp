@@ -1,12 +1,9 @@
 #include "bench/StartupProbe.h"
 
-#include "app/Game.h"
+#include "bench/BenchGame.h"
 #include "bench/PhaseRenderer.h"
 #include "replay/FixedStepClock.h"
 #include "replay/ScriptedInput.h"
-#include "scene/GlSceneRenderer.h"
-#include "scene/Level.h"
-#include "scene/LevelPreload.h"
 
 #include <chrono>
 #include <iostream>
@@ -14,12 +11,6 @@
 
 namespace tavernrush {
 namespace {
-
-long long steadyNanoseconds()
-{
-    return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now().time_since_epoch())
-        .count();
-}
 
 // The first frame's passes one by one, each between two fences: where the
 // driver spends the first frame (building what it compiles at first use).
@@ -62,28 +53,26 @@ int probeGame(ProbeKind kind, ReplayScript route)
 {
     ScriptedInput input(std::move(route));
     FixedStepClock clock(1.0 / 60.0);
-    const Settings settings = withoutVsync(loadGameSettings());
-    LevelPreload preload;
-    const std::unique_ptr<GameWindow> window = openGameWindow(settings);
-    if (!window) {
+    long long firstImage = 0;
+    const bool opened = withBenchGame([&](BenchGame& game) {
+        FirstFramePasses passes;
+        if (kind == ProbeKind::gameByPass) {
+            game.renderer.setPassTimer(&passes);
+        }
+        FrameLoop loop(FrameLoopParts{game.settings, game.window, input, clock, game.renderer, game.rules});
+        FirstFrameOnly observer;
+        {
+            const StartupStepTimer timer("first frame");
+            runLoop(game.window, loop, &observer);
+            glFinish();
+        }
+        // Taken here: the level and the window are released after this.
+        firstImage = steadyNanoseconds();
+    });
+    if (!opened) {
         return 1;
     }
-    FrameRules rules = startRules(settings);
-    Level level(settings);
-    preload.finish();
-    GlSceneRenderer renderer(level);
-    FirstFramePasses passes;
-    if (kind == ProbeKind::gameByPass) {
-        renderer.setPassTimer(&passes);
-    }
-    FrameLoop loop(FrameLoopParts{settings, *window, input, clock, renderer, rules});
-    FirstFrameOnly observer;
-    {
-        const StartupStepTimer timer("first frame");
-        runLoop(*window, loop, &observer);
-        glFinish();
-    }
-    std::cout << "first-image-ns " << steadyNanoseconds() << '\n';
+    std::cout << "first-image-ns " << firstImage << '\n';
     printSteps();
     return 0;
 }

@@ -1,5 +1,7 @@
 #include "bench/StartupRuns.h"
 
+#include "bench/BenchGame.h"
+
 #include <algorithm>
 #include <chrono>
 #include <cstring>
@@ -13,12 +15,6 @@ extern char** environ;
 
 namespace tavernrush {
 namespace {
-
-long long steadyNanoseconds()
-{
-    return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now().time_since_epoch())
-        .count();
-}
 
 std::vector<std::string> probeEnvironment(bool withoutShaderCache)
 {

@@ -7,7 +7,7 @@
 //   tavernrush-bench --route FILE [--frames N] [--floor-frames N]
 //                    [--bare-frames N] [--startups N] [--json FILE]
 
-#include "app/Game.h"
+#include "bench/BenchGame.h"
 #include "bench/BenchObserver.h"
 #include "bench/BenchReport.h"
 #include "bench/GpuPassTimer.h"
@@ -17,9 +17,6 @@
 #include "replay/FixedStepClock.h"
 #include "replay/ReplayScript.h"
 #include "replay/ScriptedInput.h"
-#include "scene/GlSceneRenderer.h"
-#include "scene/Level.h"
-#include "scene/LevelPreload.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -119,36 +116,25 @@ bool runFrames(const BenchOptions& options, ReplayScript route, BenchResults& re
 {
     ScriptedInput input(std::move(route));
     FixedStepClock clock(1.0 / 60.0);
-    // The frame times measure the work of a frame, not the wait for the
-    // display's refresh that a player's vsync adds.
-    const Settings settings = withoutVsync(loadGameSettings());
-    LevelPreload preload;
-    const std::unique_ptr<GameWindow> window = openGameWindow(settings);
-    if (!window) {
-        return false;
-    }
-    FrameRules rules = startRules(settings);
-    Level level(settings);
-    preload.finish();
-    GlSceneRenderer game(level);
-    GpuPassTimer passTimer;
-    game.setPassTimer(&passTimer);
-    PhaseRenderer renderer(game);
-    BenchObserver observer(input, clock, renderer, passTimer, options.frames);
-    FrameLoop loop(FrameLoopParts{settings, *window, input, clock, renderer, rules});
-    runLoop(*window, loop, &observer);
-    passTimer.collectAll();
+    return withBenchGame([&](BenchGame& game) {
+        GpuPassTimer passTimer;
+        game.renderer.setPassTimer(&passTimer);
+        PhaseRenderer renderer(game.renderer);
+        BenchObserver observer(input, clock, renderer, passTimer, options.frames);
+        FrameLoop loop(FrameLoopParts{game.settings, game.window, input, clock, renderer, game.rules});
+        runLoop(game.window, loop, &observer);
+        passTimer.collectAll();
 
-    results.route = summarizeFrameTimes(observer.routeMillis());
-    results.floor = summarizeFrameTimes(observer.floorMillis());
-    results.bare = summarizeFrameTimes(observer.bareMillis());
-    results.bareColourOnly = summarizeFrameTimes(observer.bareColourOnlyMillis());
-    for (int index = 0; index < renderPassCount; ++index) {
-        results.passes[static_cast<std::size_t>(index)] = summarizePass(passTimer, static_cast<RenderPass>(index));
-    }
-    results.machine = cpuModel() + ", " + std::to_string(std::thread::hardware_concurrency()) + " threads, " +
-                      observer.rendererName();
-    return true;
+        results.route = summarizeFrameTimes(observer.routeMillis());
+        results.floor = summarizeFrameTimes(observer.floorMillis());
+        results.bare = summarizeFrameTimes(observer.bareMillis());
+        results.bareColourOnly = summarizeFrameTimes(observer.bareColourOnlyMillis());
+        for (int index = 0; index < renderPassCount; ++index) {
+            results.passes[static_cast<std::size_t>(index)] = summarizePass(passTimer, static_cast<RenderPass>(index));
+        }
+        results.machine = cpuModel() + ", " + std::to_string(std::thread::hardware_concurrency()) + " threads, " +
+                          observer.rendererName();
+    });
 }
 
 } // namespace
