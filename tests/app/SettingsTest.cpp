@@ -278,7 +278,9 @@ TEST_F(SettingsTest, AudioKeysOutsideTheirSectionAreIgnored)
 }
 
 // A level outside 0..1, or not a finite number, would clip or silence the
-// mix for good: the default instead, with one line naming the key and value.
+// mix for good: the default instead, with one line naming the key, the value
+// and the default. One that does not parse at all quietly gives the default,
+// as every other key does.
 TEST_F(SettingsTest, AudioLevelOutOfRangeFallsBackWithOneLine)
 {
     struct Key {
@@ -299,6 +301,14 @@ TEST_F(SettingsTest, AudioLevelOutOfRangeFallsBackWithOneLine)
             EXPECT_THAT(log.str(), HasSubstr(std::string("'") + key.name + "'"));
         }
     }
+
+    log.str("");
+    load("[audio]\nmusic = 1.5\n");
+    EXPECT_THAT(log.str(), AllOf(HasSubstr("'music'"), HasSubstr("1.5"), HasSubstr("0.5")));
+
+    log.str("");
+    EXPECT_EQ(load("[audio]\nvolume = loud\n").audio.volume, 0.8f);
+    EXPECT_EQ(log.str(), "");
 }
 
 // [controls]: each action's key, today's keys where the file says nothing.
@@ -386,17 +396,6 @@ TEST_F(SettingsTest, AKeyGivenBackCanPushOutTheActionThatTookItsDefault)
     }
 }
 
-TEST_F(SettingsTest, AudioLevelLineNamesTheBadValue)
-{
-    load("[audio]\nmusic = 1.5\n");
-    EXPECT_THAT(log.str(), AllOf(HasSubstr("'music'"), HasSubstr("1.5"), HasSubstr("0.5")));
-}
-
-TEST_F(SettingsTest, AudioLevelThatDoesNotParseQuietlyGivesTheDefault)
-{
-    EXPECT_EQ(load("[audio]\nvolume = loud\n").audio.volume, 0.8f);
-    EXPECT_EQ(log.str(), "");
-}
 
 } // namespace
 } // namespace tavernrush
