@@ -10,7 +10,7 @@ file(GLOB TAVERNRUSH_SHADER_SOURCES CONFIGURE_DEPENDS
   ${CMAKE_SOURCE_DIR}/assets/shader/*.geom)
 
 set(_staged)
-foreach(src ${TAVERNRUSH_SHADER_SOURCES} ${CMAKE_SOURCE_DIR}/assets/settings.ini)
+foreach(src ${TAVERNRUSH_SHADER_SOURCES} ${TAVERNRUSH_LEVEL_FILES} ${CMAKE_SOURCE_DIR}/assets/settings.ini)
   file(RELATIVE_PATH rel ${CMAKE_SOURCE_DIR}/assets ${src})
   set(dst ${TAVERNRUSH_ASSET_DIR}/${rel})
   add_custom_command(OUTPUT ${dst}

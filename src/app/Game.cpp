@@ -5,7 +5,7 @@
 #include "app/GameSound.h"
 #include "app/GlfwInput.h"
 #include "app/KeyWait.h"
-#include "game/UnicornHerd.h"
+#include "app/LevelChoice.h"
 #include "physics/PhysicsStartup.h"
 #include "render/AssetPath.h"
 #include "render/StartupSteps.h"
@@ -47,9 +47,9 @@ std::unique_ptr<GameWindow> openGameWindow(const Settings& settings)
     return window;
 }
 
-FrameRules startRules(const Settings& settings)
+FrameRules startRules(const Settings& settings, const LevelDescription& level)
 {
-    FrameRules rules(static_cast<float>(settings.width) / static_cast<float>(settings.height), placeUnicorns());
+    FrameRules rules(static_cast<float>(settings.width) / static_cast<float>(settings.height), level);
     const StartupStepTimer timer("start physics");
     startPhysics(std::cout);
     return rules;
@@ -88,6 +88,12 @@ int runGame(std::span<const std::string> arguments)
                                                         userSettingsPath(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME")),
                                                         std::cout);
 
+    const auto chosen = chooseLevel(std::nullopt, "tavernrush", std::cout);
+    if (const auto* refusal = std::get_if<LevelRefusal>(&chosen)) {
+        return refusal->exitStatus;
+    }
+    const LevelDescription& levelDescription = std::get<LevelDescription>(chosen);
+
     const Settings settings = loadGameSettings(settingsFile);
     LevelPreload preload;
     const std::unique_ptr<GameWindow> window = openGameWindow(settings);
@@ -96,7 +102,7 @@ int runGame(std::span<const std::string> arguments)
     }
     Audio audio = Audio::open(settings.audio, assetPath(soundFolder), std::cout);
     GameSound sound(audio);
-    FrameRules rules = startRules(settings);
+    FrameRules rules = startRules(settings, levelDescription);
     Level level(settings);
     preload.finish();
     GlSceneRenderer renderer(level);

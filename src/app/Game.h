@@ -29,9 +29,10 @@ Settings withoutVsync(Settings settings);
 // where a person is at the terminal, and returns null.
 std::unique_ptr<GameWindow> openGameWindow(const Settings& settings);
 
-// The rules at their start values, and the start-up physics world offered to
-// a debugger (it comes after the camera and before the level's programs).
-FrameRules startRules(const Settings& settings);
+// The rules of `level` at their start values, and the start-up physics
+// world offered to a debugger (it comes after the camera and before the
+// level's programs). `level` must outlive the rules.
+FrameRules startRules(const Settings& settings, const LevelDescription& level);
 
 // Runs `loop` until the window closes, with the mouse wheel routed to it.
 void runLoop(GameWindow& window, FrameLoop& loop, FrameObserver* observer = nullptr);

@@ -14,6 +14,7 @@ target_sources(tavernrush_lib PRIVATE
   app/HiddenGlWindow.cpp
   app/KeyNames.cpp
   app/KeyWait.cpp
+  app/LevelChoice.cpp
   app/Records.cpp
   app/Screenshots.cpp
   app/Settings.cpp

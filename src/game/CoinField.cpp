@@ -1,11 +1,6 @@
-// Rules of the coin field. Every draw comes from the field's own engine in a
-// fixed order, so a given seed always gives the same game.
+// Rules of the coin field.
 
 #include "game/CoinField.h"
-
-#include "game/PickupReach.h"
-#include "game/Spin.h"
-#include "game/TwoGroupDrift.h"
 
 #include <glm/gtc/matrix_transform.hpp>
 
@@ -14,17 +9,16 @@ namespace tavernrush {
 namespace {
 // A quarter turn about x, in the precision the coin shape was made with.
 constexpr float quarterTurnRadians = 1.5707964f;
+
+constexpr ItemPlacement inTheAir(float halfExtent)
+{
+    return {halfExtent, true, CoinField::lowestStartHeight, CoinField::highestStartHeight};
+}
 } // namespace
 
-CoinField::CoinField()
+CoinField::CoinField(const PickupFieldDescription& description)
+    : PickupField(description, inTheAir(layoutHalfExtent))
 {
-    positions_.reserve(coinCount);
-    for (std::size_t i = 0; i < coinCount; ++i) {
-        const float x = uniformDraw(rng_, -layoutHalfExtent, layoutHalfExtent);
-        const float y = uniformDraw(rng_, lowestStartHeight, highestStartHeight);
-        const float z = uniformDraw(rng_, -layoutHalfExtent, layoutHalfExtent);
-        positions_.emplace_back(x, y, z);
-    }
 }
 
 glm::mat4 CoinField::constructionMatrix()
@@ -34,13 +28,8 @@ glm::mat4 CoinField::constructionMatrix()
 
 void CoinField::update(float deltaTime)
 {
-    spinAngle_ = advanceSpin(spinAngle_, deltaTime);
-
-    relocateTimer_ += 1.0f;
-    if (relocateTimer_ > relocateIntervalCalls) {
-        relocateTimer_ = 0.0f;
-        relocateOneCoin();
-    }
+    advanceSpin(deltaTime);
+    relocateWhenDue(1.0f, relocateIntervalCalls, inTheAir(relocateHalfExtent));
 
     // The fall runs along (-1, -1, -1); the last step may end slightly below
     // the resting height, which is where the coin then stays.
@@ -51,49 +40,22 @@ void CoinField::update(float deltaTime)
         }
     }
 
-    driftInTwoGroups(positions_, motion_.step(deltaTime));
+    drift(deltaTime);
 }
 
 bool CoinField::drawAndCollect(const glm::vec3& playerPosition, ItemDrawer& drawer)
 {
-    const glm::mat4 spin = spinRotation(spinAngle_, glm::vec3(0.0f, 1.0f, 0.0f));
+    const glm::mat4 turn = spin();
     const glm::mat4 construction = constructionMatrix();
     for (std::size_t i = 0; i < positions_.size(); ++i) {
-        if (isWithinPickupReach(playerPosition, positions_[i])) {
-            respawn(i);
+        if (inReach(playerPosition, i)) {
+            respawn(i, inTheAir(respawnHalfExtent));
             ++collected;
             return true;
         }
-        drawer.drawItem(glm::translate(glm::mat4(1.0f), positions_[i]) * spin * construction);
+        drawer.drawItem(glm::translate(glm::mat4(1.0f), positions_[i]) * turn * construction);
     }
     return false;
-}
-
-void CoinField::placeCoin(std::size_t index, const glm::vec3& position)
-{
-    positions_.at(index) = position;
-}
-
-void CoinField::relocateOneCoin()
-{
-    const std::size_t index = drawRelocationIndex(rng_, relocateIndexLimit);
-    const float x = uniformDraw(rng_, -relocateHalfExtent, relocateHalfExtent);
-    const float y = uniformDraw(rng_, lowestStartHeight, highestStartHeight);
-    const float z = uniformDraw(rng_, -relocateHalfExtent, relocateHalfExtent);
-    if (index < positions_.size()) {
-        positions_[index] = glm::vec3(x, y, z);
-    }
-    motion_.redraw(rng_);
-}
-
-void CoinField::respawn(std::size_t index)
-{
-    // The engine continues its sequence here. Re-seeding it before each
-    // respawn sent every collected coin to one fixed point in the air.
-    const float x = uniformDraw(rng_, -respawnHalfExtent, respawnHalfExtent);
-    const float y = uniformDraw(rng_, lowestStartHeight, highestStartHeight);
-    const float z = uniformDraw(rng_, -respawnHalfExtent, respawnHalfExtent);
-    positions_[index] = glm::vec3(x, y, z);
 }
 
 } // namespace tavernrush

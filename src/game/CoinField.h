@@ -1,28 +1,20 @@
 #pragma once
-// The 40 coins: they start in the air, fall diagonally to the ground, spin,
+// The coins: they start in the air, fall diagonally to the ground, spin,
 // drift in two groups, and every 501st update one jumps to a new place in the
 // air. A coin the player reaches counts and is put back in the air. Drawing
-// goes through an ItemDrawer so the rules run without a GL context.
+// goes through an ItemDrawer so the rules run without a GL context. How many
+// there are, their seed and reach come from the level.
 
 #include "game/ItemDrawer.h"
-#include "game/Random.h"
-#include "game/TwoGroupDrift.h"
-
-#include <cstddef>
-#include <glm/glm.hpp>
-#include <vector>
+#include "game/PickupField.h"
 
 namespace tavernrush {
 
-class CoinField {
+class CoinField : public PickupField {
 public:
-    static constexpr std::size_t coinCount = 40;
-    static constexpr RandomEngine::result_type layoutSeed = 345;
     static constexpr float layoutHalfExtent = 100.0f;
     static constexpr float lowestStartHeight = 1.0f;
     static constexpr float highestStartHeight = 20.0f;
-    // The periodic relocation may only pick coins 0 to 16.
-    static constexpr float relocateIndexLimit = 16.0f;
     static constexpr float relocateHalfExtent = 100.0f;
     // Counted in update calls, not seconds: one jump every 501 calls.
     static constexpr float relocateIntervalCalls = 500.0f;
@@ -31,7 +23,7 @@ public:
     static constexpr float restingHeight = 1.0f;
     static constexpr float fallSpeedPerAxisPerSecond = 7.0f;
 
-    CoinField();
+    explicit CoinField(const PickupFieldDescription& description);
 
     // The coin shape is built flat; this stands it on its edge. The GL side
     // bakes the same matrix into the geometry it draws with.
@@ -46,30 +38,7 @@ public:
     // per call. Returns whether a coin was taken.
     bool drawAndCollect(const glm::vec3& playerPosition, ItemDrawer& drawer);
 
-    // Moves one coin; lets a level script or a test stage a situation.
-    void placeCoin(std::size_t index, const glm::vec3& position);
-
-    const std::vector<glm::vec3>& positions() const { return positions_; }
-    float spinAngle() const { return spinAngle_; }
-    float speedX() const { return motion_.speedX; }
-    float speedZ() const { return motion_.speedZ; }
-    float directionX() const { return motion_.directionX; }
-    float directionZ() const { return motion_.directionZ; }
-    float relocateTimer() const { return relocateTimer_; }
-
-    // Coins picked up since start or since the last game reset; the reset
-    // writes 0 here directly.
-    int collected = 0;
-
-private:
-    void relocateOneCoin();
-    void respawn(std::size_t index);
-
-    DriftMotion motion_;
-    float spinAngle_ = 0.0f;
-    std::vector<glm::vec3> positions_;
-    RandomEngine rng_{layoutSeed};
-    float relocateTimer_ = 0.0f;
+    void placeCoin(std::size_t index, const glm::vec3& position) { placeItem(index, position); }
 };
 
 } // namespace tavernrush

@@ -1,7 +1,5 @@
 #include "game/Countdown.h"
 
-#include "game/GameState.h"
-
 #include <cmath>
 #include <algorithm>
 #include <numbers>
@@ -16,10 +14,10 @@ constexpr double roundingSlackSeconds = 0.005;
 
 } // namespace
 
-CountdownDisplay countdownDisplay(float gameTimer)
+CountdownDisplay countdownDisplay(float elapsedSeconds, float timeLimitSeconds)
 {
     CountdownDisplay display;
-    const double left = static_cast<double>(gameSeconds) - static_cast<double>(gameTimer);
+    const double left = static_cast<double>(timeLimitSeconds) - static_cast<double>(elapsedSeconds);
     display.warning = left <= static_cast<double>(countdownWarningSeconds);
     display.pulse = static_cast<float>(0.5 + 0.5 * std::cos(2.0 * std::numbers::pi * left));
     if (!(left > 0.0)) {

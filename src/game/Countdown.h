@@ -1,5 +1,5 @@
 #pragma once
-// The time left of the seventy seconds, as the player reads it on screen.
+// The time left of the level's limit, as the player reads it on screen.
 
 #include <string>
 
@@ -9,9 +9,9 @@ namespace tavernrush {
 inline constexpr float countdownWarningSeconds = 10.0f;
 
 struct CountdownDisplay {
-    // "70" down to "11" in whole seconds, then "10.0" down to "0.1", and "0"
-    // once the time is up. Seconds are rounded up: "70" shows until a whole
-    // second has gone.
+    // The limit (say "70") down to "11" in whole seconds, then "10.0" down
+    // to "0.1", and "0" once the time is up. Seconds are rounded up: "70"
+    // shows until a whole second has gone.
     std::string text;
     // The last ten seconds.
     bool warning = false;
@@ -20,6 +20,6 @@ struct CountdownDisplay {
     float pulse = 0.0f;
 };
 
-CountdownDisplay countdownDisplay(float gameTimer);
+CountdownDisplay countdownDisplay(float elapsedSeconds, float timeLimitSeconds);
 
 } // namespace tavernrush

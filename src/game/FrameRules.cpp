@@ -43,13 +43,22 @@ bool pressedNow(bool held, bool& wasHeld)
 
 } // namespace
 
-FrameRules::FrameRules(float aspect, std::vector<glm::vec3> unicornPositions)
-    : unicornPositions_(std::move(unicornPositions))
+FrameRules::FrameRules(float aspect, const LevelDescription& level)
+    : FrameRules(aspect, level, placeUnicorns(level.unicornCount, level.unicornSeed))
 {
+}
+
+FrameRules::FrameRules(float aspect, const LevelDescription& level, std::vector<glm::vec3> unicornPositions)
+    : level_(level),
+      coinField_(level.coins),
+      beerField_(level.beers),
+      unicornPositions_(std::move(unicornPositions))
+{
+    state_.player = playerAtStart(level);
     initCamera(camera_, aspect);
     lastView_ = currentView();
-    scene_.coins.reserve(CoinField::coinCount);
-    scene_.beers.reserve(BeerField::beerCount);
+    scene_.coins.reserve(coinField_.positions().size());
+    scene_.beers.reserve(beerField_.positions().size());
     scene_.pictures.reserve(16);
 }
 
@@ -158,10 +167,10 @@ void FrameRules::windowRequests(const InputSource& input)
 void FrameRules::pictureRules(const InputSource& input)
 {
     const glm::vec3& position = state_.player.playerPosition;
-    if (const auto picture = endPicture(coinField_.collected, beerField_.collected, state_.gameTimer)) {
+    if (const auto picture = endPicture(coinField_.collected, beerField_.collected, state_.gameTimer, level_)) {
         show(*picture, false);
     }
-    for (int i = unicornsInReach(position, unicornPositions_); i > 0; --i) {
+    for (int i = unicornsInReach(position, unicornPositions_, level_.unicornReach); i > 0; --i) {
         show(Picture::Unicorn, false);
     }
     const bool restartHeld = isActionHeld(input, Action::Restart);
@@ -171,7 +180,7 @@ void FrameRules::pictureRules(const InputSource& input)
     if (restartHeld) {
         restart();
     }
-    if (toiletInReach(position)) {
+    if (toiletInReach(position, level_)) {
         show(Picture::Toilet, false);
     }
 }
@@ -193,10 +202,10 @@ void FrameRules::addPictureEvents()
         }
         glm::vec3 where = position;
         if (entry.picture == Picture::Toilet) {
-            where = toiletPosition;
+            where = level_.toiletHut;
         } else if (entry.picture == Picture::Unicorn) {
             for (const glm::vec3& unicorn : unicornPositions_) {
-                if (glm::distance(position, unicorn) < unicornRadius) {
+                if (glm::distance(position, unicorn) < level_.unicornReach) {
                     where = unicorn;
                     break;
                 }
@@ -234,17 +243,17 @@ FrameScene& FrameRules::finishFrame(const InputSource& input)
     for (int i = beersBefore; i < beerField_.collected; ++i) {
         scene_.events.push_back({FrameEventKind::BeerDrunk, player.playerPosition});
     }
-    if (coinsBefore < coinsToWin && coinField_.collected >= coinsToWin) {
+    if (coinsBefore < level_.coinsToWin && coinField_.collected >= level_.coinsToWin) {
         scene_.events.push_back({FrameEventKind::Won, player.playerPosition});
         recordWin();
     }
 
     scene_.unicorns = unicornPositions_;
     if (!state_.screenShown) {
-        unicornPositions_ = driftUnicorns(std::move(unicornPositions_), deltaTime);
+        unicornPositions_ = driftUnicorns(std::move(unicornPositions_), deltaTime, level_.unicornSeed);
     }
 
-    if (toiletInReach(player.playerPosition)) {
+    if (toiletInReach(player.playerPosition, level_)) {
         show(Picture::Toilet, true);
     }
     if (isActionHeld(input, Action::Dismiss)) {
@@ -272,7 +281,7 @@ FrameScene& FrameRules::finishFrame(const InputSource& input)
     }
 
     const bool wasOnLadderTop = player.onLadderTop;
-    applyLadder(player);
+    applyLadder(player, level_);
     if (player.onLadderTop && !wasOnLadderTop) {
         scene_.events.push_back({FrameEventKind::LadderBoarded, player.playerPosition});
     }
@@ -281,7 +290,7 @@ FrameScene& FrameRules::finishFrame(const InputSource& input)
     scene_.muteToggled = pressedNow(isActionHeld(input, Action::Mute), muteWasHeld_);
 
     if (!state_.screenShown) {
-        walkAndTurn(player, input, deltaTime);
+        walkAndTurn(player, input, deltaTime, level_);
     }
     const float cooldownBefore = player.jumpCooldown;
     const float heightBefore = player.playerPosition.y;
@@ -294,14 +303,15 @@ FrameScene& FrameRules::finishFrame(const InputSource& input)
     }
 
     pictureRules(input);
-    if (timerAtStart_ < gameSeconds && state_.gameTimer >= gameSeconds) {
+    const float limit = level_.timeLimitSeconds;
+    if (timerAtStart_ < limit && state_.gameTimer >= limit) {
         scene_.events.push_back({FrameEventKind::TimeUp, player.playerPosition});
     }
     addPictureEvents();
 
     scene_.countdown.reset();
     if (scene_.pictures.empty()) {
-        scene_.countdown = countdownDisplay(state_.gameTimer);
+        scene_.countdown = countdownDisplay(state_.gameTimer, limit);
     }
     scene_.winTime.reset();
     for (const ShownPicture& shown : scene_.pictures) {

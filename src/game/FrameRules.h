@@ -10,6 +10,7 @@
 #include "game/FrameScene.h"
 #include "game/GameState.h"
 #include "game/Input.h"
+#include "game/LevelDescription.h"
 
 #include <optional>
 #include <vector>
@@ -18,8 +19,11 @@ namespace tavernrush {
 
 class FrameRules {
 public:
-    // `aspect` is the configured window's width over height.
-    FrameRules(float aspect, std::vector<glm::vec3> unicornPositions);
+    // `aspect` is the configured window's width over height. The level is
+    // kept by reference and must outlive the rules. The unicorns stand where
+    // the level's seed puts them, unless a test places them itself.
+    FrameRules(float aspect, const LevelDescription& level);
+    FrameRules(float aspect, const LevelDescription& level, std::vector<glm::vec3> unicornPositions);
 
     // The clock reading the first frame's time is measured from.
     void startClock(double now) { state_.lastFrameTime = now; }
@@ -50,6 +54,7 @@ public:
     BeerField& beerField() { return beerField_; }
     const std::vector<glm::vec3>& unicornPositions() const { return unicornPositions_; }
     const CarriedBag& carriedBag() const { return bag_; }
+    const LevelDescription& level() const { return level_; }
 
 private:
     FrameView currentView() const;
@@ -62,6 +67,7 @@ private:
     void windowRequests(const InputSource& input);
     void recordWin();
 
+    const LevelDescription& level_;
     GameState state_;
     CameraState camera_;
     CoinField coinField_;

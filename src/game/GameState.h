@@ -11,6 +11,8 @@ struct GameState {
     // Clock reading at the end of the previous frame. Kept in double so the
     // frame time stays exact however long the game runs.
     double lastFrameTime = 0.0;
+    // The run's time since its start or restart; the level's time limit is
+    // measured against it, and a win records it.
     float gameTimer = 0.0f;
     float frameAnimTimer = 0.0f;
     // Number of the next picture of the board's animation, 1 to 22.
@@ -20,9 +22,6 @@ struct GameState {
     PlayerState player;
 };
 
-inline constexpr float gameSeconds = 70.0f;
-inline constexpr int coinsToWin = 10;
-inline constexpr int beersToGetDrunk = 4;
 // A stall (a dragged window, a slow disk) must not teleport the figure or
 // drop objects through the ground.
 inline constexpr float maxFrameSeconds = 0.1f;

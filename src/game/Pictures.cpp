@@ -1,6 +1,5 @@
 #include "game/Pictures.h"
 
-#include "game/GameState.h"
 
 #include <glm/gtc/matrix_transform.hpp>
 
@@ -8,30 +7,30 @@
 
 namespace tavernrush {
 
-std::optional<Picture> endPicture(int coins, int beers, float gameTimer)
+std::optional<Picture> endPicture(int coins, int beers, float elapsedSeconds, const LevelDescription& level)
 {
-    if (coins >= coinsToWin) {
+    if (coins >= level.coinsToWin) {
         return Picture::Won;
     }
-    if (beers >= beersToGetDrunk) {
+    if (beers >= level.beersToLose) {
         return Picture::Drunk;
     }
-    if (gameTimer >= gameSeconds) {
+    if (elapsedSeconds >= level.timeLimitSeconds) {
         return Picture::TimeUp;
     }
     return std::nullopt;
 }
 
-bool toiletInReach(const glm::vec3& playerPosition)
+bool toiletInReach(const glm::vec3& playerPosition, const LevelDescription& level)
 {
-    return glm::distance(playerPosition, toiletPosition) < toiletRadius;
+    return glm::distance(playerPosition, level.toiletHut) < level.toiletReach;
 }
 
-int unicornsInReach(const glm::vec3& playerPosition, const std::vector<glm::vec3>& unicornPositions)
+int unicornsInReach(const glm::vec3& playerPosition, const std::vector<glm::vec3>& unicornPositions, float reach)
 {
     int count = 0;
     for (const glm::vec3& unicorn : unicornPositions) {
-        if (glm::distance(playerPosition, unicorn) < unicornRadius) {
+        if (glm::distance(playerPosition, unicorn) < reach) {
             ++count;
         }
     }

@@ -2,7 +2,7 @@
 // Which full-screen picture is due, and where its board hangs.
 
 #include "game/LevelFiles.h"
-#include "game/LevelLayout.h"
+#include "game/LevelDescription.h"
 #include "game/Picture.h"
 
 #include <glm/glm.hpp>
@@ -13,17 +13,15 @@
 
 namespace tavernrush {
 
-inline constexpr glm::vec3 toiletPosition = level::toiletHut;
-inline constexpr float toiletRadius = 3.0f;
-inline constexpr float unicornRadius = 3.0f;
+// At most one end picture: winning beats being drunk beats running out of
+// time. `elapsedSeconds` is the run's time so far.
+std::optional<Picture> endPicture(int coins, int beers, float elapsedSeconds, const LevelDescription& level);
 
-// At most one end picture: winning beats being drunk beats running out of time.
-std::optional<Picture> endPicture(int coins, int beers, float gameTimer);
-
-bool toiletInReach(const glm::vec3& playerPosition);
+bool toiletInReach(const glm::vec3& playerPosition, const LevelDescription& level);
 
 // One entry per unicorn in reach, so two unicorns draw the picture twice.
-int unicornsInReach(const glm::vec3& playerPosition, const std::vector<glm::vec3>& unicornPositions);
+int unicornsInReach(const glm::vec3& playerPosition, const std::vector<glm::vec3>& unicornPositions,
+                    float reach);
 
 // A picture board hangs 6 above the player, upright and turned with him.
 glm::mat4 screenBoardModel(const glm::vec3& playerPosition, const glm::mat4& playerHeading);

@@ -15,12 +15,12 @@ void moveBy(PlayerState& player, const glm::vec3& step)
 
 // A step is refused only when it would end inside the wall's radius and
 // closer than before, so a player who got near the wall can always leave.
-void walk(PlayerState& player, float signedDistance)
+void walk(PlayerState& player, float signedDistance, const LevelDescription& level)
 {
     const glm::vec3 step = player.playerDirection * signedDistance;
-    const float before = glm::distance(player.playerPosition, wallAnchor);
-    const float after = glm::distance(player.playerPosition + step, wallAnchor);
-    if (after < wallRadius && after < before) {
+    const float before = glm::distance(player.playerPosition, level.wallCentre);
+    const float after = glm::distance(player.playerPosition + step, level.wallCentre);
+    if (after < level.wallRadius && after < before) {
         return;
     }
     moveBy(player, step);
@@ -55,19 +55,25 @@ void turn(PlayerState& player, float angle, float sign)
 
 } // namespace
 
-glm::mat4 PlayerState::startModel() { return glm::translate(glm::mat4(1.0f), level::playerStart); }
+PlayerState playerAtStart(const LevelDescription& level)
+{
+    PlayerState player;
+    player.playerPosition = level.playerStart;
+    player.playerModel = glm::translate(glm::mat4(1.0f), level.playerStart);
+    return player;
+}
 
-void walkAndTurn(PlayerState& player, const InputSource& input, float deltaTime)
+void walkAndTurn(PlayerState& player, const InputSource& input, float deltaTime, const LevelDescription& level)
 {
     const float walkSpeed = deltaTime * walkUnitsPerSecond;
     const float turnRate = deltaTime * turnRadiansPerSecond;
     // A key asks for the full amount, 1, so keyboard steps stay exactly what
     // they always were; a stick asks for its share of them.
     if (const float forward = actionAmount(input, Action::Forward); forward > 0.0f) {
-        walk(player, walkSpeed * forward);
+        walk(player, walkSpeed * forward, level);
     }
     if (const float back = actionAmount(input, Action::Back); back > 0.0f) {
-        walk(player, -walkSpeed * back);
+        walk(player, -walkSpeed * back, level);
     }
     if (const float right = actionAmount(input, Action::Right); right > 0.0f) {
         turn(player, turnRate * right, 1.0f);
@@ -77,12 +83,13 @@ void walkAndTurn(PlayerState& player, const InputSource& input, float deltaTime)
     }
 }
 
-void applyLadder(PlayerState& player)
+void applyLadder(PlayerState& player, const LevelDescription& level)
 {
-    if (glm::distance(player.playerPosition, ladderPosition) < ladderRadius) {
+    if (glm::distance(player.playerPosition, level.ladderFoot) < level.ladderRadius) {
         player.onLadderTop = true;
-        moveBy(player, glm::vec3(0.0f, ladderLift, 0.0f));
-    } else if (player.playerPosition.z < ladderTopEdgeZ) {
+        moveBy(player, glm::vec3(0.0f, level.ladderLift, 0.0f));
+    } else if (player.playerPosition.z < level.ladderTopEdgeZ) {
+        // Walking north past the raised level's edge leaves it.
         player.onLadderTop = false;
     }
 }

@@ -11,21 +11,14 @@ namespace {
 constexpr float raisedUnicornHeight = 0.5f;
 constexpr int raisedUnicornCount = 3;
 
-// One engine for the drift, for the whole program.
-RandomEngine& driftEngine()
-{
-    static RandomEngine engine{unicornHerdSeed};
-    return engine;
-}
-
 } // namespace
 
-std::vector<glm::vec3> placeUnicorns()
+std::vector<glm::vec3> placeUnicorns(int count, std::uint32_t seed)
 {
-    RandomEngine engine{unicornHerdSeed};
+    RandomEngine engine{seed};
     std::vector<glm::vec3> positions;
-    positions.reserve(unicornCount);
-    for (int i = 0; i < unicornCount; ++i) {
+    positions.reserve(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) {
         const float z = uniformDraw(engine, -unicornHalfExtent, unicornHalfExtent);
         const float x = uniformDraw(engine, -unicornHalfExtent, unicornHalfExtent);
         const float y = i < raisedUnicornCount ? raisedUnicornHeight : 0.0f;
@@ -34,10 +27,9 @@ std::vector<glm::vec3> placeUnicorns()
     return positions;
 }
 
-std::vector<glm::vec3> driftUnicorns(std::vector<glm::vec3> positions, float deltaTime)
+std::vector<glm::vec3> driftUnicorns(std::vector<glm::vec3> positions, float deltaTime, std::uint32_t seed)
 {
-    RandomEngine& engine = driftEngine();
-    engine.seed(unicornHerdSeed);
+    RandomEngine engine{seed};
     for (glm::vec3& position : positions) {
         const float r = uniformDraw(engine, -1.0f, 1.0f);
         position.x += r * unicornSpeedScalePerSecond * deltaTime;

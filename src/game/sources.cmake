@@ -11,7 +11,9 @@ set(tavernrush_rules_sources
   ${CMAKE_CURRENT_LIST_DIR}/FrameRules.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Gamepad.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GameState.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/LevelFile.cpp
   ${CMAKE_CURRENT_LIST_DIR}/LevelFiles.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PickupField.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Picture.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Pictures.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Player.cpp
@@ -22,7 +24,7 @@ set(tavernrush_rules_sources
 )
 add_library(tavernrush_rules STATIC ${tavernrush_rules_sources})
 target_include_directories(tavernrush_rules PUBLIC ${CMAKE_CURRENT_LIST_DIR}/..)
-target_link_libraries(tavernrush_rules PUBLIC tavernrush_glm PRIVATE tavernrush_warnings)
+target_link_libraries(tavernrush_rules PUBLIC tavernrush_glm PRIVATE PkgConfig::INIH tavernrush_warnings)
 
 # Where an item stands follows from its seed bit for bit. A fused multiply-add
 # (the default on FMA targets) skips a rounding step and would move the

@@ -2,6 +2,8 @@
 // the frame time it reports, the window's full screen and Escape.
 #include "app/FrameLoop.h"
 
+#include "support/MeadowLevel.h"
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -62,7 +64,7 @@ struct LoopRig {
     StepClock clock;
     FakeWindow window;
     CountingRenderer renderer;
-    FrameRules rules{1.0f, {}};
+    FrameRules rules{1.0f, testing::meadow(), {}};
     FrameLoop loop{FrameLoopParts{settings, window, input, clock, renderer, rules}};
 
     std::vector<std::string> toggles() const

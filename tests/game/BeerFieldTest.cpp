@@ -3,6 +3,7 @@
 #include "game/BeerField.h"
 
 #include "GameTestSupport.h"
+#include "support/MeadowLevel.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -10,13 +11,15 @@
 namespace tavernrush {
 namespace {
 
+const PickupFieldDescription& fieldOfMeadow() { return testing::meadow().beers; }
+
 // Far from every beer of the seeded layout and from every respawn.
 const glm::vec3 farAway(0.0f, 500.0f, 0.0f);
 
 TEST(BeerFieldTest, StartsWithTheSeededLayout)
 {
-    const BeerField field;
-    ASSERT_EQ(field.positions().size(), 25u);
+    const BeerField field(fieldOfMeadow());
+    ASSERT_EQ(field.positions().size(), static_cast<std::size_t>(fieldOfMeadow().count));
     expectNear(field.positions()[0], {80.5738f, 0.5f, -1.0541f}, fourDecimals);
     expectNear(field.positions()[1], {-49.2215f, 0.5f, -63.2594f}, fourDecimals);
     expectNear(field.positions()[24], {-8.9848f, 0.5f, 12.1923f}, fourDecimals);
@@ -25,7 +28,7 @@ TEST(BeerFieldTest, StartsWithTheSeededLayout)
 
 TEST(BeerFieldTest, DrawsEveryBeerInListOrderWithItsSpin)
 {
-    BeerField field;
+    BeerField field(fieldOfMeadow());
     field.update(0.9f); // 90 degrees of spin
     RecordingItemDrawer drawer;
     field.drawAndCollect(farAway, drawer);
@@ -42,7 +45,7 @@ TEST(BeerFieldTest, DrawsEveryBeerInListOrderWithItsSpin)
 
 TEST(BeerFieldTest, PickupNeedsToBeStrictlyCloserThanTheRadius)
 {
-    BeerField field;
+    BeerField field(fieldOfMeadow());
     RecordingItemDrawer drawer;
     const glm::vec3 beer = field.positions()[3];
 
@@ -58,7 +61,7 @@ TEST(BeerFieldTest, PickupNeedsToBeStrictlyCloserThanTheRadius)
 
 TEST(BeerFieldTest, TakesEveryBeerInReachAndDrawsThemAtTheirNewPlaces)
 {
-    BeerField field;
+    BeerField field(fieldOfMeadow());
     const glm::vec3 player(30.0f, 0.5f, 30.0f);
     field.placeBeer(5, player + glm::vec3(0.5f, 0.0f, 0.0f));
     field.placeBeer(7, player - glm::vec3(0.0f, 0.0f, 0.5f));
@@ -70,7 +73,7 @@ TEST(BeerFieldTest, TakesEveryBeerInReachAndDrawsThemAtTheirNewPlaces)
     ASSERT_EQ(drawer.drawn.size(), 25u);
     for (std::size_t i : {5u, 7u}) {
         const glm::vec3 moved = field.positions()[i];
-        EXPECT_GE(glm::distance(moved, player), 1.5f);
+        EXPECT_GE(glm::distance(moved, player), fieldOfMeadow().reach);
         EXPECT_EQ(moved.y, 0.5f);
         EXPECT_LE(std::abs(moved.x), 102.0f);
         EXPECT_LE(std::abs(moved.z), 102.0f);
@@ -82,7 +85,7 @@ TEST(BeerFieldTest, TakesEveryBeerInReachAndDrawsThemAtTheirNewPlaces)
 
 TEST(BeerFieldTest, RespawnNeverRepeatsThePreviousPlace)
 {
-    BeerField field;
+    BeerField field(fieldOfMeadow());
     RecordingItemDrawer drawer;
     glm::vec3 previousLanding = field.positions()[0];
     for (int pickup = 1; pickup <= 20; ++pickup) {
@@ -96,7 +99,7 @@ TEST(BeerFieldTest, RespawnNeverRepeatsThePreviousPlace)
 
 TEST(BeerFieldTest, PlayerStandingStillDrinksTheSameBeerOnlyOnce)
 {
-    BeerField field;
+    BeerField field(fieldOfMeadow());
     RecordingItemDrawer drawer;
     // Stand where the first collected beer lands; before the respawn fix
     // every later pickup landed there too and was drunk again every frame.
@@ -112,7 +115,7 @@ TEST(BeerFieldTest, PlayerStandingStillDrinksTheSameBeerOnlyOnce)
 
 TEST(BeerFieldTest, RelocatesOneBeerOnlyAfterMoreThanTenSeconds)
 {
-    BeerField field;
+    BeerField field(fieldOfMeadow());
     field.update(4.0f);
     field.update(4.0f);
     field.update(2.0f);
@@ -152,7 +155,7 @@ TEST(BeerFieldTest, RelocatesOneBeerOnlyAfterMoreThanTenSeconds)
 
 TEST(BeerFieldTest, DriftsTwelveBeersOneWayAndThirteenTheOther)
 {
-    BeerField field;
+    BeerField field(fieldOfMeadow());
     const std::vector<glm::vec3> before = field.positions();
     field.update(0.5f);
     // direction (1, -1) times speed (2, -4) times 0.5 s.
@@ -165,7 +168,7 @@ TEST(BeerFieldTest, DriftsTwelveBeersOneWayAndThirteenTheOther)
 
 TEST(BeerFieldTest, SpinStaysWithinOneTurnOverLongSessions)
 {
-    BeerField field;
+    BeerField field(fieldOfMeadow());
     constexpr float frame = 1.0f / 60.0f;
     for (int i = 0; i < 60 * 60 * 60; ++i) { // one hour at 60 calls per second
         field.update(frame);

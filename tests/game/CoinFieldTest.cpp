@@ -4,6 +4,7 @@
 #include "game/CoinField.h"
 
 #include "GameTestSupport.h"
+#include "support/MeadowLevel.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -11,14 +12,16 @@
 namespace tavernrush {
 namespace {
 
+const PickupFieldDescription& fieldOfMeadow() { return testing::meadow().coins; }
+
 const glm::vec3 farAway(0.0f, 500.0f, 0.0f);
 // Coins 17 and up are never chosen by the periodic relocation.
 constexpr std::size_t quietCoin = 30;
 
 TEST(CoinFieldTest, StartsWithTheSeededLayoutInTheAir)
 {
-    const CoinField field;
-    ASSERT_EQ(field.positions().size(), 40u);
+    const CoinField field(fieldOfMeadow());
+    ASSERT_EQ(field.positions().size(), static_cast<std::size_t>(fieldOfMeadow().count));
     expectNear(field.positions()[0], {-25.8147f, 14.2129f, 32.9768f}, fourDecimals);
     expectNear(field.positions()[39], {-84.1536f, 17.9573f, -42.2560f}, fourDecimals);
     for (const glm::vec3& position : field.positions()) {
@@ -37,7 +40,7 @@ TEST(CoinFieldTest, ConstructionMatrixStandsTheCoinOnItsEdge)
 
 TEST(CoinFieldTest, DrawsEveryCoinStandingAndSpinning)
 {
-    CoinField field;
+    CoinField field(fieldOfMeadow());
     field.update(0.9f); // 90 degrees of spin
     RecordingItemDrawer drawer;
     EXPECT_FALSE(field.drawAndCollect(farAway, drawer));
@@ -53,7 +56,7 @@ TEST(CoinFieldTest, DrawsEveryCoinStandingAndSpinning)
 
 TEST(CoinFieldTest, PickupNeedsToBeStrictlyCloserThanTheRadius)
 {
-    CoinField field;
+    CoinField field(fieldOfMeadow());
     RecordingItemDrawer drawer;
     field.placeCoin(quietCoin, {40.0f, 1.0f, 40.0f});
 
@@ -68,7 +71,7 @@ TEST(CoinFieldTest, PickupNeedsToBeStrictlyCloserThanTheRadius)
 
 TEST(CoinFieldTest, TakesOneCoinPerCallAndStopsDrawingThere)
 {
-    CoinField field;
+    CoinField field(fieldOfMeadow());
     const glm::vec3 player(40.0f, 1.0f, 40.0f);
     field.placeCoin(5, player + glm::vec3(0.3f, 0.0f, 0.0f));
     field.placeCoin(7, player - glm::vec3(0.0f, 0.0f, 0.3f));
@@ -77,8 +80,8 @@ TEST(CoinFieldTest, TakesOneCoinPerCallAndStopsDrawingThere)
     EXPECT_TRUE(field.drawAndCollect(player, first));
     EXPECT_EQ(field.collected, 1);
     EXPECT_EQ(first.drawn.size(), 5u); // coins 0 to 4; the taken coin and the rest wait
-    EXPECT_GE(glm::distance(field.positions()[5], player), 1.5f);
-    EXPECT_LT(glm::distance(field.positions()[7], player), 1.5f);
+    EXPECT_GE(glm::distance(field.positions()[5], player), fieldOfMeadow().reach);
+    EXPECT_LT(glm::distance(field.positions()[7], player), fieldOfMeadow().reach);
 
     RecordingItemDrawer second;
     EXPECT_TRUE(field.drawAndCollect(player, second));
@@ -93,7 +96,7 @@ TEST(CoinFieldTest, TakesOneCoinPerCallAndStopsDrawingThere)
 
 TEST(CoinFieldTest, RespawnsInTheAirAndNeverAtThePreviousPlace)
 {
-    CoinField field;
+    CoinField field(fieldOfMeadow());
     RecordingItemDrawer drawer;
     glm::vec3 previousLanding = field.positions()[quietCoin];
     for (int pickup = 1; pickup <= 20; ++pickup) {
@@ -111,7 +114,7 @@ TEST(CoinFieldTest, RespawnsInTheAirAndNeverAtThePreviousPlace)
 
 TEST(CoinFieldTest, PlayerStandingStillTakesTheSameCoinOnlyOnce)
 {
-    CoinField field;
+    CoinField field(fieldOfMeadow());
     RecordingItemDrawer drawer;
     ASSERT_TRUE(field.drawAndCollect(field.positions()[quietCoin], drawer));
     const glm::vec3 landing = field.positions()[quietCoin];
@@ -123,7 +126,7 @@ TEST(CoinFieldTest, PlayerStandingStillTakesTheSameCoinOnlyOnce)
 
 TEST(CoinFieldTest, FallsDiagonallyUntilHeightOneThenRests)
 {
-    CoinField field;
+    CoinField field(fieldOfMeadow());
     // Two coins of the same drift group, one resting at exactly 1, one above.
     field.placeCoin(quietCoin, {10.0f, 1.0f, 10.0f});
     field.placeCoin(quietCoin + 1, {10.0f, 7.65f, 10.0f});
@@ -152,7 +155,7 @@ TEST(CoinFieldTest, FallsDiagonallyUntilHeightOneThenRests)
 
 TEST(CoinFieldTest, RelocatesOnTheFiveHundredFirstCallWhateverTheTime)
 {
-    CoinField field;
+    CoinField field(fieldOfMeadow());
     // No time passes: the relocation counts calls, not seconds.
     for (int call = 1; call <= 500; ++call) {
         field.update(0.0f);
@@ -189,7 +192,7 @@ TEST(CoinFieldTest, RelocatesOnTheFiveHundredFirstCallWhateverTheTime)
 
 TEST(CoinFieldTest, DriftsTwentyCoinsEachWay)
 {
-    CoinField field;
+    CoinField field(fieldOfMeadow());
     for (std::size_t i = 0; i < 40; ++i) {
         field.placeCoin(i, {static_cast<float>(i), 1.0f, 0.0f}); // resting: no fall
     }
@@ -203,7 +206,7 @@ TEST(CoinFieldTest, DriftsTwentyCoinsEachWay)
 
 TEST(CoinFieldTest, SpinWrapsAtAFullTurn)
 {
-    CoinField field;
+    CoinField field(fieldOfMeadow());
     field.update(3.0f);
     field.update(0.9f);
     EXPECT_NEAR(field.spinAngle(), 30.0f, 1e-3f); // 390 degrees

@@ -18,7 +18,10 @@
 namespace tavernrush {
 namespace {
 
+using testing::meadow;
 using testing::RulesRig;
+
+std::vector<glm::vec3> meadowHerd() { return placeUnicorns(meadow().unicornCount, meadow().unicornSeed); }
 using ::testing::ElementsAre;
 
 void placePlayer(PlayerState& player, const glm::vec3& position)
@@ -40,18 +43,18 @@ void clearTheField(RulesRig& rig)
 
 TEST(FrameScene, OneFrameHoldsTheWholeLevelAndNothingHappened)
 {
-    RulesRig rig(1.0 / 60.0, 1.0f, placeUnicorns());
+    RulesRig rig(1.0 / 60.0, 1.0f, meadowHerd());
     clearTheField(rig);
     rig.frames(1);
     const FrameScene& scene = rig.scene();
-    EXPECT_EQ(scene.coins.size(), CoinField::coinCount);
-    EXPECT_EQ(scene.beers.size(), BeerField::beerCount);
-    EXPECT_EQ(scene.unicorns.size(), static_cast<std::size_t>(unicornCount));
+    EXPECT_EQ(scene.coins.size(), static_cast<std::size_t>(meadow().coins.count));
+    EXPECT_EQ(scene.beers.size(), static_cast<std::size_t>(meadow().beers.count));
+    EXPECT_EQ(scene.unicorns.size(), static_cast<std::size_t>(meadow().unicornCount));
     EXPECT_TRUE(scene.drawPlayer);
     EXPECT_TRUE(scene.bag.has_value());
     EXPECT_TRUE(scene.pictures.empty());
     EXPECT_TRUE(scene.events.empty());
-    EXPECT_EQ(scene.playerModel, PlayerState::startModel());
+    EXPECT_EQ(scene.playerModel, playerAtStart(meadow()).playerModel);
 
     // The coins trail the camera by one frame.
     const glm::mat4 firstView = scene.view.viewMatrix;
@@ -75,7 +78,7 @@ TEST(FrameScene, ACoinTakenEndsTheCoinPassAndIsOneEvent)
     EXPECT_THAT(rig.events(), ElementsAre("coin"));
     EXPECT_EQ(rig.coins().collected, 1);
     rig.frames(1);
-    EXPECT_EQ(rig.scene().coins.size(), CoinField::coinCount);
+    EXPECT_EQ(rig.scene().coins.size(), static_cast<std::size_t>(meadow().coins.count));
     EXPECT_TRUE(rig.events().empty());
 }
 
@@ -164,7 +167,7 @@ TEST(FrameLoopMovement, SpaceTwiceWithinASecondStartsOnlyOneJump)
 
 TEST(FrameLoopMovement, ALongFrameLandsExactlyOnTheGround)
 {
-    PlayerState player;
+    PlayerState player = playerAtStart(meadow());
     player.playerPosition.y = 0.5f;
     player.playerModel = glm::translate(glm::mat4(1.0f), player.playerPosition);
     jumpAndFall(player, false, 0.1f); // a step of 3 units
@@ -177,17 +180,18 @@ TEST(FrameLoopMovement, TheLadderLiftsOnceAndTheFarEdgeLetsThePlayerFall)
     RulesRig rig;
     clearTheField(rig);
     rig.frames(70);
-    placePlayer(rig.player(), glm::vec3(40.0f, 0.0f, -37.0f));
+    const float lift = meadow().ladderLift;
+    placePlayer(rig.player(), meadow().ladderFoot + glm::vec3(0.0f, 0.0f, 3.0f));
     rig.frames(1);
     EXPECT_TRUE(rig.player().onLadderTop);
-    EXPECT_EQ(rig.player().playerPosition.y, 5.0f);
+    EXPECT_EQ(rig.player().playerPosition.y, lift);
     rig.input.keys = {Action::Jump};
     rig.frames(30);
-    EXPECT_EQ(rig.player().playerPosition.y, 5.0f); // no jump and no fall up here
+    EXPECT_EQ(rig.player().playerPosition.y, lift); // no jump and no fall up here
     rig.input.keys = {Action::Forward};
-    while (rig.player().playerPosition.z >= -44.0f) {
+    while (rig.player().playerPosition.z >= meadow().ladderTopEdgeZ) {
         rig.frames(1);
-        ASSERT_EQ(rig.player().playerPosition.y, 5.0f);
+        ASSERT_EQ(rig.player().playerPosition.y, lift);
     }
     rig.input.keys.clear();
     rig.frames(20);
@@ -197,35 +201,36 @@ TEST(FrameLoopMovement, TheLadderLiftsOnceAndTheFarEdgeLetsThePlayerFall)
 
 TEST(FrameLoopMovement, TheWallStopsApproachButNotRetreat)
 {
-    PlayerState player;
-    placePlayer(player, glm::vec3(-10.0f, 0.0f, -3.0f)); // 3.35 in front of the wall, facing it
+    PlayerState player = playerAtStart(meadow());
+    const glm::vec3 wallFoot(meadow().wallCentre.x, 0.0f, meadow().wallCentre.z);
+    placePlayer(player, wallFoot + glm::vec3(0.0f, 0.0f, 3.0f)); // in front of the wall, facing it
     testing::FakeInput input;
     input.keys = {Action::Forward};
     for (int i = 0; i < 60; ++i) {
-        walkAndTurn(player, input, 1.0f / 60.0f);
+        walkAndTurn(player, input, 1.0f / 60.0f, meadow());
     }
-    const float stopped = glm::distance(player.playerPosition, wallAnchor);
-    EXPECT_GE(stopped, wallRadius);
-    EXPECT_LT(stopped, wallRadius + 0.3f);
+    const float stopped = glm::distance(player.playerPosition, meadow().wallCentre);
+    EXPECT_GE(stopped, meadow().wallRadius);
+    EXPECT_LT(stopped, meadow().wallRadius + 0.3f);
 
     // A player who ended up inside the radius can still walk away.
-    placePlayer(player, glm::vec3(-10.0f, 0.0f, -5.0f));
+    placePlayer(player, wallFoot + glm::vec3(0.0f, 0.0f, 1.0f));
     input.keys = {Action::Back};
-    walkAndTurn(player, input, 1.0f / 60.0f);
-    EXPECT_GT(player.playerPosition.z, -5.0f);
+    walkAndTurn(player, input, 1.0f / 60.0f, meadow());
+    EXPECT_GT(player.playerPosition.z, wallFoot.z + 1.0f);
     input.keys = {Action::Forward};
     const glm::vec3 before = player.playerPosition;
-    walkAndTurn(player, input, 1.0f / 60.0f);
+    walkAndTurn(player, input, 1.0f / 60.0f, meadow());
     EXPECT_EQ(player.playerPosition, before);
 }
 
 TEST(FrameLoopMovement, HoursOfTurningKeepTheFigureRigid)
 {
-    PlayerState player;
+    PlayerState player = playerAtStart(meadow());
     testing::FakeInput input;
     input.keys = {Action::Right, Action::Forward};
     for (int i = 0; i < 200000; ++i) {
-        walkAndTurn(player, input, 1.0f / 60.0f);
+        walkAndTurn(player, input, 1.0f / 60.0f, meadow());
     }
     EXPECT_NEAR(glm::length(player.playerDirection), 1.0f, 1e-6f);
     for (int column = 0; column < 3; ++column) {
@@ -329,7 +334,7 @@ TEST(FrameLoopPictures, FAloneCannotEndTheToiletBreakButFAndWalkingOutCan)
     EXPECT_EQ(rig.player().playerPosition.z, -68.0f);
 
     rig.input.keys = {Action::Dismiss, Action::Back}; // backwards, away from the hut
-    for (int i = 0; i < 30 && toiletInReach(rig.player().playerPosition); ++i) {
+    for (int i = 0; i < 30 && toiletInReach(rig.player().playerPosition, meadow()); ++i) {
         rig.frames(1);
     }
     rig.input.keys = {Action::Dismiss};
@@ -579,7 +584,7 @@ void press(RulesRig& rig, Action action)
 
 TEST(FramePause, EverythingStandsStillWhilePausedAndPlayGoesOnWithoutAJump)
 {
-    RulesRig rig(1.0 / 60.0, 1.0f, placeUnicorns());
+    RulesRig rig(1.0 / 60.0, 1.0f, meadowHerd());
     rig.frames(30);
     const FrozenState before(rig);
     const std::vector<glm::mat4> coinsDrawn = rig.scene().coins;
@@ -712,7 +717,7 @@ TEST(FramePad, ButtonsJumpDismissAndRestartAndTheRightSideMovesTheCamera)
 // The time left as the player reads it.
 TEST(FrameCountdown, WholeSecondsThenTenthsInTheWarningColourThenZero)
 {
-    const auto shown = [](float gameTimer) { return countdownDisplay(gameTimer).text; };
+    const auto shown = [](float gameTimer) { return countdownDisplay(gameTimer, meadow().timeLimitSeconds).text; };
     EXPECT_EQ(shown(0.0f), "70");
     EXPECT_EQ(shown(0.99f), "70");
     EXPECT_EQ(shown(1.0f), "69");
@@ -722,9 +727,9 @@ TEST(FrameCountdown, WholeSecondsThenTenthsInTheWarningColourThenZero)
     EXPECT_EQ(shown(69.95f), "0.1");
     EXPECT_EQ(shown(70.0f), "0");
     EXPECT_EQ(shown(95.0f), "0");
-    EXPECT_FALSE(countdownDisplay(59.9f).warning);
-    EXPECT_TRUE(countdownDisplay(60.0f).warning);
-    EXPECT_NE(countdownDisplay(65.0f).pulse, countdownDisplay(65.5f).pulse);
+    EXPECT_FALSE(countdownDisplay(59.9f, meadow().timeLimitSeconds).warning);
+    EXPECT_TRUE(countdownDisplay(60.0f, meadow().timeLimitSeconds).warning);
+    EXPECT_NE(countdownDisplay(65.0f, meadow().timeLimitSeconds).pulse, countdownDisplay(65.5f, meadow().timeLimitSeconds).pulse);
 
     RulesRig rig;
     clearTheField(rig);

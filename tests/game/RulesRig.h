@@ -4,6 +4,7 @@
 
 #include "game/FrameRules.h"
 #include "game/UnicornHerd.h"
+#include "support/MeadowLevel.h"
 
 #include <set>
 #include <string>
@@ -27,8 +28,10 @@ public:
 };
 
 struct RulesRig {
-    explicit RulesRig(double frameSeconds = 1.0 / 60.0, float aspect = 1.0f, std::vector<glm::vec3> unicorns = {})
-        : rules(aspect, std::move(unicorns)), step(frameSeconds)
+    // No unicorns unless the test places them.
+    explicit RulesRig(double frameSeconds = 1.0 / 60.0, float aspect = 1.0f, std::vector<glm::vec3> unicorns = {},
+                      const LevelDescription& level = meadow())
+        : rules(aspect, level, std::move(unicorns)), step(frameSeconds)
     {
         rules.startClock(0.0);
     }

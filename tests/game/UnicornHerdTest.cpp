@@ -3,12 +3,22 @@
 #include "game/UnicornHerd.h"
 
 #include "GameTestSupport.h"
+#include "support/MeadowLevel.h"
 
 #include <gtest/gtest.h>
 
 namespace tavernrush {
 namespace {
 
+std::vector<glm::vec3> meadowHerd()
+{
+    return placeUnicorns(testing::meadow().unicornCount, testing::meadow().unicornSeed);
+}
+
+std::vector<glm::vec3> drift(std::vector<glm::vec3> herd, float deltaTime)
+{
+    return driftUnicorns(std::move(herd), deltaTime, testing::meadow().unicornSeed);
+}
 
 const std::vector<glm::vec3> expectedStart = {
     {-55.9109f, 0.5f, -9.7755f}, {8.4063f, 0.5f, -55.7955f}, {-67.6225f, 0.5f, -26.1837f},
@@ -21,7 +31,7 @@ const std::vector<float> expectedSpeedsPerSecond = {
 
 TEST(UnicornHerdTest, PlacesTheNineSeededUnicorns)
 {
-    const std::vector<glm::vec3> herd = placeUnicorns();
+    const std::vector<glm::vec3> herd = meadowHerd();
     ASSERT_EQ(herd.size(), 9u);
     for (std::size_t i = 0; i < 9; ++i) {
         EXPECT_NEAR(herd[i].x, expectedStart[i].x, fourDecimals) << "unicorn " << i;
@@ -29,14 +39,14 @@ TEST(UnicornHerdTest, PlacesTheNineSeededUnicorns)
         EXPECT_NEAR(herd[i].z, expectedStart[i].z, fourDecimals) << "unicorn " << i;
     }
     // Placement uses its own engine: doing it again gives the same herd.
-    EXPECT_EQ(placeUnicorns(), herd);
+    EXPECT_EQ(meadowHerd(), herd);
 }
 
 TEST(UnicornHerdTest, EachUnicornKeepsItsOwnSpeedAlongX)
 {
     const std::vector<glm::vec3> origin(9, glm::vec3(0.0f, 0.5f, 3.0f));
     for (int call = 0; call < 3; ++call) {
-        const std::vector<glm::vec3> moved = driftUnicorns(origin, 1.0f);
+        const std::vector<glm::vec3> moved = drift(origin, 1.0f);
         ASSERT_EQ(moved.size(), 9u);
         for (std::size_t i = 0; i < 9; ++i) {
             EXPECT_NEAR(moved[i].x, expectedSpeedsPerSecond[i], fourDecimals) << "unicorn " << i;
@@ -48,9 +58,9 @@ TEST(UnicornHerdTest, EachUnicornKeepsItsOwnSpeedAlongX)
 
 TEST(UnicornHerdTest, TenSecondsOfPlayMoveTheFirstUnicornToAboutMinus59Point82)
 {
-    std::vector<glm::vec3> herd = placeUnicorns();
+    std::vector<glm::vec3> herd = meadowHerd();
     for (int frame = 0; frame < 600; ++frame) {
-        herd = driftUnicorns(herd, 1.0f / 60.0f);
+        herd = drift(herd, 1.0f / 60.0f);
     }
     EXPECT_NEAR(herd[0].x, -59.82f, 0.005f);
     for (std::size_t i = 0; i < 9; ++i) {
@@ -61,17 +71,17 @@ TEST(UnicornHerdTest, TenSecondsOfPlayMoveTheFirstUnicornToAboutMinus59Point82)
 
 TEST(UnicornHerdTest, AListOfAnyLengthTakesTheDrawsInOrder)
 {
-    const std::vector<glm::vec3> three = driftUnicorns(std::vector<glm::vec3>(3), 1.0f);
+    const std::vector<glm::vec3> three = drift(std::vector<glm::vec3>(3), 1.0f);
     ASSERT_EQ(three.size(), 3u);
     for (std::size_t i = 0; i < 3; ++i) {
         EXPECT_NEAR(three[i].x, expectedSpeedsPerSecond[i], fourDecimals);
     }
-    const std::vector<glm::vec3> twelve = driftUnicorns(std::vector<glm::vec3>(12), 1.0f);
+    const std::vector<glm::vec3> twelve = drift(std::vector<glm::vec3>(12), 1.0f);
     ASSERT_EQ(twelve.size(), 12u);
     for (std::size_t i = 0; i < 9; ++i) {
         EXPECT_NEAR(twelve[i].x, expectedSpeedsPerSecond[i], fourDecimals);
     }
-    EXPECT_TRUE(driftUnicorns({}, 1.0f).empty());
+    EXPECT_TRUE(drift({}, 1.0f).empty());
 }
 
 } // namespace

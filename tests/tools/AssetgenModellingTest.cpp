@@ -5,7 +5,7 @@
 #include "Mesh.h"
 #include "Primitives.h"
 #include "pictures/CounterDigits.h"
-#include "pictures/MeadowGround.h"
+#include "pictures/LevelGround.h"
 #include "readback/GameDecoders.h"
 
 #include <glm/gtc/matrix_transform.hpp>
@@ -102,11 +102,12 @@ TEST(Modelling, GroundPictureLinesUpWithTheGroundPlane)
     const int column = 50;
     const int row = 9;
     marker.at(column, row) = glm::vec4(1.0f);
-    const glm::vec2 world = groundPixelToWorld(column, row, size);
-    const glm::vec2 st((world.x + 250.0f) / 500.0f, (world.y + 250.0f) / 500.0f);
+    const float groundSize = 500.0f;
+    const glm::vec2 world = groundPixelToWorld(column, row, size, groundSize);
+    const glm::vec2 st((world.x + 250.0f) / groundSize, (world.y + 250.0f) / groundSize);
     EXPECT_NEAR(sampleTexture(marker, TextureKind::GamePicture, st).r, 1.0f, 1e-4f);
     // The picture's top-left corner lies at the far-left corner (-x, +z).
-    const glm::vec2 corner = groundPixelToWorld(0, 0, size);
+    const glm::vec2 corner = groundPixelToWorld(0, 0, size, groundSize);
     EXPECT_LT(corner.x, -240.0f);
     EXPECT_GT(corner.y, 240.0f);
 }

@@ -2,6 +2,8 @@
 // frames the observer samples on the real frame loop (without GL).
 
 #include "app/NullSceneRenderer.h"
+
+#include "support/MeadowLevel.h"
 #include "support/ClosableWindow.h"
 #include "replay/ReplayObserver.h"
 #include "replay/ReplayOptions.h"
@@ -79,7 +81,7 @@ struct MemoryReplay {
     Settings settings;
     testing::ClosableWindow window;
     NullSceneRenderer renderer;
-    FrameRules rules{1.0f, {}};
+    FrameRules rules{1.0f, testing::meadow(), {}};
     std::ostringstream log;
     std::ostringstream errors;
     long readings = 0;

@@ -3,6 +3,8 @@
 // trace and the screenshots.
 
 #include "app/NullSceneRenderer.h"
+
+#include "support/MeadowLevel.h"
 #include "support/ClosableWindow.h"
 #include "replay/ReplayObserver.h"
 
@@ -44,7 +46,7 @@ struct Replay {
     Settings settings;
     testing::ClosableWindow window;
     NullSceneRenderer renderer;
-    FrameRules rules{1.0f, {}};
+    FrameRules rules{1.0f, testing::meadow(), {}};
     std::ostringstream trace;
     std::ostringstream errors;
     ScriptedInput input;

@@ -18,11 +18,12 @@
 #include "pictures/CounterDigits.h"
 #include "pictures/EarthMap.h"
 #include "pictures/HudPictures.h"
-#include "pictures/MeadowGround.h"
+#include "pictures/LevelGround.h"
 #include "pictures/SkyPictures.h"
 #include "pictures/SmallPictures.h"
 #include "sounds/SoundFiles.h"
 
+#include "game/LevelFile.h"
 #include "game/LevelFiles.h"
 
 
@@ -43,7 +44,16 @@ const std::vector<AssetEntry>& assetCatalog()
             }
         };
         addSounds(true);
-        list.push_back({"meadow ground", {"textures/wood_texture.dds"}, writeMeadowGround});
+        // Each level's ground picture, painted from its file.
+        for (const std::string& name : levelNames(TAVERNRUSH_LEVEL_SOURCE_DIR)) {
+            LevelParse parse = loadLevel(TAVERNRUSH_LEVEL_SOURCE_DIR, name);
+            if (const auto* error = std::get_if<LevelFileError>(&parse)) {
+                throw std::runtime_error(error->message);
+            }
+            const LevelDescription level = std::get<LevelDescription>(std::move(parse));
+            list.push_back({"ground of " + name, {files::belowAssets(level.groundPicture)},
+                            [level](const std::filesystem::path& assets) { writeLevelGround(assets, level); }});
+        }
         for (CubeFace face : allCubeFaces) {
             list.push_back({std::string("sky face ") + cubeFaceFile(face),
                             {std::string("textures/skybox/") + cubeFaceFile(face)},

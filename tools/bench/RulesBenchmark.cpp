@@ -4,7 +4,7 @@
 
 #include "app/FrameLoop.h"
 #include "app/NullSceneRenderer.h"
-#include "game/UnicornHerd.h"
+#include "game/LevelFile.h"
 
 #include <benchmark/benchmark.h>
 
@@ -47,7 +47,13 @@ void frameRules(benchmark::State& state)
     SixtyHertz clock;
     NoWindow window;
     NullSceneRenderer renderer;
-    FrameRules rules(1.0f, placeUnicorns());
+    LevelParse parse = loadLevel(levelFolder, defaultLevelName);
+    if (const auto* error = std::get_if<LevelFileError>(&parse)) {
+        state.SkipWithError(error->message.c_str());
+        return;
+    }
+    const LevelDescription level = std::get<LevelDescription>(std::move(parse));
+    FrameRules rules(1.0f, level);
     FrameLoop loop(FrameLoopParts{settings, window, input, clock, renderer, rules});
     for (auto _ : state) {
         loop.runFrame();

@@ -4,6 +4,7 @@
 
 #include "app/Game.h"
 #include "app/GameSound.h"
+#include "app/LevelChoice.h"
 #include "render/AssetPath.h"
 #include "scene/GlSceneRenderer.h"
 #include "scene/Level.h"
@@ -94,6 +95,11 @@ int replay(const ReplayOptions& options)
     {
         // A replay steps a fixed frame time as fast as it can; waiting for
         // the display's refresh would only slow the runs and the tests.
+        const auto chosen = chooseLevel(std::nullopt, "tavernrush-replay", std::cerr);
+        if (const auto* refusal = std::get_if<LevelRefusal>(&chosen)) {
+            return refusal->exitStatus;
+        }
+        const LevelDescription& levelDescription = std::get<LevelDescription>(chosen);
         const Settings settings = withoutVsync(loadGameSettings());
         LevelPreload preload;
         const std::unique_ptr<GameWindow> window = openGameWindow(settings);
@@ -109,7 +115,7 @@ int replay(const ReplayOptions& options)
             observer.recordSound(&recorder);
         }
         input.bindControls(settings.controls);
-        FrameRules rules = startRules(settings);
+        FrameRules rules = startRules(settings, levelDescription);
         Level level(settings);
         preload.finish();
         GlSceneRenderer renderer(level);

@@ -1,11 +1,14 @@
-// The level ground: meadow colours from coarse noise fields, fine grain from
-// hashes, paths from distances to a few polylines.
-#include "pictures/MeadowGround.h"
+// A level's ground: grass colours from coarse noise fields, fine grain from
+// hashes, paths from distances to the level's polylines.
+#include "pictures/LevelGround.h"
 
 #include "Colour.h"
 #include "DdsFile.h"
-#include "LevelLayout.h"
 #include "Noise.h"
+
+#include "game/LevelFiles.h"
+
+#include <stdexcept>
 
 #include <algorithm>
 #include <glm/glm.hpp>
@@ -14,10 +17,10 @@
 
 namespace tavernrush::assetgen {
 
-glm::vec2 groundPixelToWorld(int column, int row, int size)
+glm::vec2 groundPixelToWorld(int column, int row, int size, float groundSize)
 {
-    const float unitsPerPixel = level::groundSize / static_cast<float>(size);
-    const float half = level::groundSize * 0.5f;
+    const float unitsPerPixel = groundSize / static_cast<float>(size);
+    const float half = groundSize * 0.5f;
     return {(static_cast<float>(column) + 0.5f) * unitsPerPixel - half, half - (static_cast<float>(row) + 0.5f) * unitsPerPixel};
 }
 
@@ -31,37 +34,19 @@ float segmentDistance(glm::vec2 p, glm::vec2 a, glm::vec2 b)
     return glm::length(p - a - ab * t);
 }
 
-struct Path {
-    std::vector<glm::vec2> points;
-    float halfWidth;
-};
-
-// Footpaths between the places of the level, slightly wandering.
-std::vector<Path> levelPaths()
-{
-    using namespace level;
-    return {
-        {{{0, 60}, {1, 40}, {-1, 28}, playerStart, {2, 12}}, 1.6f},
-        {{{9, -6}, {18, -16}, {27, -24}, {35, -33}, ladder}, 1.5f},
-        {{ladder + glm::vec2(5, -3), {52, -50}, {60, -58}, {65, -66}, toiletHut}, 1.4f},
-        {{{-8, 2}, {-9, -1}, brickWall + glm::vec2(0, 2.5f)}, 1.3f},
-        {{{-6, 12}, {-30, 30}, {-60, 34}, {-95, 28}}, 1.2f},
-        {{{10, 10}, {35, 22}, {70, 18}, {110, 30}}, 1.2f},
-        {{{-5, -10}, {-20, -45}, {-18, -80}, {-30, -120}}, 1.2f},
-    };
-}
+glm::vec2 fromAbove(const glm::vec3& p) { return {p.x, p.z}; }
 
 // Coarse noise fields on a small grid, looked up bilinearly: they vary over
 // tens of units, so computing them per pixel would waste most of the time.
 class CoarseField {
 public:
-    CoarseField(int size, std::uint32_t seed, float unitsPerCycle, int octaves)
+    CoarseField(int size, std::uint32_t seed, float unitsPerCycle, int octaves, float groundSize)
         : size_(size)
         , values_(static_cast<std::size_t>(size) * static_cast<std::size_t>(size))
     {
         for (int y = 0; y < size; ++y) {
             for (int x = 0; x < size; ++x) {
-                const glm::vec2 p = glm::vec2(x, y) / static_cast<float>(size) * level::groundSize / unitsPerCycle;
+                const glm::vec2 p = glm::vec2(x, y) / static_cast<float>(size) * groundSize / unitsPerCycle;
                 values_[static_cast<std::size_t>(y) * size + x] = fbm(glm::vec3(p, 0.3f), octaves, seed);
             }
         }
@@ -84,13 +69,37 @@ private:
     std::vector<float> values_;
 };
 
-constexpr glm::vec3 grassGreen{0.35f, 0.57f, 0.20f};
-constexpr glm::vec3 grassDark{0.23f, 0.44f, 0.14f};
-constexpr glm::vec3 grassDry{0.58f, 0.62f, 0.28f};
-constexpr glm::vec3 dirt{0.60f, 0.46f, 0.30f};
-constexpr glm::vec3 dirtDark{0.45f, 0.33f, 0.21f};
-constexpr glm::vec3 sand{0.78f, 0.70f, 0.52f};
-constexpr glm::vec3 stone{0.58f, 0.57f, 0.53f};
+// The colours of one style, and how many flowers it has.
+struct GroundPalette {
+    const char* style;
+    glm::vec3 grassGreen;
+    glm::vec3 grassDark;
+    glm::vec3 grassDry;
+    glm::vec3 dirt;
+    glm::vec3 dirtDark;
+    glm::vec3 sand;
+    glm::vec3 stone;
+    float bloom;
+};
+
+constexpr GroundPalette palettes[] = {
+    // Green grass in summer, flowers everywhere.
+    {"meadow", {0.35f, 0.57f, 0.20f}, {0.23f, 0.44f, 0.14f}, {0.58f, 0.62f, 0.28f}, {0.60f, 0.46f, 0.30f},
+     {0.45f, 0.33f, 0.21f}, {0.78f, 0.70f, 0.52f}, {0.58f, 0.57f, 0.53f}, 0.3f},
+    // Late in the year: rust and straw, dark wet paths, few flowers left.
+    {"autumn", {0.62f, 0.45f, 0.18f}, {0.44f, 0.28f, 0.12f}, {0.74f, 0.62f, 0.34f}, {0.36f, 0.30f, 0.26f},
+     {0.24f, 0.19f, 0.16f}, {0.66f, 0.62f, 0.55f}, {0.50f, 0.50f, 0.52f}, 0.06f},
+};
+
+const GroundPalette* paletteOf(const std::string& style)
+{
+    for (const GroundPalette& palette : palettes) {
+        if (style == palette.style) {
+            return &palette;
+        }
+    }
+    return nullptr;
+}
 
 // A few flowers per cell of a 2-unit grid, where the bloom field allows.
 glm::vec4 flowerAt(glm::vec2 world, float bloom)
@@ -116,19 +125,39 @@ glm::vec4 flowerAt(glm::vec2 world, float bloom)
 
 } // namespace
 
-Image paintMeadowGround(int size)
+std::vector<std::string> groundStyles()
 {
-    const CoarseField patches(384, 101u, 40.0f, 4);
-    const CoarseField dryness(384, 202u, 90.0f, 3);
-    const CoarseField bloomField(384, 303u, 30.0f, 3);
-    const std::vector<Path> paths = levelPaths();
+    std::vector<std::string> styles;
+    for (const GroundPalette& palette : palettes) {
+        styles.emplace_back(palette.style);
+    }
+    return styles;
+}
+
+Image paintLevelGround(const LevelDescription& level, int size)
+{
+    const GroundPalette* const palette = paletteOf(level.groundStyle);
+    if (!palette) {
+        return Image();
+    }
+    const auto& [style, grassGreen, grassDark, grassDry, dirt, dirtDark, sand, stone, bloom] = *palette;
+    const float groundSize = level.groundSize;
+    const float half = groundSize * 0.5f;
+    const CoarseField patches(384, 101u, 40.0f, 4, groundSize);
+    const CoarseField dryness(384, 202u, 90.0f, 3, groundSize);
+    const CoarseField bloomField(384, 303u, 30.0f, 3, groundSize);
+    const std::vector<GroundPath>& paths = level.groundPaths;
+    const glm::vec2 ladder = fromAbove(level.ladderFoot);
+    const glm::vec2 toiletHut = fromAbove(level.toiletHut);
+    // The counter spheres circle the vertical axis.
+    const glm::vec2 counterSpheres{0.0f, 0.0f};
     Image image(size, size);
 
     for (int row = 0; row < size; ++row) {
         for (int column = 0; column < size; ++column) {
-            const glm::vec2 world = groundPixelToWorld(column, row, size);
-            const float u = (world.x + 250.0f) / level::groundSize;
-            const float v = (world.y + 250.0f) / level::groundSize;
+            const glm::vec2 world = groundPixelToWorld(column, row, size, groundSize);
+            const float u = (world.x + half) / groundSize;
+            const float v = (world.y + half) / groundSize;
             const float grain = hashUnit(column, row, 77u) - 0.5f;
             const float tuft = perlin(glm::vec3(world * 0.9f, 1.5f), 55u);
 
@@ -137,13 +166,13 @@ Image paintMeadowGround(int size)
             glm::vec3 colour = glm::mix(grassGreen, grassDark, glm::smoothstep(-0.1f, 0.5f, patch));
             colour = glm::mix(colour, grassDry, 0.7f * glm::smoothstep(0.15f, 0.55f, dryness.at(u, v)));
             colour *= 1.0f + 0.16f * tuft + 0.14f * grain;
-            const glm::vec4 flower = flowerAt(world, 0.3f * glm::smoothstep(0.0f, 0.45f, bloomField.at(u, v)));
+            const glm::vec4 flower = flowerAt(world, bloom * glm::smoothstep(0.0f, 0.45f, bloomField.at(u, v)));
             colour = glm::mix(colour, glm::vec3(flower), flower.a);
 
             // Dirt paths with a ragged edge.
             float pathDistance = 1e9f;
             float halfWidth = 1.0f;
-            for (const Path& path : paths) {
+            for (const GroundPath& path : paths) {
                 for (std::size_t i = 0; i + 1 < path.points.size(); ++i) {
                     const float d = segmentDistance(world, path.points[i], path.points[i + 1]) - path.halfWidth;
                     if (d < pathDistance) {
@@ -153,8 +182,8 @@ Image paintMeadowGround(int size)
                 }
             }
             // Trampled patches at the ladder and the hut door.
-            pathDistance = std::min(pathDistance, glm::length(world - level::ladder) - 6.0f);
-            pathDistance = std::min(pathDistance, glm::length(world - (level::toiletHut + glm::vec2(-3.0f, 3.0f))) - 5.0f);
+            pathDistance = std::min(pathDistance, glm::length(world - ladder) - 6.0f);
+            pathDistance = std::min(pathDistance, glm::length(world - (toiletHut + glm::vec2(-3.0f, 3.0f))) - 5.0f);
             // The ragged edge reaches at most 0.6 out; far from a path skip the noise.
             const float ragged = pathDistance < 1.5f ? pathDistance + 0.6f * perlin(glm::vec3(world * 0.6f, 4.0f), 66u) : pathDistance;
             const float onPath = 1.0f - glm::smoothstep(-0.4f, 0.3f, ragged);
@@ -170,7 +199,7 @@ Image paintMeadowGround(int size)
             }
 
             // The yard under the counter spheres: sand inside a ring of stones.
-            const float fromYard = glm::length(world - level::counterSpheres);
+            const float fromYard = glm::length(world - counterSpheres);
             const float yard = fromYard < 15.0f ? fromYard + 0.5f * perlin(glm::vec3(world * 0.5f, 2.0f), 44u) : fromYard;
             const float inYard = 1.0f - glm::smoothstep(13.0f, 13.5f, yard);
             if (inYard > 0.0f) {
@@ -180,7 +209,7 @@ Image paintMeadowGround(int size)
                 }
                 colour = glm::mix(colour, gravel, inYard);
             }
-            const float ringDistance = std::abs(glm::length(world - level::counterSpheres) - 13.6f);
+            const float ringDistance = std::abs(glm::length(world - counterSpheres) - 13.6f);
             if (ringDistance < 0.9f) {
                 const float angle = std::atan2(world.y, world.x);
                 const float stoneCell = std::abs(std::sin(angle * 44.0f));
@@ -193,9 +222,14 @@ Image paintMeadowGround(int size)
     return image;
 }
 
-void writeMeadowGround(const std::filesystem::path& assets)
+void writeLevelGround(const std::filesystem::path& assets, const LevelDescription& level)
 {
-    writeDds(assets / "textures" / "wood_texture.dds", paintMeadowGround(meadowSize), DdsFormat::Dxt1);
+    const Image picture = paintLevelGround(level, groundPictureSize);
+    if (picture.width() == 0) {
+        throw std::runtime_error("level " + level.name + ": [ground] style \"" + level.groundStyle +
+                                 "\" is not one the generator paints");
+    }
+    writeDds(assets / files::belowAssets(level.groundPicture), picture, DdsFormat::Dxt1);
 }
 
 } // namespace tavernrush::assetgen
