@@ -64,7 +64,7 @@ void runLoop(GameWindow& window, FrameLoop& loop, FrameObserver* observer)
 
 void keepForPlayer(PlayerKeepers& keepers, FrameLoop& loop, FrameRules& rules)
 {
-    rules.setBestTime(keepers.records.records().bestTenths);
+    rules.setBestTime(keepers.records.best());
     loop.listen(keepers.records);
     loop.listen(keepers.screenshots);
 }
@@ -111,7 +111,7 @@ int runGame(std::span<const std::string> arguments)
     GlfwClock clock;
     FrameLoop loop(FrameLoopParts{settings, *window, input, clock, renderer, rules});
     loop.listen(sound);
-    PlayerKeepers keepers{RecordKeeper(playerRecordsPath(), std::cout),
+    PlayerKeepers keepers{RecordKeeper(playerRecordsPath(), levelDescription.name, std::cout),
                           ScreenshotTaker(playerPicturesFolder(), windowImageSaver(), std::cout)};
     keepForPlayer(keepers, loop, rules);
     runLoop(*window, loop);

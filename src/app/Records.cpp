@@ -1,6 +1,7 @@
 #include "app/Records.h"
 
 #include "app/AtomicFile.h"
+#include "game/LevelFile.h"
 
 #include <ini.h>
 
@@ -18,7 +19,11 @@
 namespace tavernrush {
 namespace {
 
+// The default level's best stands in [records], where the game kept its one
+// best time before it had levels, so older files still read; every other
+// level has a section [records.NAME].
 constexpr const char* section = "records";
+constexpr const char* defaultLevel = defaultLevelName;
 // The game writes a few lines; a file far larger is not its own, and is
 // not read into memory whole.
 constexpr std::uintmax_t largestRecordsBytes = 64 * 1024;
@@ -27,20 +32,37 @@ constexpr const char* bestKey = "best_time";
 constexpr double longestSeconds = 1e6;
 
 struct Reading {
-    std::optional<std::string> best;
+    std::map<std::string, std::string> best;
     bool repeated = false;
 };
+
+// The level a section holds the records of, or nothing for a section that
+// is not a level's.
+std::optional<std::string> levelOfSection(std::string_view name)
+{
+    if (name == section) {
+        return defaultLevel;
+    }
+    const std::string prefix = std::string(section) + ".";
+    if (!name.starts_with(prefix) || name.size() == prefix.size()) {
+        return std::nullopt;
+    }
+    return std::string(name.substr(prefix.size()));
+}
 
 int onEntry(void* user, const char* sectionName, const char* name, const char* value)
 {
     auto& reading = *static_cast<Reading*>(user);
-    if (std::strcmp(sectionName, section) == 0 && std::strcmp(name, bestKey) == 0) {
-        reading.repeated = reading.repeated || reading.best.has_value();
-        reading.best = value;
+    const std::optional<std::string> level = levelOfSection(sectionName);
+    if (level && std::strcmp(name, bestKey) == 0) {
+        reading.repeated = reading.repeated || reading.best.contains(*level);
+        reading.best[*level] = value;
     }
     // Other sections and keys belong to later versions of the game.
     return 1;
 }
+
+std::string secondsText(int tenths) { return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10); }
 
 // The whole value must be a finite number of seconds, greater than nothing.
 std::optional<int> tenthsOf(const std::string& value)
@@ -82,21 +104,38 @@ RecordsText parseRecords(std::string_view text)
         result.damaged = true;
         return result;
     }
-    if (reading.best) {
-        result.records.bestTenths = tenthsOf(*reading.best);
-        result.damaged = !result.records.bestTenths;
+    for (const auto& [level, value] : reading.best) {
+        const std::optional<int> tenths = tenthsOf(value);
+        if (!tenths) {
+            result.damaged = true;
+            result.records = Records{};
+            return result;
+        }
+        result.records.bestTenths[level] = *tenths;
     }
     return result;
+}
+
+std::optional<int> Records::bestOf(std::string_view level) const
+{
+    const auto found = bestTenths.find(level);
+    return found == bestTenths.end() ? std::nullopt : std::optional<int>(found->second);
 }
 
 std::string formatRecords(const Records& records)
 {
     std::ostringstream text;
     text << "; Tavernrush keeps the player's records here. The game rewrites this file\n"
-            "; after a new best; best_time is the fastest win in seconds.\n"
+            "; after a new best; best_time is the fastest win in seconds, [records]\n"
+            "; holding the meadow's and [records.LEVEL] each other level's.\n"
          << '[' << section << "]\n";
-    if (records.bestTenths) {
-        text << bestKey << " = " << *records.bestTenths / 10 << '.' << *records.bestTenths % 10 << '\n';
+    if (const std::optional<int> best = records.bestOf(defaultLevel)) {
+        text << bestKey << " = " << secondsText(*best) << '\n';
+    }
+    for (const auto& [level, tenths] : records.bestTenths) {
+        if (level != defaultLevel) {
+            text << "\n[" << section << '.' << level << "]\n" << bestKey << " = " << secondsText(tenths) << '\n';
+        }
     }
     return text.str();
 }
@@ -120,8 +159,8 @@ std::optional<std::filesystem::path> playerRecordsPath()
     return recordsPathFor(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
 }
 
-RecordKeeper::RecordKeeper(std::optional<std::filesystem::path> path, std::ostream& log)
-    : path_(std::move(path)), log_(log)
+RecordKeeper::RecordKeeper(std::optional<std::filesystem::path> path, std::string level, std::ostream& log)
+    : path_(std::move(path)), level_(std::move(level)), log_(log)
 {
     load();
 }
@@ -172,7 +211,7 @@ void RecordKeeper::frameShown(const FrameScene& scene)
     if (!scene.has(FrameEventKind::Won) || !scene.winTime || !scene.winTime->newBest) {
         return;
     }
-    records_.bestTenths = scene.winTime->bestTenths;
+    records_.bestTenths[level_] = scene.winTime->bestTenths;
     if (!path_ || !mayWrite_) {
         return;
     }

@@ -1,5 +1,5 @@
 #pragma once
-// The player's records: the fastest win, kept between runs in
+// The player's records: the fastest win of each level, kept between runs in
 // $XDG_DATA_HOME/tavernrush/records.ini (~/.local/share/... without it).
 // The reading and writing of the text are separate from the files, so the
 // text can be tried with anything.
@@ -8,6 +8,7 @@
 
 #include <filesystem>
 #include <iosfwd>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,8 +16,10 @@
 namespace tavernrush {
 
 struct Records {
-    // Seconds to the tenth coin, in tenths.
-    std::optional<int> bestTenths;
+    // The fastest win of each level by its name, in tenths of a second.
+    std::map<std::string, int, std::less<>> bestTenths;
+
+    std::optional<int> bestOf(std::string_view level) const;
 };
 
 struct RecordsText {
@@ -34,16 +37,18 @@ std::string formatRecords(const Records& records);
 std::optional<std::filesystem::path> recordsPathFor(const char* xdgDataHome, const char* home);
 std::optional<std::filesystem::path> playerRecordsPath();
 
-// Keeps the records file of one run. Reads it when made: a missing file is
+// Keeps the records file of one run of the level `level`. Reads it when made: a missing file is
 // no record; a damaged one is moved aside to records.ini.bad (or .bad.2, ...,
 // never over an older one) with one line on `log`; one that cannot be read
 // gets one line. Play goes on without a record in each case, and a file that
 // could not be read or moved aside is never written over.
 class RecordKeeper : public FrameListener {
 public:
-    RecordKeeper(std::optional<std::filesystem::path> path, std::ostream& log);
+    RecordKeeper(std::optional<std::filesystem::path> path, std::string level, std::ostream& log);
 
     const Records& records() const { return records_; }
+    // The best win of this run's level.
+    std::optional<int> best() const { return records_.bestOf(level_); }
 
     // After a new best win, writes it (see AtomicFile.h); a failure is one
     // line and the game goes on.
@@ -53,6 +58,7 @@ private:
     void load();
 
     std::optional<std::filesystem::path> path_;
+    std::string level_;
     std::ostream& log_;
     Records records_;
     bool mayWrite_ = true;

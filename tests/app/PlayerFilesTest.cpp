@@ -69,16 +69,16 @@ protected:
 
 TEST_F(PlayerFilesTest, RecordsTextReadsBackWhatTheGameWritesAndRefusesAnythingElse)
 {
-    const RecordsText written = parseRecords(formatRecords(Records{316}));
+    const RecordsText written = parseRecords(formatRecords(Records{{{"meadow", 316}}}));
     EXPECT_FALSE(written.damaged);
-    EXPECT_EQ(written.records.bestTenths, 316);
+    EXPECT_EQ(written.records.bestOf("meadow"), 316);
     for (const char* empty : {"", "\n  \n", "; no win yet\n[records]\n"}) {
         const RecordsText none = parseRecords(empty);
         EXPECT_FALSE(none.damaged) << empty;
-        EXPECT_FALSE(none.records.bestTenths.has_value()) << empty;
+        EXPECT_FALSE(none.records.bestOf("meadow").has_value()) << empty;
     }
     // Keys of later versions do no harm.
-    EXPECT_EQ(parseRecords("[records]\nbest_time = 20.5\nfewest_beers = 0\n[other]\nx = y\n").records.bestTenths,
+    EXPECT_EQ(parseRecords("[records]\nbest_time = 20.5\nfewest_beers = 0\n[other]\nx = y\n").records.bestOf("meadow"),
               205);
     for (const std::string& damaged : std::vector<std::string>{
              "[records]\nbest_time = fast\n", "[records]\nbest_time = -3\n", "[records]\nbest_time = 0\n",
@@ -101,16 +101,30 @@ TEST_F(PlayerFilesTest, RecordsLiveUnderTheDataHomeOrTheHomeFolder)
 TEST_F(PlayerFilesTest, ANewBestIsWrittenWholeAndOnlyANewBest)
 {
     const fs::path path = folder / "data" / "tavernrush" / "records.ini";
-    RecordKeeper keeper(path, log);
-    EXPECT_FALSE(keeper.records().bestTenths.has_value());
+    RecordKeeper keeper(path, "meadow", log);
+    EXPECT_FALSE(keeper.best().has_value());
     keeper.frameShown(winFrame(316, 316, true));
-    EXPECT_EQ(parseRecords(read(path)).records.bestTenths, 316);
+    EXPECT_EQ(parseRecords(read(path)).records.bestOf("meadow"), 316);
     EXPECT_THAT(filesIn(path.parent_path()), ::testing::ElementsAre("records.ini")) << "no temporary file left";
 
     keeper.frameShown(winFrame(400, 316, false));
     keeper.frameShown(FrameScene{}); // frames without a win
-    EXPECT_EQ(parseRecords(read(path)).records.bestTenths, 316);
-    EXPECT_EQ(RecordKeeper(path, log).records().bestTenths, 316);
+    EXPECT_EQ(parseRecords(read(path)).records.bestOf("meadow"), 316);
+    EXPECT_EQ(RecordKeeper(path, "meadow", log).best(), 316);
+    EXPECT_EQ(log.str(), "");
+}
+
+TEST_F(PlayerFilesTest, EachLevelKeepsItsOwnBestAndAnOldFileIsTheMeadows)
+{
+    const fs::path path = folder / "records.ini";
+    write(path, "[records]\nbest_time = 31.7\n"); // as the game wrote it before it had levels
+    RecordKeeper autumn(path, "autumn", log);
+    EXPECT_FALSE(autumn.best().has_value());
+    autumn.frameShown(winFrame(552, 552, true));
+    const Records kept = parseRecords(read(path)).records;
+    EXPECT_EQ(kept.bestOf("meadow"), 317);
+    EXPECT_EQ(kept.bestOf("autumn"), 552);
+    EXPECT_EQ(RecordKeeper(path, "meadow", log).best(), 317);
     EXPECT_EQ(log.str(), "");
 }
 
@@ -119,8 +133,8 @@ TEST_F(PlayerFilesTest, ADamagedRecordsFileIsKeptAsideNeverOverAnOlderOne)
     const fs::path path = folder / "records.ini";
     write(folder / "records.ini.bad", "older damage");
     write(path, "[records]\nbest_time = soon\n");
-    RecordKeeper keeper(path, log);
-    EXPECT_FALSE(keeper.records().bestTenths.has_value());
+    RecordKeeper keeper(path, "meadow", log);
+    EXPECT_FALSE(keeper.best().has_value());
     EXPECT_EQ(log.str(), "ERROR: The records file '" + path.string() + "' is damaged; it is kept as '" +
                              path.string() + ".bad.2'. Playing on without a best time.\n");
     EXPECT_EQ(read(folder / "records.ini.bad"), "older damage");
@@ -128,7 +142,7 @@ TEST_F(PlayerFilesTest, ADamagedRecordsFileIsKeptAsideNeverOverAnOlderOne)
     EXPECT_FALSE(fs::exists(path));
     // The next best starts a fresh file.
     keeper.frameShown(winFrame(500, 500, true));
-    EXPECT_EQ(parseRecords(read(path)).records.bestTenths, 500);
+    EXPECT_EQ(parseRecords(read(path)).records.bestOf("meadow"), 500);
 }
 
 TEST_F(PlayerFilesTest, RecordsThatCannotBeReadOrWrittenCostOneLineAndNoData)
@@ -136,7 +150,7 @@ TEST_F(PlayerFilesTest, RecordsThatCannotBeReadOrWrittenCostOneLineAndNoData)
     // A file where the data folder should be: nothing to read, nothing can
     // be written.
     write(folder / "blocked", "a file, not a folder");
-    RecordKeeper blocked(folder / "blocked" / "tavernrush" / "records.ini", log);
+    RecordKeeper blocked(folder / "blocked" / "tavernrush" / "records.ini", "meadow", log);
     EXPECT_EQ(log.str(), "");
     blocked.frameShown(winFrame(316, 316, true));
     EXPECT_THAT(log.str(), StartsWith("ERROR: The best time could not be kept: cannot make the folder "));
@@ -145,7 +159,7 @@ TEST_F(PlayerFilesTest, RecordsThatCannotBeReadOrWrittenCostOneLineAndNoData)
     // A folder where the file should be cannot be read, and is left alone.
     std::ostringstream unreadable;
     fs::create_directories(folder / "records-folder" / "records.ini");
-    RecordKeeper folderInTheWay(folder / "records-folder" / "records.ini", unreadable);
+    RecordKeeper folderInTheWay(folder / "records-folder" / "records.ini", "meadow", unreadable);
     EXPECT_THAT(unreadable.str(), StartsWith("ERROR: Cannot read the records file "));
     folderInTheWay.frameShown(winFrame(316, 316, true));
     EXPECT_EQ(lineCount(unreadable.str()), 1);

@@ -779,3 +779,50 @@ TEST(FrameWinTime, TheWinShowsItsTimeAgainstTheBestUntilARestart)
 
 } // namespace
 } // namespace tavernrush
+
+namespace tavernrush {
+namespace {
+
+// Another level's numbers, not the meadow's: the rules take every one from
+// the level, and a win records the run's time, not what the countdown shows.
+TEST(FrameLevelRules, AnotherLevelsLimitCountsAndWinTimeComeFromItsFile)
+{
+    LevelDescription level = meadow();
+    level.timeLimitSeconds = 30.0f;
+    level.coinsToWin = 2;
+    level.beersToLose = 1;
+    level.coins.count = 5;
+    level.playerStart = glm::vec3(7.0f, 0.0f, 9.0f);
+
+    RulesRig rig(1.0 / 60.0, 1.0f, {}, level);
+    EXPECT_EQ(rig.player().playerPosition, level.playerStart);
+    EXPECT_EQ(rig.coins().positions().size(), 5u);
+    clearTheField(rig);
+    rig.frames(1);
+    ASSERT_TRUE(rig.scene().countdown.has_value());
+    EXPECT_EQ(rig.scene().countdown->text, "30");
+
+    rig.state().gameTimer = 12.3f;
+    rig.coins().collected = 1;
+    rig.coins().placeCoin(0, rig.player().playerPosition);
+    rig.frames(1);
+    ASSERT_TRUE(rig.scene().has(FrameEventKind::Won));
+    EXPECT_EQ(rig.scene().winTime->runTenths, 123);
+
+    RulesRig thirsty(1.0 / 60.0, 1.0f, {}, level);
+    clearTheField(thirsty);
+    thirsty.frames(1);
+    thirsty.beers().collected = 1;
+    thirsty.frames(1);
+    EXPECT_THAT(thirsty.pictures(), ElementsAre("drunkScreen"));
+
+    RulesRig late(1.0 / 60.0, 1.0f, {}, level);
+    clearTheField(late);
+    late.frames(1);
+    late.state().gameTimer = 29.99f;
+    late.frames(1);
+    EXPECT_TRUE(late.scene().has(FrameEventKind::TimeUp));
+}
+
+} // namespace
+} // namespace tavernrush

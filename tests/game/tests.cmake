@@ -5,6 +5,7 @@ tavernrush_add_test(NAME game_rules_test RULES
     ${CMAKE_CURRENT_LIST_DIR}/CarriedBagTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CoinFieldTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/FrameRulesTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/LevelFileTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/LevelFilesTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/RandomTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/UnicornHerdTest.cpp)

@@ -127,7 +127,7 @@ int replay(const ReplayOptions& options)
         const std::optional<std::filesystem::path> pictures =
             options.picturesFolder.empty() ? playerPicturesFolder()
                                            : std::optional<std::filesystem::path>(options.picturesFolder);
-        PlayerKeepers keepers{RecordKeeper(records, std::cout),
+        PlayerKeepers keepers{RecordKeeper(records, levelDescription.name, std::cout),
                               ScreenshotTaker(pictures, windowImageSaver(), std::cout)};
         keepForPlayer(keepers, loop, rules);
         runLoop(*window, loop, &observer);
