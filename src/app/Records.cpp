@@ -44,7 +44,7 @@ std::optional<std::string> levelOfSection(std::string_view name)
         return defaultLevel;
     }
     const std::string prefix = std::string(section) + ".";
-    if (!name.starts_with(prefix) || name.size() == prefix.size()) {
+    if (!name.starts_with(prefix) || !isLevelName(std::string(name.substr(prefix.size())))) {
         return std::nullopt;
     }
     return std::string(name.substr(prefix.size()));

@@ -2,14 +2,28 @@
 
 #include "game/Pictures.h"
 #include "game/Player.h"
+#include "game/SurfaceBrightness.h"
 #include "game/UnicornHerd.h"
+
+#include <glm/gtc/matrix_inverse.hpp>
+#include <glm/gtc/matrix_transform.hpp>
 
 #include <cmath>
 
 namespace tavernrush {
 namespace {
 
-constexpr float brightnessStepPerFrame = 0.002f;
+// The picture board's centre stands this high.
+constexpr float boardCentreHeight = 5.0f;
+
+glm::mat4 translation(const glm::vec3& to) { return glm::translate(glm::mat4(1.0f), to); }
+
+// A flat plane stood up: (x, y, z) -> (x, z, -y).
+glm::mat4 uprightRotation() { return glm::rotate(glm::mat4(1.0f), 1.5707964f, glm::vec3(-1.0f, 0.0f, 0.0f)); }
+
+// The normal matrix the beers are drawn with (their shape's own, which is
+// the identity); the models drawn after them are lit with it.
+glm::mat3 fieldItemNormalMatrix() { return glm::mat3(glm::inverseTranspose(glm::mat4(1.0f))); }
 
 // Hands the fields' matrices to the frame value instead of a GPU.
 class MatrixList : public ItemDrawer {
@@ -55,11 +69,22 @@ FrameRules::FrameRules(float aspect, const LevelDescription& level, std::vector<
       unicornPositions_(std::move(unicornPositions))
 {
     state_.player = playerAtStart(level);
+    wallPlacement_ = translation(level.wallCentre);
+    ladderPlacement_ = translation(level.ladderFoot);
+    hutPlacement_ = translation(level.toiletHut);
+    // Moved first, then stood up: the centre (x, 0, z) of the flat board ends
+    // at (x, height, -z) in the world.
+    boardPlacement_ = uprightRotation() * translation(glm::vec3(level.boardCentre.x, 0.0f - level.boardCentre.y,
+                                                                 boardCentreHeight));
+    scene_.groundAmbient = groundAmbientAtStart;
+    scene_.boardAmbient = boardAmbientAtStart;
+    scene_.counterOrbitHeight = level.counterOrbitHeight;
     initCamera(camera_, aspect);
     lastView_ = currentView();
     scene_.coins.reserve(coinField_.positions().size());
     scene_.beers.reserve(beerField_.positions().size());
     scene_.pictures.reserve(16);
+    scene_.items.reserve(scene_.coins.capacity() + scene_.beers.capacity() + unicornPositions_.size() + 32);
 }
 
 FrameView FrameRules::currentView() const
@@ -93,7 +118,6 @@ void FrameRules::beginFrame(const InputSource& input)
     scene_.fullscreenRequested = false;
     scene_.muteToggled = false;
     scene_.screenshotRequested = false;
-    scene_.brightnessChange = 0.0f;
 
     updatePause(input);
     scene_.paused = paused_;
@@ -118,12 +142,15 @@ void FrameRules::beginFrame(const InputSource& input)
     coinField_.update(deltaTime);
     beerField_.update(deltaTime);
 
+    float brightnessChange = 0.0f;
     if (isActionHeld(input, Action::Brighter)) {
-        scene_.brightnessChange += brightnessStepPerFrame;
+        brightnessChange += brightnessStepPerFrame;
     }
     if (isActionHeld(input, Action::Darker)) {
-        scene_.brightnessChange -= brightnessStepPerFrame;
+        brightnessChange -= brightnessStepPerFrame;
     }
+    scene_.groundAmbient += brightnessChange;
+    scene_.boardAmbient += brightnessChange;
 }
 
 void FrameRules::show(Picture picture, bool hungWithLevel)
@@ -320,9 +347,73 @@ FrameScene& FrameRules::finishFrame(const InputSource& input)
         }
     }
 
+    scene_.counterTurns.advance(deltaTime);
+    listItems();
+
     lastView_ = currentView();
     beerField_.update(deltaTime);
     return scene_;
+}
+
+void FrameRules::listItems()
+{
+    std::vector<DrawItem>& items = scene_.items;
+    items.clear();
+    const auto add = [&items](Drawable what, const glm::mat4& model) -> DrawItem& {
+        items.push_back(DrawItem{what, model, std::nullopt, BorrowedSurface::None, Picture::Toilet});
+        return items.back();
+    };
+    if (scene_.drawPlayer) {
+        add(Drawable::Figure, scene_.playerModel);
+    }
+    add(Drawable::Ground, glm::mat4(1.0f));
+    add(Drawable::Sky, glm::mat4(1.0f));
+    add(scene_.plainWall ? Drawable::PlainBrickWall : Drawable::BrickWall, wallPlacement_);
+    for (const glm::mat4& coin : scene_.coins) {
+        add(Drawable::Coin, coin);
+    }
+    for (const glm::mat4& beer : scene_.beers) {
+        add(Drawable::Beer, beer);
+    }
+    // The models and the toilet picture hung among them take the surface
+    // and normal matrix the beers leave on the lit program.
+    const auto litAfterTheBeers = [&](Drawable what, const glm::mat4& model) {
+        DrawItem& item = add(what, model);
+        item.normalMatrix = fieldItemNormalMatrix();
+        item.surface = BorrowedSurface::FieldItem;
+        return item;
+    };
+    for (const glm::vec3& unicorn : scene_.unicorns) {
+        litAfterTheBeers(Drawable::Unicorn, translation(unicorn));
+    }
+    litAfterTheBeers(Drawable::Ladder, ladderPlacement_);
+    litAfterTheBeers(Drawable::ToiletHut, hutPlacement_);
+    for (const ShownPicture& shown : scene_.pictures) {
+        if (shown.hungWithLevel) {
+            DrawItem& item = add(Drawable::PictureBoard, shown.boardModel);
+            item.picture = shown.picture;
+            item.normalMatrix = fieldItemNormalMatrix();
+        }
+    }
+    add(Drawable::AnimationBoard, boardPlacement_);
+    add(Drawable::CounterSpheres, glm::mat4(1.0f));
+    // The bag and the pictures after the spheres are lit with the coin
+    // counter's normal matrix, the last the spheres set, and the bag with
+    // their surface.
+    const glm::mat3 afterTheSpheres = glm::mat3(glm::inverseTranspose(
+        orbitPlacement(coinCounterOrbit, scene_.counterOrbitHeight, scene_.counterTurns.coinCounter)));
+    if (scene_.bag) {
+        DrawItem& item = add(Drawable::Bag, *scene_.bag);
+        item.normalMatrix = afterTheSpheres;
+        item.surface = BorrowedSurface::CounterSphere;
+    }
+    for (const ShownPicture& shown : scene_.pictures) {
+        if (!shown.hungWithLevel) {
+            DrawItem& item = add(Drawable::PictureBoard, shown.boardModel);
+            item.picture = shown.picture;
+            item.normalMatrix = afterTheSpheres;
+        }
+    }
 }
 
 void FrameRules::takeFrameTime(double now) { tavernrush::takeFrameTime(state_, now); }

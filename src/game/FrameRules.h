@@ -66,6 +66,8 @@ private:
     // Full screen and the screenshot: they act even while the game is paused.
     void windowRequests(const InputSource& input);
     void recordWin();
+    // The frame's draw items, from the fields above, in drawing order.
+    void listItems();
 
     const LevelDescription& level_;
     GameState state_;
@@ -75,6 +77,12 @@ private:
     std::vector<glm::vec3> unicornPositions_;
     CarriedBag bag_;
     FrameScene scene_;
+
+    // Where the level's fixed things stand.
+    glm::mat4 wallPlacement_{1.0f};
+    glm::mat4 ladderPlacement_{1.0f};
+    glm::mat4 hutPlacement_{1.0f};
+    glm::mat4 boardPlacement_{1.0f};
 
     FrameView lastView_;
     float timerAtStart_ = 0.0f;

@@ -1,10 +1,13 @@
 #pragma once
 // One frame as a value: everything the renderer draws and everything that
-// happened, decided by the rules without a GL context. The renderer reads
-// it and nothing else, so a new object in the scene is one field here and
-// one draw call there.
+// happened, decided by the rules without a GL context. The renderer draws
+// the items and the absolute values below and keeps nothing between frames;
+// the named fields say where things are and what happened, for the sound,
+// the trace and the tests.
 
 #include "game/Countdown.h"
+#include "game/CounterOrbits.h"
+#include "game/DrawItem.h"
 #include "game/FrameEvent.h"
 #include "game/Picture.h"
 
@@ -73,9 +76,16 @@ struct FrameScene {
     std::optional<std::string> coinCounterPicture;
     std::optional<std::string> beerCounterPicture;
 
-    // H and D: added to the ambient factor of the ground and the board.
-    float brightnessChange = 0.0f;
-    // The counter spheres turn by this frame's time.
+    // What is drawn, in drawing order.
+    std::vector<DrawItem> items;
+    // The ambient factor of the ground and of the picture board; H and D
+    // move both.
+    float groundAmbient = 0.0f;
+    float boardAmbient = 0.0f;
+    // Where the counter spheres stand.
+    CounterTurns counterTurns;
+    float counterOrbitHeight = 0.0f;
+    // This frame's time; 0 while paused.
     float deltaTime = 0.0f;
 
     // F10 was pressed while no picture is up; the window decides whether it

@@ -204,15 +204,14 @@ LevelDescription describeLevel(const Fields& fields, const std::string& name)
     return level;
 }
 
-// A name is a file name in the level folder and nothing more: no path.
-bool isPlainName(const std::string& name)
+} // namespace
+
+bool isLevelName(const std::string& name)
 {
     return !name.empty() && name.size() <= 64 && std::all_of(name.begin(), name.end(), [](char c) {
         return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_' || c == '-';
     });
 }
-
-} // namespace
 
 LevelParse parseLevel(std::string_view text, const std::string& name, const std::string& source)
 {
@@ -236,7 +235,7 @@ LevelParse parseLevel(std::string_view text, const std::string& name, const std:
 
 LevelParse loadLevel(const std::filesystem::path& folder, const std::string& name)
 {
-    if (!isPlainName(name)) {
+    if (!isLevelName(name)) {
         return LevelFileError{"\"" + name + "\" is not a level name (letters a-z, digits, '-' and '_')"};
     }
     const std::filesystem::path path = folder / (name + ".ini");
@@ -264,7 +263,7 @@ std::vector<std::string> levelNames(const std::filesystem::path& folder)
     std::error_code error;
     for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
         const std::filesystem::path& path = entry.path();
-        if (path.extension() == ".ini" && isPlainName(path.stem().string())) {
+        if (path.extension() == ".ini" && isLevelName(path.stem().string())) {
             names.push_back(path.stem().string());
         }
     }

@@ -25,6 +25,10 @@ using LevelParse = std::variant<LevelDescription, LevelFileError>;
 // file in messages.
 LevelParse parseLevel(std::string_view text, const std::string& name, const std::string& source);
 
+// A level's name is a file name in the level folder and nothing more:
+// letters a-z, digits, '-' and '_', at most 64 of them.
+bool isLevelName(const std::string& name);
+
 // Reads "<folder>/NAME.ini". Only a regular file is read, so a pipe or a
 // folder in its place is refused instead of blocking the start.
 LevelParse loadLevel(const std::filesystem::path& folder, const std::string& name);

@@ -7,6 +7,7 @@ set(tavernrush_rules_sources
   ${CMAKE_CURRENT_LIST_DIR}/CarriedBag.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CoinField.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Countdown.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/CounterOrbits.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FrameEvent.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FrameRules.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Gamepad.cpp

@@ -22,14 +22,25 @@ void SceneNode::update(const glm::mat4& parent, float dt)
     if (totalAngle_ < 0.0) {
         totalAngle_ += fullTurn;
     }
-    // Rotating after the construction transform turns the node about the
-    // world's vertical axis through the origin, not about its own centre.
-    modelMatrix_ = glm::rotate(glm::mat4(1.0f), static_cast<float>(totalAngle_), glm::vec3(0.0f, 1.0f, 0.0f)) *
-                   mesh_.constructionMatrix();
+    placeAtTotalAngle();
     parentMatrix_ = parent;
     for (SceneNode* child : children_) {
         child->update(parent * modelMatrix_, dt);
     }
+}
+
+void SceneNode::turnTo(double totalAngle)
+{
+    totalAngle_ = totalAngle;
+    placeAtTotalAngle();
+}
+
+void SceneNode::placeAtTotalAngle()
+{
+    // Rotating after the construction transform turns the node about the
+    // world's vertical axis through the origin, not about its own centre.
+    modelMatrix_ = glm::rotate(glm::mat4(1.0f), static_cast<float>(totalAngle_), glm::vec3(0.0f, 1.0f, 0.0f)) *
+                   mesh_.constructionMatrix();
 }
 
 void SceneNode::draw()

@@ -27,6 +27,9 @@ public:
     // float rounding never piles up: after hours of play the node keeps its
     // size and its orbit radius.
     void update(const glm::mat4& parent, float dt);
+    // Places this node alone at a whole turn given from outside (the rules
+    // keep the counter spheres' turns); its children keep theirs.
+    void turnTo(double totalAngle);
 
     // Draws this node with its own model matrix, then its children.
     void draw();
@@ -43,6 +46,8 @@ public:
     const std::vector<SceneNode*>& children() const { return children_; }
 
 private:
+    void placeAtTotalAngle();
+
     Geometry mesh_;
     glm::mat4 modelMatrix_;
     glm::mat4 parentMatrix_{1.0f};

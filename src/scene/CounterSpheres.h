@@ -3,6 +3,7 @@
 // origin, with the beer counter circling it at radius 3.5 and the coin
 // counter at radius 2, each showing the digit picture of its count.
 
+#include "game/CounterOrbits.h"
 #include "render/Material.h"
 #include "render/SceneNode.h"
 
@@ -17,9 +18,9 @@ public:
     // the beer and coin materials carry the digit pictures.
     CounterSpheres(MaterialPtr earth, MaterialPtr beer, MaterialPtr coin);
 
-    // One frame: turns the whole hierarchy by deltaTime and draws it with the
-    // camera and light uniforms last set on its program.
-    void updateAndDraw(float deltaTime);
+    // One frame: places each sphere at its turn and draws the hierarchy
+    // with the camera and light uniforms last set on its program.
+    void draw(const CounterTurns& turns);
 
     Material& earthMaterial() { return *earthSphere_->material(); }
     Material& beerMaterial() { return *beerSphere_->material(); }

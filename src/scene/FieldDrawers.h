@@ -14,6 +14,8 @@ class BeerFieldDrawer : public ItemDrawer {
 public:
     explicit BeerFieldDrawer(ShaderPtr phong);
     void drawItem(const glm::mat4& drawMatrix) override;
+    // The beers' colour, coefficients and shininess.
+    Material& surface() { return *geometry_.material(); }
 
 private:
     Geometry geometry_;

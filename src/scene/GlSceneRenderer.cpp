@@ -1,16 +1,11 @@
 #include "scene/GlSceneRenderer.h"
 
-#include "game/LevelLayout.h"
 #include "passes/Letterbox.h"
 
 #include <glm/gtc/matrix_transform.hpp>
 
 namespace tavernrush {
 namespace {
-
-const glm::mat4 brickWallPlacement = glm::translate(glm::mat4(1.0f), level::brickWall);
-const glm::mat4 ladderPlacement = glm::translate(glm::mat4(1.0f), level::ladder);
-const glm::mat4 toiletPlacement = glm::translate(glm::mat4(1.0f), level::toiletHut);
 
 constexpr glm::vec3 red{1.0f, 0.0f, 0.0f};
 constexpr glm::vec3 standardCoefficients{0.8f, 0.7f, 0.1f};
@@ -30,49 +25,100 @@ CameraUniforms cameraUniformsOf(const FrameView& view)
     return CameraUniforms{view.cameraPosition, view.projectionMatrix * view.viewMatrix};
 }
 
+namespace {
+
+RenderPass passOf(Drawable what)
+{
+    switch (what) {
+    case Drawable::Figure:
+    case Drawable::Ground: return RenderPass::ground;
+    case Drawable::Sky: return RenderPass::sky;
+    case Drawable::BrickWall:
+    case Drawable::PlainBrickWall: return RenderPass::wall;
+    case Drawable::Coin:
+    case Drawable::Beer: return RenderPass::items;
+    case Drawable::Unicorn:
+    case Drawable::Ladder:
+    case Drawable::ToiletHut: return RenderPass::models;
+    case Drawable::Bag:
+    case Drawable::AnimationBoard:
+    case Drawable::CounterSpheres:
+    case Drawable::PictureBoard: return RenderPass::pictures;
+    }
+    return RenderPass::pictures;
+}
+
+} // namespace
+
 void GlSceneRenderer::draw(const FrameScene& scene)
 {
     // The window's own buffers are left alone here: the composite covers
     // them, and clearing a multisampled window costs as much as a pass.
     glEnable(GL_DEPTH_TEST);
-    if (scene.brightnessChange != 0.0f) {
-        level_.materials.ground->materialCoefficients.x += scene.brightnessChange;
-        level_.geometry.boards.animationMaterial().materialCoefficients.x += scene.brightnessChange;
-    }
+    level_.materials.ground->materialCoefficients.x = scene.groundAmbient;
+    level_.geometry.boards.animationMaterial().materialCoefficients.x = scene.boardAmbient;
     {
         const TimedPass timed(passTimer_, RenderPass::shadow);
         drawShadowPass(scene);
     }
-    {
-        const TimedPass timed(passTimer_, RenderPass::ground);
-        drawFigureAndGround(scene);
+    level_.bloom.sceneTarget().bindForScene();
+    Shader& phong = *level_.shaders.phong;
+    phong.use();
+    setLightUniforms(phong, cameraUniformsOf(scene.view), level_.lights);
+    Shader& glow = *level_.shaders.glow;
+    glow.use();
+    setLightUniforms(glow, cameraUniformsOf(scene.coinView), level_.lights);
+    setStandardSurface(glow);
+
+    std::optional<TimedPass> timed;
+    std::optional<RenderPass> pass;
+    for (const DrawItem& item : scene.items) {
+        if (passOf(item.what) != pass) {
+            pass = passOf(item.what);
+            timed.reset();
+            timed.emplace(passTimer_, *pass);
+        }
+        drawItem(scene, item);
     }
-    {
-        const TimedPass timed(passTimer_, RenderPass::sky);
-        drawSky(level_.skybox, *level_.shaders.sky, scene.view.viewMatrix, scene.view.projectionMatrix);
-    }
-    {
-        const TimedPass timed(passTimer_, RenderPass::wall);
-        drawBrickWall(scene.view, scene.plainWall);
-    }
-    {
-        const TimedPass timed(passTimer_, RenderPass::items);
-        drawItems(scene);
-    }
-    {
-        const TimedPass timed(passTimer_, RenderPass::models);
-        drawModels(scene);
-    }
-    const TimedPass timed(passTimer_, RenderPass::pictures);
-    drawPictures(scene, true);
-    drawBoardAndCounters(scene);
-    if (scene.bag) {
-        drawLitModel(level_.models.bag, *scene.bag, *level_.textures.bag);
-    }
-    drawPictures(scene, false);
+    timed.reset();
     drawWinPlaque(scene);
     countdown_ = scene.countdown;
     paused_ = scene.paused;
+}
+
+void GlSceneRenderer::drawItem(const FrameScene& scene, const DrawItem& item)
+{
+    switch (item.what) {
+    case Drawable::Figure:
+    case Drawable::Ground: drawOnShadowedGround(scene, item); return;
+    case Drawable::Sky:
+        drawSky(level_.skybox, *level_.shaders.sky, scene.view.viewMatrix, scene.view.projectionMatrix);
+        return;
+    case Drawable::BrickWall:
+    case Drawable::PlainBrickWall: drawBrickWall(scene, item); return;
+    case Drawable::Coin: level_.coinDrawer.drawItem(item.model); return;
+    case Drawable::Beer: level_.beerDrawer.drawItem(item.model); return;
+    case Drawable::Unicorn: drawLitModel(level_.models.unicorn, item, *level_.textures.unicorn); return;
+    case Drawable::Ladder: drawLitModel(level_.models.ladder, item, *level_.textures.grass); return;
+    case Drawable::ToiletHut: drawLitModel(level_.models.toiletHut, item, *level_.textures.toilet); return;
+    case Drawable::Bag: drawLitModel(level_.models.bag, item, *level_.textures.bag); return;
+    case Drawable::AnimationBoard: drawAnimationBoard(scene, item); return;
+    case Drawable::CounterSpheres: drawCounterSpheres(scene); return;
+    case Drawable::PictureBoard: {
+        Shader& phong = *level_.shaders.phong;
+        phong.use();
+        setNormalMatrix(phong, item);
+        level_.geometry.boards.drawScreenBoard(item.picture, item.model, phong);
+        return;
+    }
+    }
+}
+
+void GlSceneRenderer::setNormalMatrix(Shader& shader, const DrawItem& item)
+{
+    if (item.normalMatrix) {
+        shader.setUniform("normalMatrix", *item.normalMatrix);
+    }
 }
 
 void GlSceneRenderer::drawWinPlaque(const FrameScene& scene)
@@ -99,113 +145,87 @@ void GlSceneRenderer::drawShadowPass(const FrameScene& scene)
                       [this] { level_.models.figure.draw(); });
 }
 
-void GlSceneRenderer::drawFigureAndGround(const FrameScene& scene)
+void GlSceneRenderer::drawOnShadowedGround(const FrameScene& scene, const DrawItem& item)
 {
-    level_.bloom.sceneTarget().bindForScene();
     Shader& shadow = *level_.shaders.shadow;
     shadow.use();
     setShadowReceiverUniforms(shadow, scene.view.projectionMatrix, scene.view.viewMatrix, scene.view.cameraPosition,
                               light_);
-    if (scene.drawPlayer) {
-        shadow.setUniform("model", scene.playerModel);
+    shadow.setUniform("model", item.model);
+    if (item.what == Drawable::Figure) {
         shadow.setUniform("ambientFactor", 1.0f);
         level_.textures.metal->bind(0);
         level_.models.figure.draw();
+        return;
     }
-    shadow.setUniform("model", level_.geometry.ground.getModelMatrix());
-    // H and D move the ground material's ambient factor; this program draws
-    // the ground, so it takes the factor from there.
-    shadow.setUniform("ambientFactor", level_.materials.ground->materialCoefficients.x);
+    shadow.setUniform("ambientFactor", scene.groundAmbient);
     level_.geometry.ground.drawWithShadowMap(level_.shadowMap.depthTexture());
 }
 
-void GlSceneRenderer::drawBrickWall(const FrameView& view, bool plainPhong)
+void GlSceneRenderer::drawBrickWall(const FrameScene& scene, const DrawItem& item)
 {
-    Shader& normalMapping = *level_.shaders.normalMapping;
-    const glm::mat3 normalMatrix{brickWallPlacement};
-    normalMapping.use();
-    normalMapping.setUniform("modelMatrix", brickWallPlacement);
-    normalMapping.setUniform("normalMatrix", normalMatrix);
-    setLightUniforms(normalMapping, cameraUniformsOf(view), level_.lights);
-    setStandardSurface(normalMapping);
+    const glm::mat3 normalMatrix{item.model};
+    if (item.what == Drawable::BrickWall) {
+        Shader& normalMapping = *level_.shaders.normalMapping;
+        normalMapping.use();
+        normalMapping.setUniform("modelMatrix", item.model);
+        normalMapping.setUniform("normalMatrix", normalMatrix);
+        setLightUniforms(normalMapping, cameraUniformsOf(scene.view), level_.lights);
+        setStandardSurface(normalMapping);
+        level_.textures.bricks->bind(0);
+        level_.textures.bricksNormal->bind(1);
+        level_.models.brickWall.draw();
+        return;
+    }
+    // The plain wall has always been drawn with the lit program as the frame
+    // before left it: that frame's camera and the counter spheres' surface.
+    Shader& phong = *level_.shaders.phong;
+    phong.use();
+    setLightUniforms(phong, cameraUniformsOf(scene.coinView), level_.lights);
+    level_.geometry.spheres.coinMaterial().setUniforms();
+    phong.setUniform("modelMatrix", item.model);
+    phong.setUniform("normalMatrix", normalMatrix);
     level_.textures.bricks->bind(0);
     level_.textures.bricksNormal->bind(1);
-    if (plainPhong) {
-        Shader& phong = *level_.shaders.phong;
-        phong.use();
-        phong.setUniform("modelMatrix", brickWallPlacement);
-        phong.setUniform("normalMatrix", normalMatrix);
-    }
     level_.models.brickWall.draw();
-}
-
-void GlSceneRenderer::drawItems(const FrameScene& scene)
-{
-    Shader& phong = *level_.shaders.phong;
-    phong.use();
-    // The never-drawn sky room lends its matrices to every lit draw that
-    // follows, which then set only "modelMatrix".
-    phong.setUniform("modelMatrix", level_.geometry.skyRoom.getModelMatrix());
-    phong.setUniform("normalMatrix", level_.geometry.skyRoom.getNormalMatrix());
     setLightUniforms(phong, cameraUniformsOf(scene.view), level_.lights);
-
-    Shader& glow = *level_.shaders.glow;
-    glow.use();
-    setLightUniforms(glow, cameraUniformsOf(scene.coinView), level_.lights);
-    setStandardSurface(glow);
-    for (const glm::mat4& coin : scene.coins) {
-        level_.coinDrawer.drawItem(coin);
-    }
-    for (const glm::mat4& beer : scene.beers) {
-        level_.beerDrawer.drawItem(beer);
-    }
 }
 
-void GlSceneRenderer::drawLitModel(const ImportedModel& model, const glm::mat4& placement, const Texture& picture)
+void GlSceneRenderer::drawLitModel(const ImportedModel& model, const DrawItem& item, const Texture& picture)
 {
     Shader& phong = *level_.shaders.phong;
     phong.use();
-    phong.setUniform("modelMatrix", placement);
+    if (item.surface == BorrowedSurface::FieldItem) {
+        level_.beerDrawer.surface().setUniforms();
+    } else if (item.surface == BorrowedSurface::CounterSphere) {
+        level_.geometry.spheres.coinMaterial().setUniforms();
+    }
+    setNormalMatrix(phong, item);
+    phong.setUniform("modelMatrix", item.model);
     picture.bind(0);
     model.draw();
 }
 
-void GlSceneRenderer::drawModels(const FrameScene& scene)
-{
-    for (const glm::vec3& position : scene.unicorns) {
-        drawLitModel(level_.models.unicorn, glm::translate(glm::mat4(1.0f), position), *level_.textures.unicorn);
-    }
-    drawLitModel(level_.models.ladder, ladderPlacement, *level_.textures.grass);
-    drawLitModel(level_.models.toiletHut, toiletPlacement, *level_.textures.toilet);
-}
-
-void GlSceneRenderer::drawPictures(const FrameScene& scene, bool hungWithLevel)
-{
-    Shader& phong = *level_.shaders.phong;
-    phong.use();
-    for (const ShownPicture& shown : scene.pictures) {
-        if (shown.hungWithLevel == hungWithLevel) {
-            level_.geometry.boards.drawScreenBoard(shown.picture, shown.boardModel, phong);
-        }
-    }
-}
-
-void GlSceneRenderer::drawBoardAndCounters(const FrameScene& scene)
+void GlSceneRenderer::drawAnimationBoard(const FrameScene& scene, const DrawItem& item)
 {
     PictureBoards& boards = level_.geometry.boards;
-    CounterSpheres& spheres = level_.geometry.spheres;
     if (scene.animationPicture) {
         boards.animationMaterial().setTexture(*scene.animationPicture);
     }
     level_.shaders.phong->use();
-    boards.drawAnimationBoard(*level_.shaders.phong);
+    boards.drawAnimationBoard(*level_.shaders.phong, item.model);
+}
+
+void GlSceneRenderer::drawCounterSpheres(const FrameScene& scene)
+{
+    CounterSpheres& spheres = level_.geometry.spheres;
     if (scene.coinCounterPicture) {
         spheres.coinMaterial().setTexture(*scene.coinCounterPicture);
     }
     if (scene.beerCounterPicture) {
         spheres.beerMaterial().setTexture(*scene.beerCounterPicture);
     }
-    spheres.updateAndDraw(scene.deltaTime);
+    spheres.draw(scene.counterTurns);
 }
 
 void GlSceneRenderer::present(const glm::ivec2& framebufferSize)

@@ -23,15 +23,18 @@ public:
 
 private:
     void drawShadowPass(const FrameScene& scene);
-    void drawFigureAndGround(const FrameScene& scene);
-    void drawBrickWall(const FrameView& view, bool plainPhong);
-    void drawItems(const FrameScene& scene);
-    void drawModels(const FrameScene& scene);
-    void drawPictures(const FrameScene& scene, bool hungWithLevel);
-    void drawBoardAndCounters(const FrameScene& scene);
+    void drawItem(const FrameScene& scene, const DrawItem& item);
+    // The figure and the ground, with the program that puts the player's
+    // shadow on them.
+    void drawOnShadowedGround(const FrameScene& scene, const DrawItem& item);
+    void drawBrickWall(const FrameScene& scene, const DrawItem& item);
+    // Draws a model with the lit program at the item's place, its picture on
+    // unit 0, with the surface and normal matrix the item names.
+    void drawLitModel(const ImportedModel& model, const DrawItem& item, const Texture& picture);
+    void drawAnimationBoard(const FrameScene& scene, const DrawItem& item);
+    void drawCounterSpheres(const FrameScene& scene);
     void drawWinPlaque(const FrameScene& scene);
-    // Draws a model with the lit program at `placement`, its picture on unit 0.
-    void drawLitModel(const ImportedModel& model, const glm::mat4& placement, const Texture& picture);
+    static void setNormalMatrix(Shader& shader, const DrawItem& item);
 
     Level& level_;
     PassTimer* passTimer_ = nullptr;

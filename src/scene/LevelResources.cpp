@@ -2,6 +2,7 @@
 #include "render/Shapes.h"
 
 #include "game/LevelFiles.h"
+#include "game/SurfaceBrightness.h"
 
 #include <glm/gtc/matrix_transform.hpp>
 
@@ -52,10 +53,10 @@ LevelMaterials createLevelMaterials(const LevelShaders& shaders, float brightnes
 {
     const ShaderPtr& phong = shaders.phong;
     const glm::vec3 picture{brightness, 0.7f, 0.1f};
-    const glm::vec3 board{0.8f, 0.7f, 0.1f};
+    const glm::vec3 board{boardAmbientAtStart, 0.7f, 0.1f};
     LevelMaterials m;
     m.skyRoom = makeMaterial(phong, glm::vec3(0.0f), {brightness, 0.0f, 0.0f}, 1.0f, files::skyRoom);
-    m.ground = makeMaterial(phong, red, {1.0f, 0.7f, 0.1f}, boardShininess, files::woodGround);
+    m.ground = makeMaterial(phong, red, {groundAmbientAtStart, 0.7f, 0.1f}, boardShininess, files::woodGround);
     m.titleBoard = makeMaterial(phong, red, board, boardShininess, files::titleBoard);
     m.cloudDome = makeMaterial(shaders.sky, red, picture, boardShininess, files::cloudDome);
     m.animation = makeMaterial(phong, red, board, boardShininess, files::firstAnimationFrame);

@@ -27,9 +27,8 @@ glm::mat4 uprightBoardRotation()
 
 PictureBoards::PictureBoards(MaterialPtr animation, MaterialPtr won, MaterialPtr timeUp, MaterialPtr drunk,
                              MaterialPtr unicorn, MaterialPtr toilet)
-    // Translated first, then stood up: the centre (4, 0, 5) ends at (4, 5, 0).
-    : animationBoard_(uprightBoardRotation() * glm::translate(glm::mat4(1.0f), glm::vec3(4.0f, 0.0f, 5.0f)),
-                      createPlane(5.0f, 3.0f), std::move(animation)),
+    // Placed by each draw where the level has it.
+    : animationBoard_(uprightBoardRotation(), createPlane(5.0f, 3.0f), std::move(animation)),
       // In the order of Picture: Toilet, Won, Drunk, TimeUp, Unicorn.
       screenBoards_{makeScreenBoard(std::move(toilet)), makeScreenBoard(std::move(won)),
                     makeScreenBoard(std::move(drunk)), makeScreenBoard(std::move(timeUp)),
@@ -41,8 +40,9 @@ PictureBoards::PictureBoards(MaterialPtr animation, MaterialPtr won, MaterialPtr
                   "the board list follows the order of Picture");
 }
 
-void PictureBoards::drawAnimationBoard(Shader& phong)
+void PictureBoards::drawAnimationBoard(Shader& phong, const glm::mat4& model)
 {
+    animationBoard_.setModelMatrix(model);
     phong.setUniform("modelMatrix", animationBoard_.getModelMatrix());
     phong.setUniform("normalMatrix", animationBoard_.getNormalMatrix());
     animationBoard_.drawQuad(boardIndexCount);

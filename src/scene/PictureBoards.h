@@ -1,6 +1,6 @@
 #pragma once
 // The pictures shown inside the scene: the 5 x 3 board playing the picture
-// sequence, standing upright around (4, 5, 0), and the five 7 x 7 boards of
+// sequence, standing upright where the level puts it, and the five 7 x 7 boards of
 // the full-screen pictures, hung above the player wherever they are drawn.
 // All are drawn with the lit program the caller has made current.
 
@@ -23,9 +23,9 @@ public:
     PictureBoards(MaterialPtr animation, MaterialPtr won, MaterialPtr timeUp, MaterialPtr drunk, MaterialPtr unicorn,
                   MaterialPtr toilet);
 
-    // The sequence board at its fixed place: "modelMatrix" and
-    // "normalMatrix" from its model matrix, then its picture.
-    void drawAnimationBoard(Shader& phong);
+    // The sequence board at `model`: "modelMatrix" and "normalMatrix" from
+    // it, then its picture.
+    void drawAnimationBoard(Shader& phong, const glm::mat4& model);
     // Moves the picture's board to `model` and draws it; only "modelMatrix"
     // is set, the normal matrix is whatever the program holds.
     void drawScreenBoard(Picture picture, const glm::mat4& model, Shader& phong);

@@ -4,6 +4,7 @@
 
 #include "FuzzCheck.h"
 #include "app/Records.h"
+#include "game/LevelFile.h"
 
 #include <cstdint>
 #include <string_view>
@@ -12,8 +13,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     using namespace tavernrush;
     const RecordsText read = parseRecords(std::string_view(reinterpret_cast<const char*>(data), size));
-    if (read.records.bestTenths) {
-        FUZZ_CHECK(*read.records.bestTenths > 0);
+    for (const auto& [level, tenths] : read.records.bestTenths) {
+        FUZZ_CHECK(tenths > 0);
+        FUZZ_CHECK(isLevelName(level));
     }
     const RecordsText again = parseRecords(formatRecords(read.records));
     FUZZ_CHECK(!again.damaged);

@@ -41,6 +41,14 @@ void clearTheField(RulesRig& rig)
     }
 }
 
+// One frame with the key held, then let go.
+void press(RulesRig& rig, Action action)
+{
+    rig.input.keys.insert(action);
+    rig.frames(1);
+    rig.input.keys.erase(action);
+}
+
 TEST(FrameScene, OneFrameHoldsTheWholeLevelAndNothingHappened)
 {
     RulesRig rig(1.0 / 60.0, 1.0f, meadowHerd());
@@ -55,6 +63,25 @@ TEST(FrameScene, OneFrameHoldsTheWholeLevelAndNothingHappened)
     EXPECT_TRUE(scene.pictures.empty());
     EXPECT_TRUE(scene.events.empty());
     EXPECT_EQ(scene.playerModel, playerAtStart(meadow()).playerModel);
+    // The fixed things stand where the level's file puts them.
+    const auto placeOf = [&scene](Drawable what) {
+        for (const DrawItem& item : scene.items) {
+            if (item.what == what) {
+                return glm::vec3(item.model * glm::vec4(0.0f, 0.0f, 0.0f, 1.0f));
+            }
+        }
+        return glm::vec3(-1e9f);
+    };
+    EXPECT_EQ(placeOf(Drawable::BrickWall), meadow().wallCentre);
+    EXPECT_EQ(placeOf(Drawable::Ladder), meadow().ladderFoot);
+    EXPECT_EQ(placeOf(Drawable::ToiletHut), meadow().toiletHut);
+    const glm::vec3 board = placeOf(Drawable::AnimationBoard);
+    EXPECT_NEAR(board.x, meadow().boardCentre.x, 1e-5f);
+    EXPECT_NEAR(board.z, meadow().boardCentre.y, 1e-5f);
+    EXPECT_EQ(scene.items.front().what, Drawable::Figure);
+    EXPECT_EQ(std::count_if(scene.items.begin(), scene.items.end(),
+                            [](const DrawItem& item) { return item.what == Drawable::Coin; }),
+              meadow().coins.count);
 
     // The coins trail the camera by one frame.
     const glm::mat4 firstView = scene.view.viewMatrix;
@@ -432,19 +459,19 @@ TEST(FrameLoopKeys, F10AndMuteActOncePerPress)
 TEST(FrameLoopKeys, BrightnessAndThePlainWall)
 {
     RulesRig rig;
-    float brightness = 0.0f;
+    rig.frames(1);
+    const float ground = rig.scene().groundAmbient;
+    const float board = rig.scene().boardAmbient;
     rig.input.keys = {Action::Brighter};
-    for (int i = 0; i < 10; ++i) {
-        rig.frames(1);
-        brightness += rig.scene().brightnessChange;
-    }
-    EXPECT_NEAR(brightness, 0.02f, 1e-6f);
+    rig.frames(10);
+    EXPECT_NEAR(rig.scene().groundAmbient, ground + 0.02f, 1e-6f);
+    EXPECT_NEAR(rig.scene().boardAmbient, board + 0.02f, 1e-6f);
     rig.input.keys = {Action::Brighter, Action::Darker};
     rig.frames(1);
-    EXPECT_EQ(rig.scene().brightnessChange, 0.0f);
+    EXPECT_NEAR(rig.scene().groundAmbient, ground + 0.02f, 1e-6f);
     rig.input.keys = {Action::Darker};
     rig.frames(1);
-    EXPECT_LT(rig.scene().brightnessChange, 0.0f);
+    EXPECT_NEAR(rig.scene().groundAmbient, ground + 0.018f, 1e-6f);
     EXPECT_FALSE(rig.scene().plainWall);
     rig.input.keys = {Action::PlainWall};
     rig.frames(1);
@@ -575,13 +602,6 @@ struct FrozenState {
     bool operator==(const FrozenState&) const = default;
 };
 
-void press(RulesRig& rig, Action action)
-{
-    rig.input.keys.insert(action);
-    rig.frames(1);
-    rig.input.keys.erase(action);
-}
-
 TEST(FramePause, EverythingStandsStillWhilePausedAndPlayGoesOnWithoutAJump)
 {
     RulesRig rig(1.0 / 60.0, 1.0f, meadowHerd());
@@ -615,6 +635,7 @@ TEST(FramePause, OnlyPauseFullscreenAndScreenshotActWhilePaused)
     rig.frames(70);
     press(rig, Action::Pause);
     const glm::vec3 where = rig.player().playerPosition;
+    const float groundAmbient = rig.scene().groundAmbient;
     rig.input.keys = {Action::Forward, Action::Right, Action::Jump, Action::Restart, Action::Brighter, Action::Mute};
     rig.input.pad.axes[static_cast<std::size_t>(PadAxis::RightTrigger)] = 1.0f;
     rig.rules.zoom(10.0);
@@ -622,7 +643,7 @@ TEST(FramePause, OnlyPauseFullscreenAndScreenshotActWhilePaused)
         rig.frames(1);
         EXPECT_TRUE(rig.events().empty()) << i;
         EXPECT_FALSE(rig.scene().muteToggled) << i;
-        EXPECT_EQ(rig.scene().brightnessChange, 0.0f);
+        EXPECT_EQ(rig.scene().groundAmbient, groundAmbient);
     }
     EXPECT_EQ(rig.player().playerPosition, where);
     EXPECT_EQ(rig.player().playerDirection, glm::vec3(0.0f, 0.0f, -1.0f));

@@ -59,7 +59,9 @@ TEST_F(BoardsAndSpheresGLTest, TheSequenceBoardStandsUprightAroundItsCentre)
 {
     PictureBoards boards(material(60), material(90), material(120), material(150), material(180),
                          material(210));
-    const testing::Image image = render(front, [&] { boards.drawAnimationBoard(*flat); });
+    // Where the rules stand a board centred at x 4, z 0.
+    const glm::mat4 placement = uprightBoardRotation() * glm::translate(glm::mat4(1.0f), glm::vec3(4.0f, 0.0f, 5.0f));
+    const testing::Image image = render(front, [&] { boards.drawAnimationBoard(*flat, placement); });
 
     // x from 1.5 to 6.5, y from 3.5 to 6.5, in the plane z = 0.
     const glm::u8vec4 board = colorOf(boards.animationMaterial());
@@ -103,8 +105,10 @@ TEST_F(BoardsAndSpheresGLTest, TheCounterSpheresCircleTheEarthAtTheirOwnRadiiAnd
                             glm::lookAt(glm::vec3(0, 50, 0), glm::vec3(0), glm::vec3(0, 0, -1));
     GLuint triangles = 0;
     testing::Image image;
+    CounterTurns turns;
     for (int frame = 0; frame < 20; ++frame) {
-        image = render(above, [&] { triangles = testing::trianglesDrawnBy([&] { spheres.updateAndDraw(step); }); });
+        turns.advance(step);
+        image = render(above, [&] { triangles = testing::trianglesDrawnBy([&] { spheres.draw(turns); }); });
     }
 
     const GLuint perSphere = static_cast<GLuint>(spheres.earthSphere().elementCount() / 3);
