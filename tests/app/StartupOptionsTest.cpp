@@ -45,12 +45,15 @@ TEST(CommandLineTest, HelpAndVersionAnswerOnStandardOutputWithStatusZero)
 
 TEST(CommandLineTest, ValuesComeAsTheNextArgumentOrAfterAnEqualsSign)
 {
-    const auto options = std::get<GameOptions>(parse({"--data", "/d i r", "--settings=my.ini"}));
+    const auto options = std::get<GameOptions>(parse({"--data", "/d i r", "--settings=my.ini", "--level", "cellar"}));
     EXPECT_EQ(options.dataFolder, "/d i r");
     EXPECT_EQ(options.settingsFile, "my.ini");
+    EXPECT_EQ(options.level, "cellar");
+    EXPECT_EQ(std::get<GameOptions>(parse({"--level=meadow", "--level", "cellar"})).level, "cellar");
     const auto none = std::get<GameOptions>(parse({}));
     EXPECT_FALSE(none.dataFolder);
     EXPECT_FALSE(none.settingsFile);
+    EXPECT_FALSE(none.level);
 }
 
 TEST(CommandLineTest, MistakesNameThemselvesThenTheUsageOnStandardErrorWithStatusTwo)
@@ -60,6 +63,9 @@ TEST(CommandLineTest, MistakesNameThemselvesThenTheUsageOnStandardErrorWithStatu
         {{"-h"}, "unknown option '-h'"},
         {{"level2"}, "unexpected argument 'level2'"},
         {{"--data"}, "option '--data' needs a value"},
+        {{"--level"}, "option '--level' needs a value"},
+        {{"--level", ""}, "option '--level' needs a value"},
+        {{"--settings", "a", "stray"}, "unexpected argument 'stray'"},
         {{"--settings="}, "option '--settings' needs a value"},
         {{"--help=yes"}, "unknown option '--help=yes'"},
     };
