@@ -1,25 +1,14 @@
 #include "bench/BenchGame.h"
 
-#include "scene/Level.h"
-#include "scene/LevelPreload.h"
-
 namespace tavernrush {
 
-bool withBenchGame(const std::function<void(BenchGame&)>& play)
+RunOptions benchRunOptions(const std::optional<std::string>& level)
 {
-    const Settings settings = withoutVsync(loadGameSettings());
-    LevelPreload preload;
-    const std::unique_ptr<GameWindow> window = openGameWindow(settings);
-    if (!window) {
-        return false;
-    }
-    FrameRules rules = startRules(settings);
-    Level level(settings);
-    preload.finish();
-    GlSceneRenderer renderer(level);
-    BenchGame game{settings, *window, rules, renderer};
-    play(game);
-    return true;
+    RunOptions run;
+    run.level = level;
+    run.vsync = false;
+    run.sound = RunSound::none;
+    return run;
 }
 
 } // namespace tavernrush
