@@ -3,6 +3,7 @@
 // settings file and the first-start copy of it, and the driver floor.
 
 #include "app/CommandLine.h"
+#include "app/CommandLineReader.h"
 #include "app/DataPaths.h"
 #include "app/DriverCheck.h"
 
@@ -75,6 +76,28 @@ TEST(CommandLineTest, MistakesNameThemselvesThenTheUsageOnStandardErrorWithStatu
         EXPECT_TRUE(answer.toStandardError) << line;
         EXPECT_THAT(answer.text, StartsWith("tavernrush: " + line + "\nUsage: tavernrush "));
     }
+}
+
+// The tools' way: arguments that are no option, and flags, in any order.
+TEST(CommandLineReaderTest, TakesPlainArgumentsInOrderAndCountsThemAgainstTheirNames)
+{
+    const std::vector<std::string> names{"<assets-dir>", "<out-dir>"};
+    auto read = [&](std::vector<std::string> arguments) {
+        CommandLineReader reader;
+        std::vector<std::string> plain;
+        std::vector<std::string> size;
+        bool timings = false;
+        reader.addPositionals(plain);
+        reader.addValues("--size", size);
+        reader.addFlag("--timings", timings);
+        const CommandLineReader::Outcome outcome = reader.read(arguments);
+        return outcome.mistake.empty() ? argumentCountMistake(plain, names) : outcome.mistake;
+    };
+    EXPECT_EQ(read({"in", "--timings", "--size", "4", "out"}), "");
+    EXPECT_EQ(read({"in"}), "missing <out-dir>");
+    EXPECT_EQ(read({"in", "--size", "4", "out", "more"}), "unexpected argument 'more'");
+    EXPECT_EQ(read({"in", "out", "--timings=yes"}), "unknown option '--timings=yes'");
+    EXPECT_EQ(read({"in", "out", "--size"}), "option '--size' needs a value");
 }
 
 class DataPathsTest : public ::testing::Test {
