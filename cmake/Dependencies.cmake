@@ -8,6 +8,8 @@ find_package(GLEW REQUIRED)
 find_package(glm REQUIRED)
 find_package(assimp REQUIRED)
 find_package(Threads REQUIRED)
+# Every command line, the game's and the tools', is read with CLI11 (header only).
+find_package(CLI11 CONFIG REQUIRED)
 # libjpeg is also asked directly, for the warnings FreeImage does not pass on.
 find_package(JPEG REQUIRED)
 

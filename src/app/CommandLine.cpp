@@ -1,5 +1,11 @@
 #include "app/CommandLine.h"
 
+#include "app/CommandLineReader.h"
+
+#include <algorithm>
+#include <array>
+#include <vector>
+
 namespace tavernrush {
 namespace {
 
@@ -8,11 +14,19 @@ CommandLineAnswer mistake(const std::string& program, const std::string& what)
     return {2, true, program + ": " + what + "\n" + usageText(program)};
 }
 
+struct ValueOption {
+    const char* name;
+    std::optional<std::string> GameOptions::*target;
+    std::vector<std::string> given;
+};
+
 } // namespace
 
 std::string usageText(const std::string& program)
 {
-    return "Usage: " + program + " [--data DIR] [--settings FILE]\n"
+    // The first line stays as it always was: scripts and tests look for it.
+    return "Usage: " + program + " [--data DIR] [--settings FILE]\n" +
+           std::string(program.size() + 8, ' ') + "[--level NAME]\n"
            "       " + program + " --help | --version\n"
            "Collect ten coins in seventy seconds, and mind the beer.\n"
            "\n"
@@ -20,6 +34,7 @@ std::string usageText(const std::string& program)
            "                   sounds/) from DIR instead of ./assets or the installed folder\n"
            "  --settings FILE  read the settings from FILE instead of\n"
            "                   $XDG_CONFIG_HOME/tavernrush/settings.ini\n"
+           "  --level NAME     play the level NAME (default: meadow)\n"
            "  --help           show this text and exit\n"
            "  --version        show the version and exit\n";
 }
@@ -29,41 +44,34 @@ std::string versionText() { return std::string("Tavernrush ") + TAVERNRUSH_VERSI
 std::variant<GameOptions, CommandLineAnswer> parseCommandLine(const std::string& program,
                                                               std::span<const std::string> arguments)
 {
+    std::array<ValueOption, 3> valueOptions{{{"--data", &GameOptions::dataFolder, {}},
+                                             {"--settings", &GameOptions::settingsFile, {}},
+                                             {"--level", &GameOptions::level, {}}}};
+    CommandLineReader reader;
+    reader.addVersionFlag("--version");
+    for (ValueOption& option : valueOptions) {
+        reader.addValues(option.name, option.given);
+    }
+    const CommandLineReader::Outcome outcome = reader.read(arguments);
+    if (outcome.versionAsked) {
+        return CommandLineAnswer{0, false, versionText()};
+    }
+    if (outcome.helpAsked) {
+        return CommandLineAnswer{0, false, usageText(program)};
+    }
+    if (!outcome.mistake.empty()) {
+        return mistake(program, outcome.mistake);
+    }
     GameOptions options;
-    for (std::size_t index = 0; index < arguments.size(); ++index) {
-        const std::string& argument = arguments[index];
-        if (argument == "--help") {
-            return CommandLineAnswer{0, false, usageText(program)};
+    for (const ValueOption& option : valueOptions) {
+        if (std::ranges::any_of(option.given, [](const std::string& value) { return value.empty(); })) {
+            return mistake(program, std::string("option '") + option.name + "' needs a value");
         }
-        if (argument == "--version") {
-            return CommandLineAnswer{0, false, versionText()};
+        // A repeated option takes its last value: a later word on the line
+        // overrides an earlier one, as in a launcher's command.
+        if (!option.given.empty()) {
+            options.*option.target = option.given.back();
         }
-        std::optional<std::string>* target = nullptr;
-        std::string name = argument;
-        std::optional<std::string> value;
-        if (const std::size_t equals = argument.find('='); argument.starts_with("--") && equals != std::string::npos) {
-            name = argument.substr(0, equals);
-            value = argument.substr(equals + 1);
-        }
-        if (name == "--data") {
-            target = &options.dataFolder;
-        } else if (name == "--settings") {
-            target = &options.settingsFile;
-        } else if (argument.starts_with("-")) {
-            return mistake(program, "unknown option '" + argument + "'");
-        } else {
-            return mistake(program, "unexpected argument '" + argument + "'");
-        }
-        if (!value) {
-            if (index + 1 >= arguments.size()) {
-                return mistake(program, "option '" + name + "' needs a value");
-            }
-            value = arguments[++index];
-        }
-        if (value->empty()) {
-            return mistake(program, "option '" + name + "' needs a value");
-        }
-        *target = std::move(*value);
     }
     return options;
 }

@@ -1,6 +1,6 @@
 #pragma once
 // What the player may say when starting the game: --help, --version,
-// --data DIR and --settings FILE.
+// --data DIR, --settings FILE and --level NAME.
 
 #include <optional>
 #include <span>
@@ -12,6 +12,7 @@ namespace tavernrush {
 struct GameOptions {
     std::optional<std::string> dataFolder;
     std::optional<std::string> settingsFile;
+    std::optional<std::string> level;
 };
 
 // The command line asked for text instead of a game (help, version, or a

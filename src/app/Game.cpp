@@ -2,19 +2,17 @@
 
 #include "app/CommandLine.h"
 #include "app/DataPaths.h"
-#include "app/GameSound.h"
+#include "app/GameRun.h"
 #include "app/GlfwInput.h"
 #include "app/KeyWait.h"
-#include "app/LevelChoice.h"
+#include "app/Records.h"
+#include "app/Screenshots.h"
 #include "physics/PhysicsStartup.h"
-#include "render/AssetPath.h"
 #include "render/StartupSteps.h"
-#include "scene/GlSceneRenderer.h"
-#include "scene/Level.h"
-#include "scene/LevelPreload.h"
 
 #include <cstdlib>
 #include <iostream>
+#include <optional>
 
 namespace tavernrush {
 
@@ -62,12 +60,25 @@ void runLoop(GameWindow& window, FrameLoop& loop, FrameObserver* observer)
     glfwSetScrollCallback(window.handle(), nullptr);
 }
 
-void keepForPlayer(PlayerKeepers& keepers, FrameLoop& loop, FrameRules& rules)
-{
-    rules.setBestTime(keepers.records.best());
-    loop.listen(keepers.records);
-    loop.listen(keepers.screenshots);
-}
+namespace {
+
+// The player at the keys, mouse and gamepad, on the window's clock.
+class GameHooks : public RunHooks {
+public:
+    const InputSource& input(GameWindow& window, const Settings& settings) override
+    {
+        input_.emplace(window.handle(), settings.controls, settings.pauseOnFocusLoss);
+        reportGamepads(std::cout);
+        return *input_;
+    }
+    Clock& clock() override { return clock_; }
+
+private:
+    std::optional<GlfwInput> input_;
+    GlfwClock clock_;
+};
+
+} // namespace
 
 int runGame(std::span<const std::string> arguments)
 {
@@ -83,39 +94,17 @@ int runGame(std::span<const std::string> arguments)
         waitForKeyPress(std::cin, std::cout, standardInputIsTerminal());
         return 1;
     }
-    setAssetFolder(data.folder);
     const std::string settingsFile = chooseSettingsFile(options.settingsFile, data.folder,
                                                         userSettingsPath(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME")),
                                                         std::cout);
 
-    const auto chosen = chooseLevel(std::nullopt, "tavernrush", std::cout);
-    if (const auto* refusal = std::get_if<LevelRefusal>(&chosen)) {
-        return refusal->exitStatus;
-    }
-    const LevelDescription& levelDescription = std::get<LevelDescription>(chosen);
-
-    const Settings settings = loadGameSettings(settingsFile);
-    LevelPreload preload;
-    const std::unique_ptr<GameWindow> window = openGameWindow(settings);
-    if (!window) {
-        return 1;
-    }
-    Audio audio = Audio::open(settings.audio, assetPath(soundFolder), std::cout);
-    GameSound sound(audio);
-    FrameRules rules = startRules(settings, levelDescription);
-    Level level(settings);
-    preload.finish();
-    GlSceneRenderer renderer(level);
-    GlfwInput input(window->handle(), settings.controls, settings.pauseOnFocusLoss);
-    reportGamepads(std::cout);
-    GlfwClock clock;
-    FrameLoop loop(FrameLoopParts{settings, *window, input, clock, renderer, rules});
-    loop.listen(sound);
-    PlayerKeepers keepers{RecordKeeper(playerRecordsPath(), levelDescription.name, std::cout),
-                          ScreenshotTaker(playerPicturesFolder(), windowImageSaver(), std::cout)};
-    keepForPlayer(keepers, loop, rules);
-    runLoop(*window, loop);
-    return 0;
+    RunOptions run;
+    run.dataFolder = data.folder;
+    run.settingsFile = settingsFile;
+    run.level = options.level;
+    run.playerFiles = PlayerFiles{playerRecordsPath(), playerPicturesFolder()};
+    GameHooks hooks;
+    return composeRun(run, hooks);
 }
 
 } // namespace tavernrush

@@ -1,12 +1,10 @@
 #pragma once
-// The pieces every program that plays the level composes: the game, the
-// replay tool and the benchmark each read as
-//   settings -> window -> rules -> level -> renderer -> loop.
+// The pieces a run of the level is composed of (composeRun in GameRun.h puts
+// them together for the game, the replay tool and the benchmark), and the
+// game itself.
 
 #include "app/FrameLoop.h"
 #include "app/GameWindow.h"
-#include "app/Records.h"
-#include "app/Screenshots.h"
 #include "app/Settings.h"
 #include "game/FrameRules.h"
 #include "game/LevelFiles.h"
@@ -36,15 +34,6 @@ FrameRules startRules(const Settings& settings, const LevelDescription& level);
 
 // Runs `loop` until the window closes, with the mouse wheel routed to it.
 void runLoop(GameWindow& window, FrameLoop& loop, FrameObserver* observer = nullptr);
-
-// What the loop keeps for the player: the best time (read now and handed to
-// the rules, written after a new best) and the screenshots.
-struct PlayerKeepers {
-    RecordKeeper records;
-    ScreenshotTaker screenshots;
-};
-// Both start listening to `loop` and must outlive its run.
-void keepForPlayer(PlayerKeepers& keepers, FrameLoop& loop, FrameRules& rules);
 
 inline constexpr const char* soundFolder = files::soundFolder;
 

@@ -8,6 +8,7 @@ target_sources(tavernrush_lib PRIVATE
   app/DriverCheck.cpp
   app/FrameLoop.cpp
   app/Game.cpp
+  app/GameRun.cpp
   app/GameSound.cpp
   app/GameWindow.cpp
   app/GlfwInput.cpp

@@ -3,6 +3,7 @@
 // settings file and the first-start copy of it, and the driver floor.
 
 #include "app/CommandLine.h"
+#include "app/CommandLineReader.h"
 #include "app/DataPaths.h"
 #include "app/DriverCheck.h"
 
@@ -45,12 +46,15 @@ TEST(CommandLineTest, HelpAndVersionAnswerOnStandardOutputWithStatusZero)
 
 TEST(CommandLineTest, ValuesComeAsTheNextArgumentOrAfterAnEqualsSign)
 {
-    const auto options = std::get<GameOptions>(parse({"--data", "/d i r", "--settings=my.ini"}));
+    const auto options = std::get<GameOptions>(parse({"--data", "/d i r", "--settings=my.ini", "--level", "cellar"}));
     EXPECT_EQ(options.dataFolder, "/d i r");
     EXPECT_EQ(options.settingsFile, "my.ini");
+    EXPECT_EQ(options.level, "cellar");
+    EXPECT_EQ(std::get<GameOptions>(parse({"--level=meadow", "--level", "cellar"})).level, "cellar");
     const auto none = std::get<GameOptions>(parse({}));
     EXPECT_FALSE(none.dataFolder);
     EXPECT_FALSE(none.settingsFile);
+    EXPECT_FALSE(none.level);
 }
 
 TEST(CommandLineTest, MistakesNameThemselvesThenTheUsageOnStandardErrorWithStatusTwo)
@@ -60,6 +64,9 @@ TEST(CommandLineTest, MistakesNameThemselvesThenTheUsageOnStandardErrorWithStatu
         {{"-h"}, "unknown option '-h'"},
         {{"level2"}, "unexpected argument 'level2'"},
         {{"--data"}, "option '--data' needs a value"},
+        {{"--level"}, "option '--level' needs a value"},
+        {{"--level", ""}, "option '--level' needs a value"},
+        {{"--settings", "a", "stray"}, "unexpected argument 'stray'"},
         {{"--settings="}, "option '--settings' needs a value"},
         {{"--help=yes"}, "unknown option '--help=yes'"},
     };
@@ -69,6 +76,28 @@ TEST(CommandLineTest, MistakesNameThemselvesThenTheUsageOnStandardErrorWithStatu
         EXPECT_TRUE(answer.toStandardError) << line;
         EXPECT_THAT(answer.text, StartsWith("tavernrush: " + line + "\nUsage: tavernrush "));
     }
+}
+
+// The tools' way: arguments that are no option, and flags, in any order.
+TEST(CommandLineReaderTest, TakesPlainArgumentsInOrderAndCountsThemAgainstTheirNames)
+{
+    const std::vector<std::string> names{"<assets-dir>", "<out-dir>"};
+    auto read = [&](std::vector<std::string> arguments) {
+        CommandLineReader reader;
+        std::vector<std::string> plain;
+        std::vector<std::string> size;
+        bool timings = false;
+        reader.addPositionals(plain);
+        reader.addValues("--size", size);
+        reader.addFlag("--timings", timings);
+        const CommandLineReader::Outcome outcome = reader.read(arguments);
+        return outcome.mistake.empty() ? argumentCountMistake(plain, names) : outcome.mistake;
+    };
+    EXPECT_EQ(read({"in", "--timings", "--size", "4", "out"}), "");
+    EXPECT_EQ(read({"in"}), "missing <out-dir>");
+    EXPECT_EQ(read({"in", "--size", "4", "out", "more"}), "unexpected argument 'more'");
+    EXPECT_EQ(read({"in", "out", "--timings=yes"}), "unknown option '--timings=yes'");
+    EXPECT_EQ(read({"in", "out", "--size"}), "option '--size' needs a value");
 }
 
 class DataPathsTest : public ::testing::Test {

@@ -37,13 +37,16 @@ TEST(ReplayOptionsTest, DefaultsAreSixHundredFramesAtSixtyPerSecondWithNothingRe
     EXPECT_TRUE(options.scriptPath.empty());
     EXPECT_TRUE(options.tracePath.empty());
     EXPECT_TRUE(options.shots.empty());
+    EXPECT_FALSE(options.level);
 }
 
 TEST(ReplayOptionsTest, ReadsEveryOptionAndRepeatedShots)
 {
-    const ReplayOptions options = accepted({"--script", "walk.txt", "--frames", "90", "--dt", "0.02", "--trace",
-                                            "out.jsonl", "--shot", "0:first.png", "--shot", "89:dir/last:1.png"});
+    const ReplayOptions options =
+        accepted({"--script", "walk.txt", "--frames=90", "--dt", "0.02", "--trace", "out.jsonl", "--shot",
+                  "0:first.png", "--shot=89:dir/last:1.png", "--level", "cellar"});
     EXPECT_EQ(options.scriptPath, "walk.txt");
+    EXPECT_EQ(options.level, "cellar");
     EXPECT_EQ(options.frames, 90);
     EXPECT_DOUBLE_EQ(options.dt, 0.02);
     EXPECT_EQ(options.tracePath, "out.jsonl");
@@ -85,6 +88,9 @@ TEST(ReplayOptionsTest, RefusesUnknownMissingAndRepeatedOptions)
     EXPECT_NE(refusal({"--fps", "60"}).find("'--fps'"), std::string::npos);
     EXPECT_NE(refusal({"walk.txt"}).find("'walk.txt'"), std::string::npos);
     EXPECT_NE(refusal({"--trace"}).find("needs a value"), std::string::npos);
+    EXPECT_NE(refusal({"--level"}).find("'--level' needs a value"), std::string::npos);
+    EXPECT_NE(refusal({"--frames="}).find("'--frames' needs a value"), std::string::npos);
+    EXPECT_NE(refusal({"--level", "a", "--level", "b"}).find("--level"), std::string::npos);
     EXPECT_NE(refusal({"--frames", "5", "--frames", "6"}).find("--frames"), std::string::npos);
     EXPECT_NE(refusal({"--script", "a", "--script", "b"}).find("--script"), std::string::npos);
 }

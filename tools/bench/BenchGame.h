@@ -1,26 +1,32 @@
 #pragma once
-// The game as the benchmark runs it, composed once for the frame run and the
-// start-up probe alike: settings without vsync (a frame's time is its work,
-// not the wait for the display), the level's files read ahead, window, rules,
-// level and renderer.
+// The game as the benchmark runs it, for the frame run and the start-up
+// probes alike: composed like every run, without vsync (a frame's time is its
+// work, not the wait for the display), without sound and without the
+// player's files, the route's input on a fixed clock.
 
-#include "app/Game.h"
-#include "scene/GlSceneRenderer.h"
+#include "app/GameRun.h"
+#include "replay/FixedStepClock.h"
+#include "replay/ReplayScript.h"
+#include "replay/ScriptedInput.h"
 
 #include <chrono>
-#include <functional>
+#include <optional>
+#include <string>
 
 namespace tavernrush {
 
-struct BenchGame {
-    const Settings& settings;
-    GameWindow& window;
-    FrameRules& rules;
-    GlSceneRenderer& renderer;
-};
+RunOptions benchRunOptions(const std::optional<std::string>& level);
 
-// Hands the composed game to `play`; false when the window cannot open.
-bool withBenchGame(const std::function<void(BenchGame&)>& play);
+class BenchHooks : public RunHooks {
+public:
+    explicit BenchHooks(ReplayScript route) : input_(std::move(route)), clock_(1.0 / 60.0) {}
+    const InputSource& input(GameWindow&, const Settings&) override { return input_; }
+    Clock& clock() override { return clock_; }
+
+protected:
+    ScriptedInput input_;
+    FixedStepClock clock_;
+};
 
 // The steady clock in nanoseconds: the same clock in every process, so a
 // start-up probe's first image can be timed from its parent's spawn.

@@ -1,9 +1,9 @@
 #include "bench/StartupProbe.h"
 
+#include "app/Game.h"
 #include "bench/BenchGame.h"
 #include "bench/PhaseRenderer.h"
-#include "replay/FixedStepClock.h"
-#include "replay/ScriptedInput.h"
+#include "scene/GlSceneRenderer.h"
 
 #include <chrono>
 #include <iostream>
@@ -49,30 +49,43 @@ void printSteps()
     }
 }
 
-int probeGame(ProbeKind kind, ReplayScript route)
-{
-    ScriptedInput input(std::move(route));
-    FixedStepClock clock(1.0 / 60.0);
-    long long firstImage = 0;
-    const bool opened = withBenchGame([&](BenchGame& game) {
-        FirstFramePasses passes;
-        if (kind == ProbeKind::gameByPass) {
-            game.renderer.setPassTimer(&passes);
+// Frame 0 of the game, timed; with `byPass` its passes one by one.
+class FirstFrameRun : public BenchHooks {
+public:
+    FirstFrameRun(ReplayScript route, bool byPass) : BenchHooks(std::move(route)), byPass_(byPass) {}
+    SceneRenderer& renderer(GlSceneRenderer& game) override
+    {
+        if (byPass_) {
+            game.setPassTimer(&passes_);
         }
-        FrameLoop loop(FrameLoopParts{game.settings, game.window, input, clock, game.renderer, game.rules});
+        return game;
+    }
+    void play(GameWindow& window, FrameLoop& loop) override
+    {
         FirstFrameOnly observer;
         {
             const StartupStepTimer timer("first frame");
-            runLoop(game.window, loop, &observer);
+            runLoop(window, loop, &observer);
             glFinish();
         }
         // Taken here: the level and the window are released after this.
-        firstImage = steadyNanoseconds();
-    });
-    if (!opened) {
-        return 1;
+        firstImage_ = steadyNanoseconds();
     }
-    std::cout << "first-image-ns " << firstImage << '\n';
+    long long firstImage() const { return firstImage_; }
+
+private:
+    bool byPass_;
+    FirstFramePasses passes_;
+    long long firstImage_ = 0;
+};
+
+int probeGame(ProbeKind kind, const std::optional<std::string>& level, ReplayScript route)
+{
+    FirstFrameRun run(std::move(route), kind == ProbeKind::gameByPass);
+    if (const int status = composeRun(benchRunOptions(level), run); status != 0) {
+        return status;
+    }
+    std::cout << "first-image-ns " << run.firstImage() << '\n';
     printSteps();
     return 0;
 }
@@ -102,9 +115,9 @@ int probeBare()
 
 } // namespace
 
-int runStartupProbe(ProbeKind kind, ReplayScript route)
+int runStartupProbe(ProbeKind kind, const std::optional<std::string>& level, ReplayScript route)
 {
-    const int status = kind == ProbeKind::bare ? probeBare() : probeGame(kind, std::move(route));
+    const int status = kind == ProbeKind::bare ? probeBare() : probeGame(kind, level, std::move(route));
     std::cout.flush();
     return status;
 }

@@ -18,7 +18,8 @@ namespace tavernrush {
 
 enum class ProbeKind { game, gameByPass, bare };
 
-int runStartupProbe(ProbeKind kind, ReplayScript route);
+// `level` as the benchmark was given it (the bare window has none).
+int runStartupProbe(ProbeKind kind, const std::optional<std::string>& level, ReplayScript route);
 
 struct ProbeResult {
     long long firstImageNanoseconds = 0; // steady clock

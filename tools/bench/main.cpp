@@ -5,18 +5,18 @@
 // build folder like the game.
 //
 //   tavernrush-bench --route FILE [--frames N] [--floor-frames N]
-//                    [--bare-frames N] [--startups N] [--json FILE]
+//                    [--bare-frames N] [--startups N] [--json FILE] [--level NAME]
 
+#include "app/Game.h"
 #include "bench/BenchGame.h"
 #include "bench/BenchObserver.h"
+#include "bench/BenchOptions.h"
 #include "bench/BenchReport.h"
 #include "bench/GpuPassTimer.h"
 #include "bench/PhaseRenderer.h"
 #include "bench/StartupProbe.h"
 #include "bench/StartupRuns.h"
-#include "replay/FixedStepClock.h"
-#include "replay/ReplayScript.h"
-#include "replay/ScriptedInput.h"
+#include "scene/GlSceneRenderer.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -24,62 +24,12 @@
 #include <iostream>
 #include <memory>
 #include <numeric>
+#include <optional>
 #include <string>
 #include <thread>
 
 namespace tavernrush {
 namespace {
-
-struct BenchOptions {
-    std::string route;
-    BenchFrameCounts frames;
-    long startups = 3;
-    std::string json;
-    std::string probe; // set in a start-up probe's own process
-};
-
-int usage()
-{
-    std::cerr << "usage: tavernrush-bench --route FILE [--frames N] [--floor-frames N] [--bare-frames N]"
-                 " [--startups N] [--json FILE]\n";
-    return 2;
-}
-
-bool parsePositive(const char* text, long& value)
-{
-    char* end = nullptr;
-    const long parsed = std::strtol(text, &end, 10);
-    if (end == text || *end != '\0' || parsed <= 0) {
-        return false;
-    }
-    value = parsed;
-    return true;
-}
-
-bool parseOptions(int argc, char** argv, BenchOptions& options)
-{
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (i + 1 >= argc) {
-            return false;
-        }
-        const char* value = argv[++i];
-        if (arg == "--route") {
-            options.route = value;
-        } else if (arg == "--json") {
-            options.json = value;
-        } else if (arg == "--probe" && (std::string(value) == "game" || std::string(value) == "game-by-pass" ||
-                                        std::string(value) == "bare")) {
-            options.probe = value;
-        } else if (!((arg == "--frames" && parsePositive(value, options.frames.route)) ||
-                     (arg == "--floor-frames" && parsePositive(value, options.frames.floor)) ||
-                     (arg == "--bare-frames" && parsePositive(value, options.frames.bare)) ||
-                     (arg == "--startups" && parsePositive(value, options.startups)))) {
-            return false;
-        }
-    }
-    return !options.route.empty();
-}
 
 std::string cpuModel()
 {
@@ -108,34 +58,58 @@ PassSummary summarizePass(const GpuPassTimer& timer, RenderPass pass)
 std::optional<StartupMeasure> measure(const BenchOptions& options, const char* kind, bool withoutShaderCache, long runs)
 {
     ProbeLaunch launch{"/proc/self/exe", {"--route", options.route, "--probe", kind}, withoutShaderCache};
+    if (options.level) {
+        launch.arguments.insert(launch.arguments.end(), {"--level", *options.level});
+    }
     return measureStartups(launch, static_cast<int>(runs));
 }
 
-// The route, floor and bare frames in one window; fills the frame figures.
-bool runFrames(const BenchOptions& options, ReplayScript route, BenchResults& results)
-{
-    ScriptedInput input(std::move(route));
-    FixedStepClock clock(1.0 / 60.0);
-    return withBenchGame([&](BenchGame& game) {
-        GpuPassTimer passTimer;
-        game.renderer.setPassTimer(&passTimer);
-        PhaseRenderer renderer(game.renderer);
-        BenchObserver observer(input, clock, renderer, passTimer, options.frames);
-        FrameLoop loop(FrameLoopParts{game.settings, game.window, input, clock, renderer, game.rules});
-        runLoop(game.window, loop, &observer);
-        passTimer.collectAll();
+// The route, floor and bare frames in one window, behind the phases'
+// renderer with the passes timed; fills the frame figures.
+class FrameRun : public BenchHooks {
+public:
+    FrameRun(ReplayScript route, const BenchFrameCounts& frames, BenchResults& results)
+        : BenchHooks(std::move(route)), frames_(frames), results_(results)
+    {
+    }
+    SceneRenderer& renderer(GlSceneRenderer& game) override
+    {
+        game_ = &game;
+        passTimer_.emplace();
+        game.setPassTimer(&*passTimer_);
+        phases_.emplace(game);
+        observer_.emplace(input_, clock_, *phases_, *passTimer_, frames_);
+        return *phases_;
+    }
+    void play(GameWindow& window, FrameLoop& loop) override
+    {
+        runLoop(window, loop, &*observer_);
+        passTimer_->collectAll();
 
-        results.route = summarizeFrameTimes(observer.routeMillis());
-        results.floor = summarizeFrameTimes(observer.floorMillis());
-        results.bare = summarizeFrameTimes(observer.bareMillis());
-        results.bareColourOnly = summarizeFrameTimes(observer.bareColourOnlyMillis());
+        results_.route = summarizeFrameTimes(observer_->routeMillis());
+        results_.floor = summarizeFrameTimes(observer_->floorMillis());
+        results_.bare = summarizeFrameTimes(observer_->bareMillis());
+        results_.bareColourOnly = summarizeFrameTimes(observer_->bareColourOnlyMillis());
         for (int index = 0; index < renderPassCount; ++index) {
-            results.passes[static_cast<std::size_t>(index)] = summarizePass(passTimer, static_cast<RenderPass>(index));
+            results_.passes[static_cast<std::size_t>(index)] = summarizePass(*passTimer_, static_cast<RenderPass>(index));
         }
-        results.machine = cpuModel() + ", " + std::to_string(std::thread::hardware_concurrency()) + " threads, " +
-                          observer.rendererName();
-    });
-}
+        results_.machine = cpuModel() + ", " + std::to_string(std::thread::hardware_concurrency()) + " threads, " +
+                           observer_->rendererName();
+        // The timer's queries go with the context, so they go now.
+        game_->setPassTimer(nullptr);
+        observer_.reset();
+        phases_.reset();
+        passTimer_.reset();
+    }
+
+private:
+    BenchFrameCounts frames_;
+    BenchResults& results_;
+    GlSceneRenderer* game_ = nullptr;
+    std::optional<GpuPassTimer> passTimer_;
+    std::optional<PhaseRenderer> phases_;
+    std::optional<BenchObserver> observer_;
+};
 
 } // namespace
 } // namespace tavernrush
@@ -143,10 +117,17 @@ bool runFrames(const BenchOptions& options, ReplayScript route, BenchResults& re
 int main(int argc, char** argv)
 {
     using namespace tavernrush;
-    BenchOptions options;
-    if (!parseOptions(argc, argv, options)) {
-        return usage();
+    const BenchOptionsParse command =
+        parseBenchOptions(std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc));
+    if (command.helpAsked) {
+        std::cout << benchUsage();
+        return 0;
     }
+    if (!command.options) {
+        std::cerr << "tavernrush-bench: " << command.mistake << "\n" << benchUsage();
+        return 2;
+    }
+    const BenchOptions& options = *command.options;
     std::ifstream routeFile(options.route);
     if (!routeFile) {
         std::cerr << "tavernrush-bench: cannot read " << options.route << "\n";
@@ -162,7 +143,7 @@ int main(int argc, char** argv)
         const ProbeKind kind = options.probe == "game"           ? ProbeKind::game
                                : options.probe == "game-by-pass" ? ProbeKind::gameByPass
                                                                  : ProbeKind::bare;
-        return runStartupProbe(kind, std::move(route));
+        return runStartupProbe(kind, options.level, std::move(route));
     }
 
     BenchResults results;
@@ -185,8 +166,9 @@ int main(int argc, char** argv)
     results.bareStartup = *bare;
     results.gameWarm = *warm;
     results.gameCold = *cold;
-    if (!runFrames(options, std::move(route), results)) {
-        return 1;
+    FrameRun frames(std::move(route), options.frames, results);
+    if (const int status = composeRun(benchRunOptions(options.level), frames); status != 0) {
+        return status;
     }
 
     printMarkdown(results, std::cout);

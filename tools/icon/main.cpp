@@ -2,11 +2,14 @@
 //   tavernrush-icon <coin face> <coin halo> <output.png> <size>
 #include "IconComposer.h"
 #include "IconFiles.h"
+#include "app/CommandLineReader.h"
 
 #include <charconv>
 #include <iostream>
 #include <string_view>
+#include <string>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -25,27 +28,43 @@ int parseSize(std::string_view text)
 int main(int argc, char** argv)
 {
     using namespace tavernrush::icon;
-    if (argc != 5) {
-        std::cerr << "usage: tavernrush-icon <coin face> <coin halo> <output.png> <size>\n";
+    constexpr const char* usage = "usage: tavernrush-icon <coin face> <coin halo> <output.png> <size>\n";
+    tavernrush::CommandLineReader reader;
+    std::vector<std::string> arguments;
+    reader.addPositionals(arguments);
+    const auto outcome = reader.read(std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc));
+    if (outcome.helpAsked) {
+        std::cout << usage;
+        return 0;
+    }
+    const std::string mistake =
+        outcome.mistake.empty()
+            ? tavernrush::argumentCountMistake(arguments, {"<coin face>", "<coin halo>", "<output.png>", "<size>"})
+            : outcome.mistake;
+    if (!mistake.empty()) {
+        std::cerr << "tavernrush-icon: " << mistake << "\n" << usage;
         return 2;
     }
-    const int size = parseSize(argv[4]);
+    const std::string& facePath = arguments[0];
+    const std::string& haloPath = arguments[1];
+    const std::string& outputPath = arguments[2];
+    const int size = parseSize(arguments[3]);
     if (size < 1 || size > 4096) {
-        std::cerr << "tavernrush-icon: size must be 1 to 4096 pixels, not '" << argv[4] << "'\n";
+        std::cerr << "tavernrush-icon: size must be 1 to 4096 pixels, not '" << arguments[3] << "'\n";
         return 2;
     }
     // Both pictures are required: an icon without its coin would pass every
     // later check while showing nothing the player recognises.
-    const auto face = loadPicture(argv[1]);
-    const auto halo = loadPicture(argv[2]);
-    for (const auto& [picture, path] : {std::pair{&face, argv[1]}, std::pair{&halo, argv[2]}}) {
+    const auto face = loadPicture(facePath);
+    const auto halo = loadPicture(haloPath);
+    for (const auto& [picture, path] : {std::pair{&face, &facePath}, std::pair{&halo, &haloPath}}) {
         if (!*picture || (*picture)->empty()) {
-            std::cerr << "tavernrush-icon: cannot read '" << path << "'\n";
+            std::cerr << "tavernrush-icon: cannot read '" << *path << "'\n";
             return 1;
         }
     }
-    if (!savePng(composeIcon(*face, *halo, size), argv[3])) {
-        std::cerr << "tavernrush-icon: cannot write '" << argv[3] << "'\n";
+    if (!savePng(composeIcon(*face, *halo, size), outputPath)) {
+        std::cerr << "tavernrush-icon: cannot write '" << outputPath << "'\n";
         return 1;
     }
     return 0;

@@ -3,6 +3,8 @@
 
 #include "physics_monitor/MonitorOptions.h"
 
+#include "app/CommandLineReader.h"
+
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -35,51 +37,54 @@ bool parseSeconds(std::string_view text, double& seconds)
 
 MonitorOptionsResult parseMonitorOptions(const std::vector<std::string>& arguments)
 {
+    CommandLineReader reader("-h,--help");
+    std::vector<std::string> ports;
+    std::vector<std::string> snapshots;
+    std::vector<std::string> timeouts;
+    reader.addValues("--port", ports);
+    reader.addValues("--snapshots", snapshots);
+    reader.addValues("--timeout", timeouts);
+    const CommandLineReader::Outcome outcome = reader.read(arguments);
     MonitorOptions options;
     MonitorOptionsResult result;
-    for (std::size_t k = 0; k < arguments.size(); ++k) {
-        const std::string& name = arguments[k];
-        if (name == "--help" || name == "-h") {
-            options.showHelp = true;
-            continue;
-        }
-        if (name != "--port" && name != "--snapshots" && name != "--timeout") {
-            result.error = "unknown option \"" + name + "\"";
+    if (outcome.helpAsked) {
+        options.showHelp = true;
+        result.options = options;
+        return result;
+    }
+    if (!outcome.mistake.empty()) {
+        result.error = outcome.mistake;
+        return result;
+    }
+    // Every value must be good; a repeated option takes the last.
+    for (const std::string& value : ports) {
+        unsigned port = 0;
+        if (!parseWhole(value, port) || port > std::numeric_limits<std::uint16_t>::max()) {
+            result.error = "--port takes a number from 0 to 65535, not \"" + value + "\"";
             return result;
         }
-        if (k + 1 == arguments.size()) {
-            result.error = name + " needs a value";
+        options.port = static_cast<std::uint16_t>(port);
+    }
+    for (const std::string& value : snapshots) {
+        int count = 0;
+        if (!parseWhole(value, count) || count < 1 || count > maxSnapshots) {
+            result.error = "--snapshots takes a number from 1 to " + std::to_string(maxSnapshots) + ", not \"" +
+                           value + "\"";
             return result;
         }
-        const std::string& value = arguments[++k];
-        if (name == "--port") {
-            unsigned port = 0;
-            if (!parseWhole(value, port) || port > std::numeric_limits<std::uint16_t>::max()) {
-                result.error = "--port takes a number from 0 to 65535, not \"" + value + "\"";
-                return result;
-            }
-            options.port = static_cast<std::uint16_t>(port);
-        } else if (name == "--snapshots") {
-            int count = 0;
-            if (!parseWhole(value, count) || count < 1 || count > maxSnapshots) {
-                result.error = "--snapshots takes a number from 1 to " +
-                               std::to_string(maxSnapshots) + ", not \"" + value + "\"";
-                return result;
-            }
-            options.snapshots = count;
+        options.snapshots = count;
+    }
+    for (const std::string& value : timeouts) {
+        double seconds = 0.0;
+        if (!parseSeconds(value, seconds) || seconds < 0.0 || seconds > maxTimeoutSeconds) {
+            result.error = "--timeout takes seconds from 0 to 86400, not \"" + value + "\"";
+            return result;
+        }
+        if (seconds == 0.0) {
+            options.timeout.reset();
         } else {
-            double seconds = 0.0;
-            if (!parseSeconds(value, seconds) || seconds < 0.0 || seconds > maxTimeoutSeconds) {
-                result.error = "--timeout takes seconds from 0 to 86400, not \"" + value + "\"";
-                return result;
-            }
-            if (seconds == 0.0) {
-                options.timeout.reset();
-            } else {
-                // Round up so a tiny positive time-out never becomes "no wait".
-                options.timeout = std::chrono::milliseconds(
-                    static_cast<long long>(std::ceil(seconds * 1000.0)));
-            }
+            // Round up so a tiny positive time-out never becomes "no wait".
+            options.timeout = std::chrono::milliseconds(static_cast<long long>(std::ceil(seconds * 1000.0)));
         }
     }
     result.options = options;

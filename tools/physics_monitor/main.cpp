@@ -16,7 +16,7 @@ using namespace tavernrush;
 int main(int argc, char** argv)
 {
     const MonitorOptionsResult parsed =
-        parseMonitorOptions(std::vector<std::string>(argv + 1, argv + argc));
+        parseMonitorOptions(std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc));
     if (!parsed.options) {
         std::cerr << "tavernrush-physics-monitor: " << parsed.error << "\n" << monitorUsage();
         return 2;

@@ -1,9 +1,9 @@
 #include "replay/ReplayOptions.h"
 
+#include "app/CommandLineReader.h"
 #include "replay/NumberText.h"
 
 #include <cmath>
-#include <optional>
 
 namespace tavernrush {
 namespace {
@@ -21,82 +21,83 @@ std::optional<ShotRequest> parseShot(const std::string& value)
     return ShotRequest{*frame, value.substr(colon + 1)};
 }
 
+// The options that name one file, folder or level.
+struct NameOption {
+    const char* name;
+    const char* what;
+    std::string ReplayOptions::*target;
+    std::vector<std::string> given;
+};
+
 } // namespace
 
 OptionsParse parseReplayOptions(const std::vector<std::string>& args)
 {
-    ReplayOptions options;
-    bool framesGiven = false;
-    bool dtGiven = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& name = args[i];
-        if (name == "--help" || name == "-h") {
-            return HelpRequested{};
-        }
-        if (name != "--script" && name != "--frames" && name != "--dt" && name != "--trace" && name != "--shot" &&
-            name != "--memory-log" && name != "--audio" && name != "--records" && name != "--pictures") {
-            return OptionsError{"unknown argument '" + name + "'"};
-        }
-        if (i + 1 == args.size()) {
-            return OptionsError{name + " needs a value"};
-        }
-        const std::string& value = args[++i];
+    std::vector<NameOption> names{{"--script", "file", &ReplayOptions::scriptPath, {}},
+                                  {"--trace", "file", &ReplayOptions::tracePath, {}},
+                                  {"--memory-log", "file", &ReplayOptions::memoryLogPath, {}},
+                                  {"--audio", "file", &ReplayOptions::audioPath, {}},
+                                  {"--records", "file", &ReplayOptions::recordsPath, {}},
+                                  {"--pictures", "folder", &ReplayOptions::picturesFolder, {}}};
+    std::vector<std::string> level;
+    std::vector<std::string> frames;
+    std::vector<std::string> dt;
+    std::vector<std::string> shots;
+    CommandLineReader reader("-h,--help");
+    for (NameOption& option : names) {
+        reader.addValues(option.name, option.given);
+    }
+    reader.addValues("--level", level);
+    reader.addValues("--frames", frames);
+    reader.addValues("--dt", dt);
+    reader.addValues("--shot", shots);
+    const CommandLineReader::Outcome outcome = reader.read(args);
+    if (outcome.helpAsked) {
+        return HelpRequested{};
+    }
+    if (!outcome.mistake.empty()) {
+        return OptionsError{outcome.mistake};
+    }
 
-        // A second value for a single-valued option is a mistake in the
-        // calling script; silently taking one of them would hide it.
-        if (name == "--script") {
-            if (!options.scriptPath.empty() || value.empty()) {
-                return OptionsError{"--script takes one non-empty file name"};
-            }
-            options.scriptPath = value;
-        } else if (name == "--trace") {
-            if (!options.tracePath.empty() || value.empty()) {
-                return OptionsError{"--trace takes one non-empty file name"};
-            }
-            options.tracePath = value;
-        } else if (name == "--audio") {
-            if (!options.audioPath.empty() || value.empty()) {
-                return OptionsError{"--audio takes one non-empty file name"};
-            }
-            options.audioPath = value;
-        } else if (name == "--memory-log") {
-            if (!options.memoryLogPath.empty() || value.empty()) {
-                return OptionsError{"--memory-log takes one non-empty file name"};
-            }
-            options.memoryLogPath = value;
-        } else if (name == "--records") {
-            if (!options.recordsPath.empty() || value.empty()) {
-                return OptionsError{"--records takes one non-empty file name"};
-            }
-            options.recordsPath = value;
-        } else if (name == "--pictures") {
-            if (!options.picturesFolder.empty() || value.empty()) {
-                return OptionsError{"--pictures takes one non-empty folder name"};
-            }
-            options.picturesFolder = value;
-        } else if (name == "--frames") {
-            const std::optional<long> frames = parseWholeNumber(value);
-            if (framesGiven || !frames || *frames < 1) {
-                return OptionsError{"--frames takes one whole number of at least 1, not '" + value + "'"};
-            }
-            options.frames = *frames;
-            framesGiven = true;
-        } else if (name == "--dt") {
-            const std::optional<double> dt = parseFiniteNumber(value);
-            // The game keeps frame time in single precision: a step that is
-            // 0 or infinite there would stall or wreck the game's state.
-            if (dtGiven || !dt || !(static_cast<float>(*dt) > 0.0f) || std::isinf(static_cast<float>(*dt))) {
-                return OptionsError{"--dt takes one positive number of seconds, not '" + value + "'"};
-            }
-            options.dt = *dt;
-            dtGiven = true;
-        } else {
-            const std::optional<ShotRequest> shot = parseShot(value);
-            if (!shot) {
-                return OptionsError{"--shot takes FRAME:FILE.png, not '" + value + "'"};
-            }
-            options.shots.push_back(*shot);
+    // A second value for a single-valued option is a mistake in the calling
+    // script; silently taking one of them would hide it.
+    ReplayOptions options;
+    for (const NameOption& option : names) {
+        if (option.given.size() > 1 || (option.given.size() == 1 && option.given.front().empty())) {
+            return OptionsError{std::string(option.name) + " takes one non-empty " + option.what + " name"};
         }
+        if (!option.given.empty()) {
+            options.*option.target = option.given.front();
+        }
+    }
+    if (level.size() > 1 || (level.size() == 1 && level.front().empty())) {
+        return OptionsError{"--level takes one non-empty level name"};
+    }
+    if (!level.empty()) {
+        options.level = level.front();
+    }
+    if (!frames.empty()) {
+        const std::optional<long> count = parseWholeNumber(frames.back());
+        if (frames.size() > 1 || !count || *count < 1) {
+            return OptionsError{"--frames takes one whole number of at least 1, not '" + frames.back() + "'"};
+        }
+        options.frames = *count;
+    }
+    if (!dt.empty()) {
+        const std::optional<double> step = parseFiniteNumber(dt.back());
+        // The game keeps frame time in single precision: a step that is
+        // 0 or infinite there would stall or wreck the game's state.
+        if (dt.size() > 1 || !step || !(static_cast<float>(*step) > 0.0f) || std::isinf(static_cast<float>(*step))) {
+            return OptionsError{"--dt takes one positive number of seconds, not '" + dt.back() + "'"};
+        }
+        options.dt = *step;
+    }
+    for (const std::string& value : shots) {
+        const std::optional<ShotRequest> shot = parseShot(value);
+        if (!shot) {
+            return OptionsError{"--shot takes FRAME:FILE.png, not '" + value + "'"};
+        }
+        options.shots.push_back(*shot);
     }
     for (const ShotRequest& shot : options.shots) {
         if (shot.frame >= options.frames) {
@@ -111,7 +112,7 @@ std::string replayUsage(const std::string& program)
 {
     return "usage: " + program +
            " [--script FILE] [--frames N] [--dt SECONDS] [--trace FILE] [--shot N:FILE.png]...\n"
-           "       [--memory-log FILE] [--audio FILE.wav] [--records FILE] [--pictures FOLDER]\n"
+           "       [--memory-log FILE] [--audio FILE.wav] [--records FILE] [--pictures FOLDER] [--level NAME]\n"
            "Runs the game from the current directory's assets/ with scripted input and a fixed\n"
            "frame time, and records what happened.\n"
            "  --script FILE      input script, one directive per line ('#' starts a comment):\n"
@@ -132,7 +133,8 @@ std::string replayUsage(const std::string& program)
            "  --memory-log FILE  lines \"frame residentKiB\" after frame 0, every 100th frame and the last\n"
            "  --audio FILE.wav   the game's mixed sound, 48 kHz 16-bit stereo, dt seconds of it per frame\n"
            "  --records FILE     read and keep the best time in FILE (default: start with none, keep none)\n"
-           "  --pictures FOLDER  F12 saves into FOLDER/Tavernrush (default: the player's pictures folder)\n";
+           "  --pictures FOLDER  F12 saves into FOLDER/Tavernrush (default: the player's pictures folder)\n"
+           "  --level NAME       play the level NAME (default: meadow)\n";
 }
 
 } // namespace tavernrush

@@ -1,6 +1,7 @@
 #pragma once
 // The replay tool's command line.
 
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -29,6 +30,8 @@ struct ReplayOptions {
     std::string recordsPath;
     // Empty: F12 saves under the player's pictures folder, as in the game.
     std::string picturesFolder;
+    // None: the game's own level.
+    std::optional<std::string> level;
 };
 
 struct HelpRequested {};
@@ -39,7 +42,8 @@ struct OptionsError {
 
 using OptionsParse = std::variant<ReplayOptions, HelpRequested, OptionsError>;
 
-// The arguments after the program name.
+// The arguments after the program name; a value comes as the next argument
+// or after '=' (--frames=90).
 OptionsParse parseReplayOptions(const std::vector<std::string>& args);
 
 std::string replayUsage(const std::string& program);

@@ -3,12 +3,8 @@
 // directory holding assets/, like the game.
 
 #include "app/Game.h"
-#include "app/GameSound.h"
-#include "app/LevelChoice.h"
-#include "render/AssetPath.h"
-#include "scene/GlSceneRenderer.h"
-#include "scene/Level.h"
-#include "scene/LevelPreload.h"
+#include "app/GameRun.h"
+#include "app/Screenshots.h"
 #include "replay/FixedStepClock.h"
 #include "replay/FrameTimeStats.h"
 #include "replay/ReplayObserver.h"
@@ -54,6 +50,60 @@ std::optional<ReplayScript> loadScript(const std::string& path)
     return std::get<ReplayScript>(std::move(parse));
 }
 
+// A replay steps a fixed frame time as fast as it can (waiting for the
+// display's refresh would only slow the runs and the tests), mixes its sound
+// on a loopback device (nothing plays aloud, and a recording gets exactly
+// the frames' share of samples), and must not touch the player's records
+// unless asked to.
+RunOptions replayRun(const ReplayOptions& options)
+{
+    RunOptions run;
+    run.program = "tavernrush-replay";
+    run.level = options.level;
+    run.vsync = false;
+    run.sound = RunSound::loopback;
+    run.playerFiles = PlayerFiles{
+        options.recordsPath.empty() ? std::nullopt : std::optional<std::filesystem::path>(options.recordsPath),
+        options.picturesFolder.empty() ? playerPicturesFolder()
+                                       : std::optional<std::filesystem::path>(options.picturesFolder)};
+    return run;
+}
+
+// The script's input on the fixed clock, watched and recorded by `observer`.
+class ReplayHooks : public RunHooks {
+public:
+    ReplayHooks(ScriptedInput& input, FixedStepClock& clock, ReplayObserver& observer, WavWriter& wav, double dt)
+        : input_(input), clock_(clock), observer_(observer), wav_(wav), dt_(dt)
+    {
+    }
+    void soundMade(Audio& audio) override
+    {
+        recorder_.emplace(audio, wav_, dt_);
+        if (wav_.isOpen()) {
+            observer_.recordSound(&*recorder_);
+        }
+    }
+    const InputSource& input(GameWindow&, const Settings& settings) override
+    {
+        input_.bindControls(settings.controls);
+        return input_;
+    }
+    Clock& clock() override { return clock_; }
+    void play(GameWindow& window, FrameLoop& loop) override
+    {
+        runLoop(window, loop, &observer_);
+        observer_.recordSound(nullptr);
+    }
+
+private:
+    ScriptedInput& input_;
+    FixedStepClock& clock_;
+    ReplayObserver& observer_;
+    WavWriter& wav_;
+    double dt_;
+    std::optional<SoundRecorder> recorder_;
+};
+
 int replay(const ReplayOptions& options)
 {
     std::optional<ReplayScript> script = loadScript(options.scriptPath);
@@ -92,46 +142,9 @@ int replay(const ReplayOptions& options)
     ReplayRecording recording{options.frames, options.tracePath.empty() ? nullptr : &trace, options.shots};
     recording.memoryLog = options.memoryLogPath.empty() ? nullptr : &memoryLog;
     ReplayObserver observer(input, clock, std::move(recording), windowFrameCapture(), std::cerr);
-    {
-        // A replay steps a fixed frame time as fast as it can; waiting for
-        // the display's refresh would only slow the runs and the tests.
-        const auto chosen = chooseLevel(std::nullopt, "tavernrush-replay", std::cerr);
-        if (const auto* refusal = std::get_if<LevelRefusal>(&chosen)) {
-            return refusal->exitStatus;
-        }
-        const LevelDescription& levelDescription = std::get<LevelDescription>(chosen);
-        const Settings settings = withoutVsync(loadGameSettings());
-        LevelPreload preload;
-        const std::unique_ptr<GameWindow> window = openGameWindow(settings);
-        if (!window) {
-            return failureExitStatus;
-        }
-        // The mix goes to a loopback device: nothing plays aloud, and a
-        // recording gets exactly the frames' share of samples.
-        Audio audio = Audio::openLoopback(settings.audio, assetPath(soundFolder), std::cout);
-        GameSound sound(audio);
-        SoundRecorder recorder(audio, wav, options.dt);
-        if (wav.isOpen()) {
-            observer.recordSound(&recorder);
-        }
-        input.bindControls(settings.controls);
-        FrameRules rules = startRules(settings, levelDescription);
-        Level level(settings);
-        preload.finish();
-        GlSceneRenderer renderer(level);
-        FrameLoop loop(FrameLoopParts{settings, *window, input, clock, renderer, rules});
-        loop.listen(sound);
-        // A scripted run must not touch the player's records unless asked to.
-        const std::optional<std::filesystem::path> records =
-            options.recordsPath.empty() ? std::nullopt : std::optional<std::filesystem::path>(options.recordsPath);
-        const std::optional<std::filesystem::path> pictures =
-            options.picturesFolder.empty() ? playerPicturesFolder()
-                                           : std::optional<std::filesystem::path>(options.picturesFolder);
-        PlayerKeepers keepers{RecordKeeper(records, levelDescription.name, std::cout),
-                              ScreenshotTaker(pictures, windowImageSaver(), std::cout)};
-        keepForPlayer(keepers, loop, rules);
-        runLoop(*window, loop, &observer);
-        observer.recordSound(nullptr);
+    ReplayHooks hooks(input, clock, observer, wav, options.dt);
+    if (const int status = composeRun(replayRun(options), hooks); status != 0) {
+        return status;
     }
 
     std::cout << formatFrameTimeSummary(summarizeFrameTimes(observer.frameMillis())) << std::endl;

@@ -3,6 +3,7 @@
 //   tavernrush-soak-script --seed 7 --frames 20000 > soak.txt
 //   tavernrush-replay --script soak.txt --frames 20000 --memory-log memory.txt
 
+#include "app/CommandLineReader.h"
 #include "replay/NumberText.h"
 #include "soak/ScriptText.h"
 #include "soak/SoakScript.h"
@@ -12,6 +13,8 @@
 #include <limits>
 #include <optional>
 #include <string>
+#include <tuple>
+#include <vector>
 
 namespace {
 
@@ -33,36 +36,41 @@ int main(int argc, char** argv)
 {
     using namespace tavernrush;
     const std::string program = argc > 0 ? argv[0] : "tavernrush-soak-script";
-    std::optional<long> seed;
-    std::optional<long> frames;
-    bool escape = false;
-    for (int i = 1; i < argc; ++i) {
-        const std::string name = argv[i];
-        if (name == "--help" || name == "-h") {
-            printUsage(std::cout, program);
-            return 0;
-        }
-        if (name == "--escape") {
-            escape = true;
-            continue;
-        }
-        if ((name != "--seed" && name != "--frames") || i + 1 == argc) {
-            std::cerr << program << ": unexpected '" << name << "'\n";
-            printUsage(std::cerr, program);
-            return usageExitStatus;
-        }
-        const std::optional<long> value = parseWholeNumber(argv[++i]);
-        std::optional<long>& target = name == "--seed" ? seed : frames;
-        if (!value || target) {
-            std::cerr << program << ": " << name << " takes one whole number\n";
-            return usageExitStatus;
-        }
-        target = value;
-    }
-    if (!seed || !frames || *seed > static_cast<long>(std::numeric_limits<std::uint32_t>::max()) || *frames < 1) {
-        std::cerr << program << ": needs --seed from 0 to 4294967295 and --frames of at least 1\n";
+    auto refuse = [&](const std::string& mistake) {
+        std::cerr << program << ": " << mistake << '\n';
         printUsage(std::cerr, program);
         return usageExitStatus;
+    };
+    CommandLineReader reader("-h,--help");
+    std::vector<std::string> seedGiven;
+    std::vector<std::string> framesGiven;
+    bool escape = false;
+    reader.addValues("--seed", seedGiven);
+    reader.addValues("--frames", framesGiven);
+    reader.addFlag("--escape", escape);
+    const CommandLineReader::Outcome outcome =
+        reader.read(std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc));
+    if (outcome.helpAsked) {
+        printUsage(std::cout, program);
+        return 0;
+    }
+    if (!outcome.mistake.empty()) {
+        return refuse(outcome.mistake);
+    }
+    std::optional<long> seed;
+    std::optional<long> frames;
+    for (const auto& [name, given, target] : {std::tuple{"--seed", &seedGiven, &seed},
+                                              std::tuple{"--frames", &framesGiven, &frames}}) {
+        if (given->empty()) {
+            continue;
+        }
+        *target = parseWholeNumber(given->front());
+        if (given->size() > 1 || !*target) {
+            return refuse(std::string(name) + " takes one whole number");
+        }
+    }
+    if (!seed || !frames || *seed > static_cast<long>(std::numeric_limits<std::uint32_t>::max()) || *frames < 1) {
+        return refuse("needs --seed from 0 to 4294967295 and --frames of at least 1");
     }
 
     const SoakScriptRequest request{static_cast<std::uint32_t>(*seed), *frames, escape};

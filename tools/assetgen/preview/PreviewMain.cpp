@@ -2,6 +2,7 @@
 // every picture, renders of every model and the listening sheet of every
 // sound, read back as the game reads them.
 #include "ImageFiles.h"
+#include "app/CommandLineReader.h"
 #include "preview/ContactSheet.h"
 #include "readback/GameDecoders.h"
 #include "preview/ModelViews.h"
@@ -51,12 +52,24 @@ void save(const fs::path& path, const Image& image)
 
 int main(int argc, char** argv)
 {
-    if (argc != 3) {
-        std::cerr << "usage: tavernrush-assetpreview <assets-dir> <out-dir>\n";
+    constexpr const char* usage = "usage: tavernrush-assetpreview <assets-dir> <out-dir>\n";
+    tavernrush::CommandLineReader reader;
+    std::vector<std::string> folders;
+    reader.addPositionals(folders);
+    const auto outcome = reader.read(std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc));
+    if (outcome.helpAsked) {
+        std::cout << usage;
+        return 0;
+    }
+    const std::string mistake = outcome.mistake.empty()
+                                    ? tavernrush::argumentCountMistake(folders, {"<assets-dir>", "<out-dir>"})
+                                    : outcome.mistake;
+    if (!mistake.empty()) {
+        std::cerr << "tavernrush-assetpreview: " << mistake << "\n" << usage;
         return 2;
     }
-    const fs::path assets = fs::absolute(argv[1]);
-    const fs::path out = fs::absolute(argv[2]);
+    const fs::path assets = fs::absolute(folders[0]);
+    const fs::path out = fs::absolute(folders[1]);
     try {
         fs::create_directories(out);
         std::cout << "tavernrush-assetpreview: writing preview sheets\n";
