@@ -12,6 +12,10 @@ find_package(Threads REQUIRED)
 find_package(CLI11 CONFIG REQUIRED)
 # libjpeg is also asked directly, for the warnings FreeImage does not pass on.
 find_package(JPEG REQUIRED)
+# The end-to-end tests read the replay tool's JSON traces.
+if(TAVERNRUSH_BUILD_TESTS)
+  find_package(nlohmann_json 3 REQUIRED)
+endif()
 
 pkg_check_modules(STB REQUIRED IMPORTED_TARGET stb)
 pkg_check_modules(INIREADER REQUIRED IMPORTED_TARGET INIReader)

@@ -51,15 +51,15 @@ TEST(BusyReplayGLTest, SixHundredBusyFramesReportNoGlError)
     EXPECT_NE(run.process.output.find("frames: 600 "), std::string::npos) << run.process.output;
 
     // The script did what it says, so the run covered every path it names.
-    const auto fullscreen = [&](std::size_t frame) { return run.trace[frame]["isFullscreen"].boolean(); };
+    const auto fullscreen = [&](std::size_t frame) { return run.trace[frame].at("isFullscreen").get<bool>(); };
     EXPECT_FALSE(fullscreen(379));
     EXPECT_TRUE(fullscreen(385)) << "F10 found no monitor on the test display";
     EXPECT_FALSE(fullscreen(395));
-    EXPECT_EQ(run.trace[599]["fieldOfView"].number(), 65.0);
-    EXPECT_NE(run.trace[599]["cameraYaw"].number(), 0.0);
+    EXPECT_EQ(run.trace[599].at("fieldOfView").get<double>(), 65.0);
+    EXPECT_NE(run.trace[599].at("cameraYaw").get<double>(), 0.0);
     bool jumped = false;
-    for (const JsonValue& line : run.trace) {
-        jumped = jumped || line["jumpActive"].boolean();
+    for (const Json& line : run.trace) {
+        jumped = jumped || line.at("jumpActive").get<bool>();
     }
     EXPECT_TRUE(jumped);
 }

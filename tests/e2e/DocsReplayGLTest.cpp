@@ -115,23 +115,23 @@ constexpr double pickupRadius = 1.5;
 // A count rises only in a frame that starts with the figure next to an item
 // of that kind: within the pickup radius of where the item stood a frame
 // earlier, give or take one frame of its travel.
-void expectEveryPickupNextToAnItem(const std::vector<JsonValue>& trace, const std::string& count,
+void expectEveryPickupNextToAnItem(const std::vector<Json>& trace, const std::string& count,
                                    const std::string& positions)
 {
     for (std::size_t frame = 2; frame < trace.size(); ++frame) {
-        if (trace[frame][count].number() <= trace[frame - 1][count].number()) {
+        if (trace[frame].at(count).get<double>() <= trace[frame - 1].at(count).get<double>()) {
             continue;
         }
-        const glm::vec3 player = vec3Of(trace[frame - 1]["player"]);
+        const glm::vec3 player = vec3Of(trace[frame - 1].at("player"));
         double nearest = 1e9;
-        for (const JsonValue& item : trace[frame - 1][positions].array()) {
+        for (const Json& item : trace[frame - 1].at(positions)) {
             nearest = std::min(nearest, static_cast<double>(glm::distance(player, vec3Of(item))));
         }
         EXPECT_LT(nearest, pickupRadius + itemTravelPerFrame) << count << " rose in frame " << frame;
     }
 }
 
-long firstFrameWhere(const std::vector<JsonValue>& trace, const std::function<bool(const JsonValue&)>& holds)
+long firstFrameWhere(const std::vector<Json>& trace, const std::function<bool(const Json&)>& holds)
 {
     for (std::size_t frame = 0; frame < trace.size(); ++frame) {
         if (holds(trace[frame])) {
@@ -144,26 +144,27 @@ long firstFrameWhere(const std::vector<JsonValue>& trace, const std::function<bo
 TEST(DocsReplayGLTest, WinReplayEndsWithOnlyTheWinPictureAtTenCoinsAndFourBeers)
 {
     const DocsRun docs = runDocsReplay("win.replay", "docs-win-trace");
-    const std::vector<JsonValue>& trace = docs.run.trace;
+    const std::vector<Json>& trace = docs.run.trace;
     ASSERT_FALSE(trace.empty());
 
     // Four beers first: the drunk picture comes with the fourth, alone.
-    const long drunk = firstFrameWhere(trace, [](const JsonValue& line) { return line["beers"].number() >= 4.0; });
+    const long drunk = firstFrameWhere(trace, [](const Json& line) { return line.at("beers").get<double>() >= 4.0; });
     ASSERT_GE(drunk, 0) << "never four beers";
-    EXPECT_EQ(trace[static_cast<std::size_t>(drunk)]["beers"].number(), 4.0);
-    EXPECT_LT(trace[static_cast<std::size_t>(drunk)]["coins"].number(), 10.0);
+    EXPECT_EQ(trace[static_cast<std::size_t>(drunk)].at("beers").get<double>(), 4.0);
+    EXPECT_LT(trace[static_cast<std::size_t>(drunk)].at("coins").get<double>(), 10.0);
     EXPECT_EQ(picturesOf(trace[static_cast<std::size_t>(drunk)]), std::vector<std::string>{"drunkScreen"});
 
     // Then ten coins: from that frame on only the win board is drawn, with
     // ten coins and still exactly four beers, and the figure stays frozen.
-    const long won = firstFrameWhere(trace, [](const JsonValue& line) { return line["coins"].number() >= 10.0; });
+    const long won = firstFrameWhere(trace, [](const Json& line) { return line.at("coins").get<double>() >= 10.0; });
     ASSERT_GT(won, drunk) << "never ten coins after the beers";
     for (std::size_t frame = static_cast<std::size_t>(won); frame < trace.size(); ++frame) {
-        EXPECT_EQ(trace[frame]["coins"].number(), 10.0) << frame;
-        EXPECT_EQ(trace[frame]["beers"].number(), 4.0) << frame;
+        EXPECT_EQ(trace[frame].at("coins").get<double>(), 10.0) << frame;
+        EXPECT_EQ(trace[frame].at("beers").get<double>(), 4.0) << frame;
         EXPECT_EQ(picturesOf(trace[frame]), std::vector<std::string>{"wonScreen"}) << frame;
-        EXPECT_TRUE(trace[frame]["screenShown"].boolean()) << frame;
-        EXPECT_EQ(vec3Of(trace[frame]["player"]), vec3Of(trace[static_cast<std::size_t>(won)]["player"])) << frame;
+        EXPECT_TRUE(trace[frame].at("screenShown").get<bool>()) << frame;
+        EXPECT_EQ(vec3Of(trace[frame].at("player")), vec3Of(trace[static_cast<std::size_t>(won)].at("player")))
+            << frame;
     }
     // In between, with four beers and fewer coins, the drunk board is up in
     // every frame (F lets the figure walk on under it).
@@ -172,8 +173,8 @@ TEST(DocsReplayGLTest, WinReplayEndsWithOnlyTheWinPictureAtTenCoinsAndFourBeers)
         ASSERT_FALSE(boards.empty()) << frame;
         EXPECT_EQ(boards.front(), "drunkScreen") << frame;
     }
-    for (const JsonValue& line : trace) {
-        EXPECT_LE(line["beers"].number(), 4.0);
+    for (const Json& line : trace) {
+        EXPECT_LE(line.at("beers").get<double>(), 4.0);
     }
     expectEveryPickupNextToAnItem(trace, "coins", "coinPositions");
     expectEveryPickupNextToAnItem(trace, "beers", "beerPositions");
@@ -182,15 +183,15 @@ TEST(DocsReplayGLTest, WinReplayEndsWithOnlyTheWinPictureAtTenCoinsAndFourBeers)
 TEST(DocsReplayGLTest, CollectReplayTakesOneBeerThenOneCoin)
 {
     const DocsRun docs = runDocsReplay("collect.replay", "docs-collect-trace");
-    const std::vector<JsonValue>& trace = docs.run.trace;
+    const std::vector<Json>& trace = docs.run.trace;
     ASSERT_FALSE(trace.empty());
-    const long beer = firstFrameWhere(trace, [](const JsonValue& line) { return line["beers"].number() > 0.0; });
-    const long coin = firstFrameWhere(trace, [](const JsonValue& line) { return line["coins"].number() > 0.0; });
+    const long beer = firstFrameWhere(trace, [](const Json& line) { return line.at("beers").get<double>() > 0.0; });
+    const long coin = firstFrameWhere(trace, [](const Json& line) { return line.at("coins").get<double>() > 0.0; });
     ASSERT_GE(beer, 0);
     ASSERT_GT(coin, beer);
-    EXPECT_EQ(trace.back()["beers"].number(), 1.0);
-    EXPECT_EQ(trace.back()["coins"].number(), 1.0);
-    for (const JsonValue& line : trace) {
+    EXPECT_EQ(trace.back().at("beers").get<double>(), 1.0);
+    EXPECT_EQ(trace.back().at("coins").get<double>(), 1.0);
+    for (const Json& line : trace) {
         EXPECT_TRUE(picturesOf(line).empty()) << "no picture may interrupt the walk";
     }
     expectEveryPickupNextToAnItem(trace, "coins", "coinPositions");
@@ -200,31 +201,31 @@ TEST(DocsReplayGLTest, CollectReplayTakesOneBeerThenOneCoin)
 TEST(DocsReplayGLTest, LadderReplayLiftsTheFigureOnceAndDropsItPastTheFarEdge)
 {
     const DocsRun docs = runDocsReplay("ladder.replay", "docs-ladder-trace");
-    const std::vector<JsonValue>& trace = docs.run.trace;
+    const std::vector<Json>& trace = docs.run.trace;
     ASSERT_FALSE(trace.empty());
     const glm::vec3 ladder{40.0f, 0.0f, -40.0f};
 
-    const long lift = firstFrameWhere(trace, [](const JsonValue& line) { return line["onLadderTop"].boolean(); });
+    const long lift = firstFrameWhere(trace, [](const Json& line) { return line.at("onLadderTop").get<bool>(); });
     ASSERT_GT(lift, 0) << "never on the ladder";
-    const glm::vec3 before = vec3Of(trace[static_cast<std::size_t>(lift) - 1]["player"]);
+    const glm::vec3 before = vec3Of(trace[static_cast<std::size_t>(lift) - 1].at("player"));
     EXPECT_EQ(before.y, 0.0f);
     // The lift comes on the first frame the figure stands within reach of
     // the ladder (4 units), one walking step of 1.5 away at most.
     EXPECT_LT(glm::distance(before, ladder), 4.0f + 1.5f);
 
-    const long off = firstFrameWhere(trace, [&](const JsonValue& line) {
-        return line["frame"].number() > static_cast<double>(lift) && !line["onLadderTop"].boolean();
+    const long off = firstFrameWhere(trace, [&](const Json& line) {
+        return line.at("frame").get<double>() > static_cast<double>(lift) && !line.at("onLadderTop").get<bool>();
     });
     ASSERT_GT(off, lift) << "never left the raised level";
     // Up there the figure stays 5 above the ground, whatever the camera does.
     for (std::size_t frame = static_cast<std::size_t>(lift); frame < static_cast<std::size_t>(off); ++frame) {
-        EXPECT_EQ(vec3Of(trace[frame]["player"]).y, 5.0f) << frame;
+        EXPECT_EQ(vec3Of(trace[frame].at("player")).y, 5.0f) << frame;
     }
     // It leaves past the far edge and falls back to the ground, once.
-    EXPECT_LT(vec3Of(trace[static_cast<std::size_t>(off)]["player"]).z, -44.0f);
-    EXPECT_EQ(vec3Of(trace.back()["player"]).y, 0.0f);
+    EXPECT_LT(vec3Of(trace[static_cast<std::size_t>(off)].at("player")).z, -44.0f);
+    EXPECT_EQ(vec3Of(trace.back().at("player")).y, 0.0f);
     for (std::size_t frame = static_cast<std::size_t>(off); frame < trace.size(); ++frame) {
-        EXPECT_FALSE(trace[frame]["onLadderTop"].boolean()) << frame;
+        EXPECT_FALSE(trace[frame].at("onLadderTop").get<bool>()) << frame;
     }
 }
 
@@ -236,7 +237,7 @@ TEST(DocsReplayGLTest, LastSecondsReplayShowsTheCountdownInItsWarningColour)
     ASSERT_EQ(last.replay.shots.size(), 1u);
     const std::size_t shotFrame = static_cast<std::size_t>(last.replay.shots[0].frame);
     ASSERT_LT(shotFrame, last.run.trace.size());
-    const double timer = last.run.trace[shotFrame]["gameTimer"].number();
+    const double timer = last.run.trace[shotFrame].at("gameTimer").get<double>();
     EXPECT_GT(timer, 60.0);
     EXPECT_LT(timer, 70.0);
     const std::optional<ScreenImage> image = ScreenImage::load(last.run.folder / last.replay.shots[0].fileName);

@@ -96,7 +96,7 @@ TEST(ImageGLTest, ACoinInFrontOfTheCameraHasABrightHalo)
     evidence.note(run.shotPath(skyFrame));
 
     const ViewPose pose = viewPoseOf(run.trace[coinFrame]);
-    const glm::vec3 coin = vec3Of(run.trace[coinFrame]["coinPositions"].array().at(6));
+    const glm::vec3 coin = vec3Of(run.trace[coinFrame].at("coinPositions").at(6));
     const ScreenPoint centre = mustProject(pose, coin);
     ASSERT_LT(centre.depth, 30.0f) << "the coin is not close in front of the camera";
     // The coin's radius is 0.7 units; seen this close it is some 6 pixels.
@@ -196,9 +196,9 @@ TEST(ImageGLTest, APickedUpBeerChangesOnlyTheBeerSphere)
     const ShotRun restarted = runWithShots({"image-counter-restarted", route + "58 key c\n", frame + 1, 0.1, {frame}});
     ASSERT_EQ(picked.trace.size(), static_cast<std::size_t>(frame + 1));
     ASSERT_EQ(restarted.trace.size(), static_cast<std::size_t>(frame + 1));
-    ASSERT_EQ(picked.trace[frame]["beers"].number(), 1.0);
-    ASSERT_EQ(picked.trace[frame]["coins"].number(), 0.0);
-    ASSERT_EQ(restarted.trace[frame]["beers"].number(), 0.0);
+    ASSERT_EQ(picked.trace[frame].at("beers").get<double>(), 1.0);
+    ASSERT_EQ(picked.trace[frame].at("coins").get<double>(), 0.0);
+    ASSERT_EQ(restarted.trace[frame].at("beers").get<double>(), 0.0);
     const std::optional<ScreenImage> one = picked.shot(frame);
     const std::optional<ScreenImage> zero = restarted.shot(frame);
     ASSERT_TRUE(one && zero);
@@ -208,7 +208,7 @@ TEST(ImageGLTest, APickedUpBeerChangesOnlyTheBeerSphere)
     evidence.addDifference("counter-difference.png", *one, *zero);
 
     const ViewPose pose = viewPoseOf(picked.trace[frame]);
-    const auto seconds = static_cast<float>(picked.trace[frame]["gameTimer"].number());
+    const auto seconds = static_cast<float>(picked.trace[frame].at("gameTimer").get<double>());
     const ScreenPoint beer = mustProject(pose, beerSphereAt(seconds));
     const ScreenPoint coin = mustProject(pose, coinSphereAt(seconds));
     const float beerRadius = 0.4f * pixelsPerUnit(pose, beer.depth, imageSize);
@@ -248,7 +248,8 @@ TEST(ImageGLTest, ADuePictureFillsMostOfTheViewUprightAndUnmirrored)
     const ShotRun run = runWithShots({"image-picture-board", "1-52 key up\n", frame + 1, 0.1, {frame}});
     ASSERT_EQ(run.trace.size(), static_cast<std::size_t>(frame + 1));
     ASSERT_EQ(picturesOf(run.trace[frame]), std::vector<std::string>{"unicornScreen"});
-    ASSERT_EQ(vec3Of(run.trace[frame - 1]["player"]), vec3Of(run.trace[frame]["player"])) << "the figure still moves";
+    ASSERT_EQ(vec3Of(run.trace[frame - 1].at("player")), vec3Of(run.trace[frame].at("player")))
+        << "the figure still moves";
     const std::optional<ScreenImage> shot = run.shot(frame);
     const std::optional<ScreenImage> picture = ScreenImage::load(run.folder / "assets/textures/mellowdude.jpg");
     ASSERT_TRUE(shot && picture);
@@ -363,10 +364,10 @@ TEST(ImageGLTest, FullScreenShowsTheSquareImageCentredBetweenBlackBars)
     // drawn there. F10 again in frame 8 brings the window back.
     const ShotRun run = runWithShots({"image-letterbox", "2 key f10\n8 key f10\n", 11, 0.1, {5, 10}});
     ASSERT_EQ(run.trace.size(), 11u);
-    if (!run.trace[5]["isFullscreen"].boolean()) {
+    if (!run.trace[5].at("isFullscreen").get<bool>()) {
         GTEST_SKIP() << "the test display offers no monitor to go full screen on";
     }
-    ASSERT_FALSE(run.trace[10]["isFullscreen"].boolean());
+    ASSERT_FALSE(run.trace[10].at("isFullscreen").get<bool>());
     const std::optional<ScreenImage> full = run.shot(5);
     const std::optional<ScreenImage> windowed = run.shot(10);
     ASSERT_TRUE(full && windowed);

@@ -17,11 +17,11 @@ std::string describe(const ProcessResult& result)
            "\n--- stdout\n" + result.output + "\n--- stderr\n" + result.errors;
 }
 
-std::vector<std::string> picturesOf(const JsonValue& traceLine)
+std::vector<std::string> picturesOf(const Json& traceLine)
 {
     std::vector<std::string> names;
-    for (const JsonValue& name : traceLine["pictures"].array()) {
-        names.push_back(name.string());
+    for (const Json& name : traceLine.at("pictures")) {
+        names.push_back(name.get<std::string>());
     }
     return names;
 }

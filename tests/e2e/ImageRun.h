@@ -4,7 +4,7 @@
 // test's own folder under e2e-output/.
 
 #include "ImageProbe.h"
-#include "JsonValue.h"
+#include "TraceJson.h"
 #include "ReplayProcess.h"
 
 #include <filesystem>
@@ -29,7 +29,7 @@ struct ShotRunRequest {
 struct ShotRun {
     std::filesystem::path folder;
     ProcessResult process;
-    std::vector<JsonValue> trace;
+    std::vector<Json> trace;
 
     std::filesystem::path shotPath(long frame) const;
     // The picture after `frame`; fails the test when it is missing.
@@ -47,7 +47,7 @@ std::string describe(const ProcessResult& result);
 PixelBox countdownBox(int height);
 
 // The boards a trace line says were drawn, in drawing order.
-std::vector<std::string> picturesOf(const JsonValue& traceLine);
+std::vector<std::string> picturesOf(const Json& traceLine);
 
 // Pictures written next to a test's output when the test has failed, with
 // their paths printed: what was seen, and what was looked at.

@@ -29,25 +29,23 @@ glm::mat3 headingOf(const glm::vec3& direction)
 
 } // namespace
 
-glm::vec3 vec3Of(const JsonValue& value)
+glm::vec3 vec3Of(const Json& value)
 {
-    const JsonArray& items = value.array();
-    if (items.size() != 3) {
+    if (value.size() != 3) {
         return glm::vec3(0.0f);
     }
-    return {static_cast<float>(items[0].number()), static_cast<float>(items[1].number()),
-            static_cast<float>(items[2].number())};
+    return {value.at(0).get<float>(), value.at(1).get<float>(), value.at(2).get<float>()};
 }
 
-ViewPose viewPoseOf(const JsonValue& traceLine)
+ViewPose viewPoseOf(const Json& traceLine)
 {
     ViewPose pose;
-    pose.player = vec3Of(traceLine["player"]);
-    pose.direction = vec3Of(traceLine["direction"]);
-    pose.cameraOffset = vec3Of(traceLine["cameraPosition"]);
-    pose.yaw = static_cast<float>(traceLine["cameraYaw"].number());
-    pose.pitch = static_cast<float>(traceLine["cameraPitch"].number());
-    pose.fieldOfViewDegrees = static_cast<float>(traceLine["fieldOfView"].number());
+    pose.player = vec3Of(traceLine.at("player"));
+    pose.direction = vec3Of(traceLine.at("direction"));
+    pose.cameraOffset = vec3Of(traceLine.at("cameraPosition"));
+    pose.yaw = static_cast<float>(traceLine.at("cameraYaw").get<double>());
+    pose.pitch = static_cast<float>(traceLine.at("cameraPitch").get<double>());
+    pose.fieldOfViewDegrees = static_cast<float>(traceLine.at("fieldOfView").get<double>());
     return pose;
 }
 

@@ -6,7 +6,7 @@
 // aspect ratio. Written from those rules, not from the game's camera code,
 // so the image tests also check that the camera frames what it should.
 
-#include "JsonValue.h"
+#include "TraceJson.h"
 
 #include <glm/glm.hpp>
 
@@ -25,7 +25,7 @@ struct ViewPose {
 
 // The pose of a trace line (keys "player", "direction", "cameraPosition",
 // "cameraYaw", "cameraPitch", "fieldOfView").
-ViewPose viewPoseOf(const JsonValue& traceLine);
+ViewPose viewPoseOf(const Json& traceLine);
 
 struct ScreenPoint {
     glm::vec2 pixel{0.0f}; // x right, y down, pixel centres at +0.5
@@ -38,6 +38,6 @@ std::optional<ScreenPoint> projectToScreen(const ViewPose& pose, const glm::vec3
 // How many pixels one world unit spans at `depth`, across the view.
 float pixelsPerUnit(const ViewPose& pose, float depth, glm::ivec2 imageSize);
 
-glm::vec3 vec3Of(const JsonValue& value);
+glm::vec3 vec3Of(const Json& value);
 
 } // namespace tavernrush::e2e

@@ -65,15 +65,16 @@ ProcessResult runReplay(const std::vector<std::string>& args, const std::filesys
     return result;
 }
 
-std::vector<JsonValue> readTrace(const std::filesystem::path& path)
+std::vector<Json> readTrace(const std::filesystem::path& path)
 {
-    std::vector<JsonValue> frames;
+    std::vector<Json> frames;
     std::ifstream in(path);
     int number = 0;
     for (std::string line; std::getline(in, line);) {
         ++number;
-        if (std::optional<JsonValue> frame = parseJson(line)) {
-            frames.push_back(std::move(*frame));
+        Json frame = Json::parse(line, nullptr, false);
+        if (!frame.is_discarded()) {
+            frames.push_back(std::move(frame));
         } else {
             ADD_FAILURE() << path << " line " << number << " is not JSON: " << line;
         }

@@ -2,7 +2,7 @@
 // Runs the built tavernrush-replay binary the way a developer or a script
 // would: from a folder holding assets/.
 
-#include "JsonValue.h"
+#include "TraceJson.h"
 
 #include <filesystem>
 #include <string>
@@ -40,6 +40,6 @@ ProcessResult runReplay(const std::vector<std::string>& args, const std::filesys
 
 // Every line of a JSON Lines file, parsed; a malformed line fails the test
 // and is left out.
-std::vector<JsonValue> readTrace(const std::filesystem::path& path);
+std::vector<Json> readTrace(const std::filesystem::path& path);
 
 } // namespace tavernrush::e2e

@@ -25,7 +25,7 @@ constexpr int ditherLimit = 4;
 
 struct Recording {
     ProcessResult result;
-    std::vector<JsonValue> trace;
+    std::vector<Json> trace;
     DecodedSound sound;
 };
 
@@ -62,13 +62,13 @@ int peak(const DecodedSound& sound, int first, int last)
     return loudest;
 }
 
-std::vector<long> framesWith(const std::vector<JsonValue>& trace, const std::string& event)
+std::vector<long> framesWith(const std::vector<Json>& trace, const std::string& event)
 {
     std::vector<long> frames;
-    for (const JsonValue& line : trace) {
-        for (const JsonValue& name : line["events"].array()) {
-            if (name.string() == event) {
-                frames.push_back(static_cast<long>(line["frame"].number()));
+    for (const Json& line : trace) {
+        for (const Json& name : line.at("events")) {
+            if (name == event) {
+                frames.push_back(static_cast<long>(line.at("frame").get<double>()));
             }
         }
     }

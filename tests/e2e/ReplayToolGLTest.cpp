@@ -32,11 +32,20 @@ struct Vec3 {
     double x, y, z;
 };
 
-Vec3 vec3(const JsonValue& value)
+Vec3 vec3(const Json& value)
 {
-    const JsonArray& items = value.array();
-    EXPECT_EQ(items.size(), 3u);
-    return items.size() == 3 ? Vec3{items[0].number(), items[1].number(), items[2].number()} : Vec3{0, 0, 0};
+    EXPECT_EQ(value.size(), 3u);
+    return value.size() == 3 ? Vec3{value.at(0).get<double>(), value.at(1).get<double>(), value.at(2).get<double>()}
+                             : Vec3{0, 0, 0};
+}
+
+std::vector<std::string> keysOf(const Json& line)
+{
+    std::vector<std::string> keys;
+    for (const auto& entry : line.items()) {
+        keys.push_back(entry.key());
+    }
+    return keys;
 }
 
 double distance(const Vec3& a, const Vec3& b)
@@ -51,8 +60,8 @@ std::string describe(const ProcessResult& result)
 }
 
 // Runs a script and returns its trace; the run must succeed.
-std::vector<JsonValue> replayTrace(const std::string& name, const std::string& script,
-                                   std::vector<std::string> extraArgs, ProcessResult* resultOut = nullptr)
+std::vector<Json> replayTrace(const std::string& name, const std::string& script,
+                              std::vector<std::string> extraArgs, ProcessResult* resultOut = nullptr)
 {
     const fs::path folder = freshOutputFolder(name);
     writeTextFile(folder / "script.txt", script);
@@ -70,59 +79,59 @@ std::vector<JsonValue> replayTrace(const std::string& name, const std::string& s
 TEST(ReplayToolGLTest, WalkingForOneSecondMovesFifteenUnitsAlongMinusZ)
 {
     // Frame 0 runs with no frame time, so frames 1 to 60 make one second.
-    const std::vector<JsonValue> trace =
+    const std::vector<Json> trace =
         replayTrace("walk", "# one second of walking\n1-60 key up\n5 scroll 10\n", {"--frames", "61"});
     ASSERT_EQ(trace.size(), 61u);
 
     for (std::size_t frame = 0; frame < trace.size(); ++frame) {
-        const JsonValue& line = trace[frame];
-        ASSERT_EQ(line.keyOrder, traceKeys) << "frame " << frame;
-        EXPECT_EQ(line["frame"].number(), static_cast<double>(frame));
+        const Json& line = trace[frame];
+        ASSERT_EQ(keysOf(line), traceKeys) << "frame " << frame;
+        EXPECT_EQ(line.at("frame").get<double>(), static_cast<double>(frame));
         // Exactly the step, not just close: the trace keeps 9 digits of it.
-        EXPECT_EQ(static_cast<float>(line["deltaTime"].number()), frame == 0 ? 0.0f : stepSeconds) << frame;
-        EXPECT_EQ(line["coinPositions"].array().size(), 40u);
-        EXPECT_EQ(line["beerPositions"].array().size(), 25u);
-        EXPECT_EQ(line["unicorns"].array().size(), 9u);
-        EXPECT_FALSE(line["screenShown"].boolean()) << "nothing may stop the walk, frame " << frame;
+        EXPECT_EQ(static_cast<float>(line.at("deltaTime").get<double>()), frame == 0 ? 0.0f : stepSeconds) << frame;
+        EXPECT_EQ(line.at("coinPositions").size(), 40u);
+        EXPECT_EQ(line.at("beerPositions").size(), 25u);
+        EXPECT_EQ(line.at("unicorns").size(), 9u);
+        EXPECT_FALSE(line.at("screenShown").get<bool>()) << "nothing may stop the walk, frame " << frame;
     }
-    const Vec3 start = vec3(trace[0]["player"]);
-    const Vec3 end = vec3(trace[60]["player"]);
+    const Vec3 start = vec3(trace[0].at("player"));
+    const Vec3 end = vec3(trace[60].at("player"));
     EXPECT_NEAR(start.z, 20.0, 1e-6);
     EXPECT_NEAR(end.x, 0.0, 1e-6);
     EXPECT_NEAR(end.y, 0.0, 1e-6);
     EXPECT_NEAR(start.z - end.z, 15.0, 1e-3);
-    EXPECT_NEAR(trace[60]["gameTimer"].number(), 1.0, 1e-4);
+    EXPECT_NEAR(trace[60].at("gameTimer").get<double>(), 1.0, 1e-4);
 
     // The wheel event arrives before frame 5 and narrows the view.
-    EXPECT_EQ(trace[4]["fieldOfView"].number(), 60.0);
-    EXPECT_EQ(trace[5]["fieldOfView"].number(), 50.0);
+    EXPECT_EQ(trace[4].at("fieldOfView").get<double>(), 60.0);
+    EXPECT_EQ(trace[5].at("fieldOfView").get<double>(), 50.0);
 }
 
 TEST(ReplayToolGLTest, TurningAndDraggingThenEscapeEndsTheRun)
 {
     ProcessResult result;
-    const std::vector<JsonValue> trace = replayTrace("turn-escape",
-                                                     "1-90 key right\n"
-                                                     "10 cursor 100 0\n"
-                                                     "11-12 cursor 100 200\n"
-                                                     "11-12 button left\n"
-                                                     "91 release escape\n",
-                                                     {}, &result);
+    const std::vector<Json> trace = replayTrace("turn-escape",
+                                                "1-90 key right\n"
+                                                "10 cursor 100 0\n"
+                                                "11-12 cursor 100 200\n"
+                                                "11-12 button left\n"
+                                                "91 release escape\n",
+                                                {}, &result);
     // Escape before frame 91: that frame still runs, then the run ends long
     // before the default 600 frames.
     ASSERT_EQ(trace.size(), 92u) << describe(result);
 
     // 1.5 s at 60 degrees per second: a quarter turn from -z to +x.
-    const Vec3 direction = vec3(trace[90]["direction"]);
+    const Vec3 direction = vec3(trace[90].at("direction"));
     EXPECT_NEAR(direction.x, 1.0, 1e-3);
     EXPECT_NEAR(direction.y, 0.0, 1e-3);
     EXPECT_NEAR(direction.z, 0.0, 1e-3);
 
     // Moving the cursor alone turns nothing; dragging 200 pixels down with
     // the left button tips the camera to the 89-degree limit.
-    EXPECT_EQ(trace[10]["cameraPitch"].number(), 0.0);
-    EXPECT_EQ(static_cast<float>(trace[11]["cameraPitch"].number()), 1.553343f);
-    EXPECT_EQ(trace[11]["cameraYaw"].number(), 0.0);
+    EXPECT_EQ(trace[10].at("cameraPitch").get<double>(), 0.0);
+    EXPECT_EQ(static_cast<float>(trace[11].at("cameraPitch").get<double>()), 1.553343f);
+    EXPECT_EQ(trace[11].at("cameraYaw").get<double>(), 0.0);
 
     const std::regex summary(R"(frames: 92  median: \d+\.\d\d ms  p95: \d+\.\d\d ms)");
     EXPECT_TRUE(std::regex_search(result.output, summary)) << result.output;
@@ -132,33 +141,33 @@ TEST(ReplayToolGLTest, WalkingIntoACoinCountsIt)
 {
     // From the seeded layout: a coin that has fallen and drifted crosses this
     // path (18 degrees right of -z) around frame 150.
-    const std::vector<JsonValue> trace =
+    const std::vector<Json> trace =
         replayTrace("coin", "1-18 key right\n19-152 key up\n", {"--frames", "156"});
     ASSERT_EQ(trace.size(), 156u);
 
     // The trace shows the layout as it starts: frame 0 moves nothing.
-    const Vec3 firstCoin = vec3(trace[0]["coinPositions"].array().at(0));
+    const Vec3 firstCoin = vec3(trace[0].at("coinPositions").at(0));
     EXPECT_NEAR(firstCoin.x, -25.8147, 1e-4);
     EXPECT_NEAR(firstCoin.y, 14.2129, 1e-4);
     EXPECT_NEAR(firstCoin.z, 32.9768, 1e-4);
 
     std::size_t pickup = 0;
     for (std::size_t frame = 1; frame < trace.size() && pickup == 0; ++frame) {
-        if (trace[frame]["coins"].number() == 1.0) {
+        if (trace[frame].at("coins").get<double>() == 1.0) {
             pickup = frame;
         } else {
-            ASSERT_EQ(trace[frame]["coins"].number(), 0.0) << "frame " << frame;
+            ASSERT_EQ(trace[frame].at("coins").get<double>(), 0.0) << "frame " << frame;
         }
     }
     ASSERT_NE(pickup, 0u) << "no coin was collected";
-    EXPECT_FALSE(trace[pickup]["screenShown"].boolean());
+    EXPECT_FALSE(trace[pickup].at("screenShown").get<bool>());
 
     // The coin was really under the player: one frame earlier some coin lay
     // within reach plus one frame's travel of the player's new place, and in
     // the pickup frame that coin had been put back in the air.
-    const Vec3 player = vec3(trace[pickup]["player"]);
-    const JsonArray& before = trace[pickup - 1]["coinPositions"].array();
-    const JsonArray& after = trace[pickup]["coinPositions"].array();
+    const Vec3 player = vec3(trace[pickup].at("player"));
+    const Json& before = trace[pickup - 1].at("coinPositions");
+    const Json& after = trace[pickup].at("coinPositions");
     std::size_t taken = before.size();
     for (std::size_t i = 0; i < before.size(); ++i) {
         if (distance(vec3(before[i]), player) < 1.5 + 0.5) {
@@ -168,7 +177,7 @@ TEST(ReplayToolGLTest, WalkingIntoACoinCountsIt)
     ASSERT_LT(taken, before.size()) << "no coin near the player before the pickup";
     EXPECT_GT(distance(vec3(after[taken]), vec3(before[taken])), 2.0);
     EXPECT_GE(vec3(after[taken]).y, 1.0);
-    EXPECT_EQ(trace.back()["coins"].number(), 1.0);
+    EXPECT_EQ(trace.back().at("coins").get<double>(), 1.0);
 }
 
 TEST(ReplayToolGLTest, ShotIsAPngOfTheWindowShowingTheScene)
@@ -246,34 +255,34 @@ TEST(ReplayToolGLTest, PauseAndLostFocusStopTheGameTimerAndPlayGoesOnWithoutAJum
 {
     // P pauses before frame 10 and resumes at 40; the focus goes at 50 and
     // comes back at 60, which alone does not resume: P at 70 does.
-    const std::vector<JsonValue> trace = replayTrace(
+    const std::vector<Json> trace = replayTrace(
         "pause", "10 key p\n40 key p\n50 focus out\n60 focus in\n70 key p\n1-90 key up\n", {"--frames", "90"});
     ASSERT_EQ(trace.size(), 90u);
     for (std::size_t frame = 1; frame < trace.size(); ++frame) {
         const bool paused = (frame >= 10 && frame < 40) || (frame >= 50 && frame < 70);
-        EXPECT_EQ(trace[frame]["paused"].boolean(), paused) << frame;
-        const double step = trace[frame]["gameTimer"].number() - trace[frame - 1]["gameTimer"].number();
+        EXPECT_EQ(trace[frame].at("paused").get<bool>(), paused) << frame;
+        const double step = trace[frame].at("gameTimer").get<double>() - trace[frame - 1].at("gameTimer").get<double>();
         // The clock runs on, but the game counts none of it while paused,
         // and the first frame back moves by one ordinary step.
-        EXPECT_EQ(static_cast<float>(trace[frame]["deltaTime"].number()), stepSeconds) << frame;
+        EXPECT_EQ(static_cast<float>(trace[frame].at("deltaTime").get<double>()), stepSeconds) << frame;
         if (paused) {
             EXPECT_EQ(step, 0.0) << frame;
-            EXPECT_EQ(vec3(trace[frame]["player"]).z, vec3(trace[frame - 1]["player"]).z) << frame;
+            EXPECT_EQ(vec3(trace[frame].at("player")).z, vec3(trace[frame - 1].at("player")).z) << frame;
         } else {
             EXPECT_NEAR(step, stepSeconds, 1e-5) << frame;
         }
     }
-    EXPECT_NEAR(trace[89]["gameTimer"].number(), 39 * stepSeconds, 1e-4);
+    EXPECT_NEAR(trace[89].at("gameTimer").get<double>(), 39 * stepSeconds, 1e-4);
 }
 
 TEST(ReplayToolGLTest, OneSecondOfTheLeftStickForwardWalksAsFarAsTheUpKey)
 {
-    const std::vector<JsonValue> trace =
+    const std::vector<Json> trace =
         replayTrace("pad-walk", "1-60 pad axis left_y -1\n61-70 pad axis left_y -0.15\n", {"--frames", "71"});
     ASSERT_EQ(trace.size(), 71u);
-    EXPECT_NEAR(vec3(trace[0]["player"]).z - vec3(trace[60]["player"]).z, 15.0, 1e-3);
+    EXPECT_NEAR(vec3(trace[0].at("player")).z - vec3(trace[60].at("player")).z, 15.0, 1e-3);
     // Inside the dead zone the figure stands.
-    EXPECT_EQ(vec3(trace[70]["player"]).z, vec3(trace[60]["player"]).z);
+    EXPECT_EQ(vec3(trace[70].at("player")).z, vec3(trace[60].at("player")).z);
 }
 
 TEST(ReplayToolGLTest, AReboundJumpKeyJumpsAndTheOldOneNoLonger)
@@ -285,12 +294,12 @@ TEST(ReplayToolGLTest, AReboundJumpKeyJumpsAndTheOldOneNoLonger)
                                             (folder / "trace.jsonl").string(), "--frames", "160"},
                                            folder);
     ASSERT_EQ(result.exitStatus, 0) << describe(result);
-    const std::vector<JsonValue> trace = readTrace(folder / "trace.jsonl");
+    const std::vector<Json> trace = readTrace(folder / "trace.jsonl");
     ASSERT_EQ(trace.size(), 160u);
     std::vector<std::size_t> jumps;
     for (std::size_t frame = 0; frame < trace.size(); ++frame) {
-        for (const JsonValue& event : trace[frame]["events"].array()) {
-            if (event.string() == "jump") {
+        for (const Json& event : trace[frame].at("events")) {
+            if (event == "jump") {
                 jumps.push_back(frame);
             }
         }
@@ -303,7 +312,7 @@ TEST(ReplayToolGLTest, F12SavesTheShownFrameUnderThePicturesFolder)
     // replayTrace makes this folder afresh before the run.
     const fs::path pictures = fs::absolute("e2e-output") / "screenshot" / "pictures";
     ProcessResult result;
-    const std::vector<JsonValue> trace =
+    const std::vector<Json> trace =
         replayTrace("screenshot", "5 key f12\n", {"--frames", "8", "--pictures", pictures.string()}, &result);
     ASSERT_EQ(trace.size(), 8u);
     const std::regex saved("Screenshot saved: (.*/pictures/Tavernrush/tavernrush-\\d{8}-\\d{6}\\.png)\n");

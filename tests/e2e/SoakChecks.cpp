@@ -35,35 +35,30 @@ std::string at(long frame) { return "frame " + std::to_string(frame) + ": "; }
 
 } // namespace
 
-std::optional<SoakFrame> soakFrameOf(const JsonValue& line)
+std::optional<SoakFrame> soakFrameOf(const Json& line)
 {
-    const auto* object = std::get_if<JsonObject>(&line.value);
-    if (object == nullptr) {
+    if (!line.is_object()) {
         return std::nullopt;
     }
-    const auto number = [&](std::string_view key) -> std::optional<double> {
-        const auto found = object->find(key);
-        if (found == object->end() || !found->second.isNumber()) {
+    const auto number = [&](const char* key) -> std::optional<double> {
+        const auto found = line.find(key);
+        if (found == line.end() || !found->is_number()) {
             return std::nullopt;
         }
-        return found->second.number();
+        return found->get<double>();
     };
     const std::optional<double> frame = number("frame");
     const std::optional<double> coins = number("coins");
     const std::optional<double> beers = number("beers");
-    const auto player = object->find("player");
-    if (!frame || !coins || !beers || player == object->end()) {
-        return std::nullopt;
-    }
-    const auto* position = std::get_if<JsonArray>(&player->second.value);
+    const auto player = line.find("player");
     // A height the trace could not write as a number ("null") is a problem
     // the frame check reports, so it comes through as NaN.
-    if (position == nullptr || position->size() != 3) {
+    if (!frame || !coins || !beers || player == line.end() || !player->is_array() || player->size() != 3) {
         return std::nullopt;
     }
-    const JsonValue& y = (*position)[1];
+    const Json& y = player->at(1);
     return SoakFrame{static_cast<long>(*frame), static_cast<long>(*coins), static_cast<long>(*beers),
-                     y.isNumber() ? y.number() : std::nan("")};
+                     y.is_number() ? y.get<double>() : std::nan("")};
 }
 
 std::vector<std::string> sanitizerReportLines(std::string_view output)

@@ -4,7 +4,7 @@
 // rules move them, and resident memory that stays level once the game has
 // warmed up.
 
-#include "JsonValue.h"
+#include "TraceJson.h"
 
 #include <functional>
 #include <optional>
@@ -23,7 +23,7 @@ struct SoakFrame {
 };
 
 // Nullopt when the line lacks one of the figures.
-std::optional<SoakFrame> soakFrameOf(const JsonValue& line);
+std::optional<SoakFrame> soakFrameOf(const Json& line);
 
 // The lines of a process's output that belong to a sanitizer report
 // (AddressSanitizer, LeakSanitizer, UBSan's "runtime error:").

@@ -49,10 +49,8 @@ TEST(SoakChecksTest, FindsTheGameGlErrorLines)
 
 TEST(SoakChecksTest, ReadsTheFiguresOfATraceLine)
 {
-    const std::optional<JsonValue> line =
-        parseJson(R"({"frame":7,"deltaTime":0.0166,"coins":3,"beers":12,"player":[1,0.25,-4],"pictures":[]})");
-    ASSERT_TRUE(line);
-    const std::optional<SoakFrame> frame = soakFrameOf(*line);
+    const std::optional<SoakFrame> frame = soakFrameOf(
+        Json::parse(R"({"frame":7,"deltaTime":0.0166,"coins":3,"beers":12,"player":[1,0.25,-4],"pictures":[]})"));
     ASSERT_TRUE(frame);
     EXPECT_EQ(frame->frame, 7);
     EXPECT_EQ(frame->coins, 3);
@@ -60,11 +58,12 @@ TEST(SoakChecksTest, ReadsTheFiguresOfATraceLine)
     EXPECT_DOUBLE_EQ(frame->playerY, 0.25);
 
     // The trace writes a non-finite height as null; it must not pass as 0.
-    const std::optional<SoakFrame> nan = soakFrameOf(*parseJson(R"({"frame":0,"coins":0,"beers":0,"player":[0,null,0]})"));
+    const std::optional<SoakFrame> nan =
+        soakFrameOf(Json::parse(R"({"frame":0,"coins":0,"beers":0,"player":[0,null,0]})"));
     ASSERT_TRUE(nan);
     EXPECT_TRUE(std::isnan(nan->playerY));
-    EXPECT_FALSE(soakFrameOf(*parseJson(R"({"frame":0,"coins":0,"player":[0,0,0]})")));
-    EXPECT_FALSE(soakFrameOf(*parseJson(R"([1,2,3])")));
+    EXPECT_FALSE(soakFrameOf(Json::parse(R"({"frame":0,"coins":0,"player":[0,0,0]})")));
+    EXPECT_FALSE(soakFrameOf(Json::parse(R"([1,2,3])")));
 }
 
 TEST(SoakChecksTest, AcceptsPickupsRestartsAndTheGroundItself)

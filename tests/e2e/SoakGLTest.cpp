@@ -57,8 +57,8 @@ std::vector<SoakFrame> readSoakFrames(const fs::path& path)
     long number = 0;
     for (std::string line; std::getline(in, line);) {
         ++number;
-        const std::optional<JsonValue> json = parseJson(line);
-        const std::optional<SoakFrame> frame = json ? soakFrameOf(*json) : std::nullopt;
+        const Json json = Json::parse(line, nullptr, false);
+        const std::optional<SoakFrame> frame = json.is_discarded() ? std::nullopt : soakFrameOf(json);
         if (!frame) {
             ADD_FAILURE() << path << " line " << number << " is not a trace line: " << line.substr(0, 200);
             break;

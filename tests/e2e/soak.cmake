@@ -15,7 +15,8 @@ if(TAVERNRUSH_SANITIZE)
     ${CMAKE_CURRENT_LIST_DIR}/SoakGLTest.cpp)
   set_target_properties(e2e_soak_GLTest PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   target_link_libraries(e2e_soak_GLTest PRIVATE
-    tavernrush_test_support tavernrush_e2e_support tavernrush_soak_lib GTest::gtest_main tavernrush_warnings)
+    tavernrush_test_support tavernrush_e2e_support tavernrush_soak_lib tavernrush_display_check GTest::gtest_main
+    tavernrush_warnings)
   target_compile_definitions(e2e_soak_GLTest PRIVATE TAVERNRUSH_REPLAY_BINARY="$<TARGET_FILE:tavernrush-replay>")
   target_include_directories(e2e_soak_GLTest PRIVATE ${CMAKE_CURRENT_LIST_DIR})
   add_dependencies(e2e_soak_GLTest tavernrush-replay tavernrush_assets)

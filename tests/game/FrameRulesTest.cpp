@@ -13,6 +13,7 @@
 #include <glm/gtc/matrix_transform.hpp>
 
 #include <algorithm>
+#include <limits>
 #include <set>
 
 namespace tavernrush {
@@ -171,6 +172,17 @@ TEST(FrameLoopMovement, NoJumpInTheFirstSecondThenOneJumpThatLandsOnTheGround)
     rig.frames(40);
     EXPECT_EQ(rig.player().playerPosition.y, 0.0f);
     EXPECT_NEAR(rig.player().playerModel[3].y, 0.0f, 1e-4f);
+}
+
+TEST(FrameLoopMovement, TheNextJumpWaitsForMoreThanAWholeSecond)
+{
+    RulesRig rig(1.0 / 16.0); // a step that adds up to exactly one second
+    clearTheField(rig);
+    rig.input.keys = {Action::Jump};
+    rig.frames(17); // the first frame has no time: 16 steps, 1.0 s
+    EXPECT_FALSE(rig.player().jumpActive);
+    rig.frames(1);
+    EXPECT_THAT(rig.events(), ElementsAre("jump"));
 }
 
 TEST(FrameLoopMovement, SpaceTwiceWithinASecondStartsOnlyOneJump)
@@ -605,13 +617,16 @@ struct FrozenState {
 TEST(FramePause, EverythingStandsStillWhilePausedAndPlayGoesOnWithoutAJump)
 {
     RulesRig rig(1.0 / 60.0, 1.0f, meadowHerd());
+    rig.input.buttons = {MouseButton::Left}; // dragging the camera throughout
     rig.frames(30);
     const FrozenState before(rig);
+    const float yaw = rig.camera().cameraYaw;
     const std::vector<glm::mat4> coinsDrawn = rig.scene().coins;
     const std::optional<CountdownDisplay> countdown = rig.scene().countdown;
 
     press(rig, Action::Pause);
     EXPECT_TRUE(rig.scene().paused);
+    rig.input.cursor = {300.0, 120.0}; // the mouse moves meanwhile
     // Ten seconds: more than the 501 updates after which a coin would jump.
     rig.frames(600);
     EXPECT_TRUE(rig.scene().paused);
@@ -626,6 +641,7 @@ TEST(FramePause, EverythingStandsStillWhilePausedAndPlayGoesOnWithoutAJump)
     EXPECT_FALSE(rig.scene().paused);
     EXPECT_FLOAT_EQ(rig.scene().deltaTime, 1.0f / 60.0f);
     EXPECT_FLOAT_EQ(rig.state().gameTimer, before.gameTimer + 1.0f / 60.0f);
+    EXPECT_EQ(rig.camera().cameraYaw, yaw) << "the cursor moved while paused must not swing the camera";
 }
 
 TEST(FramePause, OnlyPauseFullscreenAndScreenshotActWhilePaused)
@@ -735,6 +751,19 @@ TEST(FramePad, ButtonsJumpDismissAndRestartAndTheRightSideMovesTheCamera)
     EXPECT_EQ(rig.camera().cameraPitch, pitchLimitClamp);
 }
 
+TEST(FramePad, NaNFromABrokenDriverLeavesTheCameraStill)
+{
+    RulesRig broken;
+    for (const PadAxis axis : {PadAxis::RightX, PadAxis::RightY, PadAxis::LeftTrigger, PadAxis::RightTrigger}) {
+        broken.input.pad.axes[static_cast<std::size_t>(axis)] = std::numeric_limits<float>::quiet_NaN();
+    }
+    RulesRig still;
+    broken.frames(10);
+    still.frames(10);
+    EXPECT_EQ(broken.scene().view.viewMatrix, still.scene().view.viewMatrix);
+    EXPECT_EQ(broken.scene().view.projectionMatrix, still.scene().view.projectionMatrix);
+}
+
 // The time left as the player reads it.
 TEST(FrameCountdown, WholeSecondsThenTenthsInTheWarningColourThenZero)
 {
@@ -796,6 +825,13 @@ TEST(FrameWinTime, TheWinShowsItsTimeAgainstTheBestUntilARestart)
     winAt(slower, 29.0f);
     EXPECT_TRUE(slower.scene().winTime->newBest);
     EXPECT_EQ(slower.scene().winTime->bestTenths, 290);
+
+    RulesRig tie;
+    tie.rules.setBestTime(300);
+    winAt(tie, 29.98f); // 30.0 s with the win frame's step
+    ASSERT_TRUE(tie.scene().winTime.has_value());
+    EXPECT_EQ(tie.scene().winTime->runTenths, 300);
+    EXPECT_FALSE(tie.scene().winTime->newBest) << "equalling the best is no new best";
 }
 
 } // namespace

@@ -56,13 +56,6 @@ TEST_F(LightsGLTest, UploadsCameraAndBothLightsOfTheLevel)
     EXPECT_EQ(testing::currentProgram(), static_cast<GLint>(shader->programName()));
 }
 
-TEST_F(LightsGLTest, CameraFirstOrderUploadsTheSameValues)
-{
-    shader->use();
-    setLightUniforms(*shader, camera, lights);
-    expectLevelLighting(shader->programName());
-}
-
 TEST_F(LightsGLTest, NeverSelectsAProgramItself)
 {
     const Shader twin("litTwin", false, directory.prefix());

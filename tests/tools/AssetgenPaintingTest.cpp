@@ -28,8 +28,16 @@ TEST(Painting, BlendingOntoTransparencyKeepsTheTrueColour)
     EXPECT_NEAR(opaque.at(0, 0).r, 0.25f, 1e-5f);
     EXPECT_NEAR(opaque.at(0, 0).b, 0.75f, 1e-5f);
     EXPECT_NEAR(opaque.at(0, 0).a, 1.0f, 1e-5f);
-    // Outside the picture nothing happens.
-    opaque.blend(3, -1, glm::vec4(1.0f), 1.0f);
+    // Outside the picture nothing happens: a point past the left or right
+    // edge must not wrap onto a pixel of the next or the previous row.
+    Image grid(2, 2, glm::vec4(0.0f, 0.0f, 0.0f, 1.0f));
+    grid.blend(2, 0, glm::vec4(1.0f), 1.0f);
+    grid.blend(-1, 1, glm::vec4(1.0f), 1.0f);
+    for (int y = 0; y < 2; ++y) {
+        for (int x = 0; x < 2; ++x) {
+            EXPECT_EQ(grid.at(x, y), glm::vec4(0.0f, 0.0f, 0.0f, 1.0f)) << x << ", " << y;
+        }
+    }
 }
 
 TEST(Painting, TurnsMoveCornersWhereTheyShould)
