@@ -97,7 +97,7 @@ int runGame(std::span<const std::string> arguments)
     Audio audio = Audio::open(settings.audio, assetPath(soundFolder), std::cout);
     GameSound sound(audio);
     FrameRules rules = startRules(settings);
-    Level level(settings);
+    Level level(levelSettingsFrom(settings));
     preload.finish();
     GlSceneRenderer renderer(level);
     GlfwInput input(window->handle(), settings.controls, settings.pauseOnFocusLoss);

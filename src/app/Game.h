@@ -7,9 +7,10 @@
 #include "app/GameWindow.h"
 #include "app/Records.h"
 #include "app/Screenshots.h"
+#include "app/LevelSettingsFrom.h"
 #include "app/Settings.h"
+#include "game/AssetTable.h"
 #include "game/FrameRules.h"
-#include "game/LevelFiles.h"
 
 #include <memory>
 #include <span>
@@ -45,7 +46,7 @@ struct PlayerKeepers {
 // Both start listening to `loop` and must outlive its run.
 void keepForPlayer(PlayerKeepers& keepers, FrameLoop& loop, FrameRules& rules);
 
-inline constexpr const char* soundFolder = files::soundFolder;
+inline constexpr const char* soundFolder = asset::soundFolder;
 
 // The game itself, given the command line without the program name;
 // returns the exit status (0 after a normal end or --help/--version, 1

@@ -36,7 +36,7 @@ void GlSceneRenderer::draw(const FrameScene& scene)
     // them, and clearing a multisampled window costs as much as a pass.
     glEnable(GL_DEPTH_TEST);
     if (scene.brightnessChange != 0.0f) {
-        level_.materials.ground->materialCoefficients.x += scene.brightnessChange;
+        level_.materials[AssetId::WoodGround]->materialCoefficients.x += scene.brightnessChange;
         level_.geometry.boards.animationMaterial().materialCoefficients.x += scene.brightnessChange;
     }
     {
@@ -49,7 +49,8 @@ void GlSceneRenderer::draw(const FrameScene& scene)
     }
     {
         const TimedPass timed(passTimer_, RenderPass::sky);
-        drawSky(level_.skybox, *level_.shaders.sky, scene.view.viewMatrix, scene.view.projectionMatrix);
+        drawSky(level_.skybox, *level_.shaders[AssetId::SkyProgram], scene.view.viewMatrix,
+                scene.view.projectionMatrix);
     }
     {
         const TimedPass timed(passTimer_, RenderPass::wall);
@@ -67,7 +68,7 @@ void GlSceneRenderer::draw(const FrameScene& scene)
     drawPictures(scene, true);
     drawBoardAndCounters(scene);
     if (scene.bag) {
-        drawLitModel(level_.models.bag, *scene.bag, *level_.textures.bag);
+        drawLitModel(level_.models[AssetId::BagModel], *scene.bag, *level_.textures[AssetId::Bag]);
     }
     drawPictures(scene, false);
     drawWinPlaque(scene);
@@ -95,53 +96,53 @@ void GlSceneRenderer::drawWinPlaque(const FrameScene& scene)
 void GlSceneRenderer::drawShadowPass(const FrameScene& scene)
 {
     light_ = lightSpaceFor(level_.lights.directional.direction, scene.view.playerPosition);
-    renderShadowDepth(level_.shadowMap, *level_.shaders.shadowDepth, light_, scene.playerModel,
-                      [this] { level_.models.figure.draw(); });
+    renderShadowDepth(level_.shadowMap, *level_.shaders[AssetId::ShadowDepthProgram], light_, scene.playerModel,
+                      [this] { level_.models[AssetId::FigureModel].draw(); });
 }
 
 void GlSceneRenderer::drawFigureAndGround(const FrameScene& scene)
 {
     level_.bloom.sceneTarget().bindForScene();
-    Shader& shadow = *level_.shaders.shadow;
+    Shader& shadow = *level_.shaders[AssetId::ShadowProgram];
     shadow.use();
     setShadowReceiverUniforms(shadow, scene.view.projectionMatrix, scene.view.viewMatrix, scene.view.cameraPosition,
                               light_);
     if (scene.drawPlayer) {
         shadow.setUniform("model", scene.playerModel);
         shadow.setUniform("ambientFactor", 1.0f);
-        level_.textures.metal->bind(0);
-        level_.models.figure.draw();
+        level_.textures[AssetId::Metal]->bind(0);
+        level_.models[AssetId::FigureModel].draw();
     }
     shadow.setUniform("model", level_.geometry.ground.getModelMatrix());
     // H and D move the ground material's ambient factor; this program draws
     // the ground, so it takes the factor from there.
-    shadow.setUniform("ambientFactor", level_.materials.ground->materialCoefficients.x);
+    shadow.setUniform("ambientFactor", level_.materials[AssetId::WoodGround]->materialCoefficients.x);
     level_.geometry.ground.drawWithShadowMap(level_.shadowMap.depthTexture());
 }
 
 void GlSceneRenderer::drawBrickWall(const FrameView& view, bool plainPhong)
 {
-    Shader& normalMapping = *level_.shaders.normalMapping;
+    Shader& normalMapping = *level_.shaders[AssetId::NormalMappingProgram];
     const glm::mat3 normalMatrix{brickWallPlacement};
     normalMapping.use();
     normalMapping.setUniform("modelMatrix", brickWallPlacement);
     normalMapping.setUniform("normalMatrix", normalMatrix);
     setLightUniforms(normalMapping, cameraUniformsOf(view), level_.lights);
     setStandardSurface(normalMapping);
-    level_.textures.bricks->bind(0);
-    level_.textures.bricksNormal->bind(1);
+    level_.textures[AssetId::Bricks]->bind(0);
+    level_.textures[AssetId::BricksNormal]->bind(1);
     if (plainPhong) {
-        Shader& phong = *level_.shaders.phong;
+        Shader& phong = *level_.shaders[AssetId::PhongProgram];
         phong.use();
         phong.setUniform("modelMatrix", brickWallPlacement);
         phong.setUniform("normalMatrix", normalMatrix);
     }
-    level_.models.brickWall.draw();
+    level_.models[AssetId::BrickWallModel].draw();
 }
 
 void GlSceneRenderer::drawItems(const FrameScene& scene)
 {
-    Shader& phong = *level_.shaders.phong;
+    Shader& phong = *level_.shaders[AssetId::PhongProgram];
     phong.use();
     // The never-drawn sky room lends its matrices to every lit draw that
     // follows, which then set only "modelMatrix".
@@ -149,7 +150,7 @@ void GlSceneRenderer::drawItems(const FrameScene& scene)
     phong.setUniform("normalMatrix", level_.geometry.skyRoom.getNormalMatrix());
     setLightUniforms(phong, cameraUniformsOf(scene.view), level_.lights);
 
-    Shader& glow = *level_.shaders.glow;
+    Shader& glow = *level_.shaders[AssetId::GlowProgram];
     glow.use();
     setLightUniforms(glow, cameraUniformsOf(scene.coinView), level_.lights);
     setStandardSurface(glow);
@@ -163,7 +164,7 @@ void GlSceneRenderer::drawItems(const FrameScene& scene)
 
 void GlSceneRenderer::drawLitModel(const ImportedModel& model, const glm::mat4& placement, const Texture& picture)
 {
-    Shader& phong = *level_.shaders.phong;
+    Shader& phong = *level_.shaders[AssetId::PhongProgram];
     phong.use();
     phong.setUniform("modelMatrix", placement);
     picture.bind(0);
@@ -173,15 +174,16 @@ void GlSceneRenderer::drawLitModel(const ImportedModel& model, const glm::mat4& 
 void GlSceneRenderer::drawModels(const FrameScene& scene)
 {
     for (const glm::vec3& position : scene.unicorns) {
-        drawLitModel(level_.models.unicorn, glm::translate(glm::mat4(1.0f), position), *level_.textures.unicorn);
+        drawLitModel(level_.models[AssetId::UnicornModel], glm::translate(glm::mat4(1.0f), position),
+                     *level_.textures[AssetId::UnicornSkin]);
     }
-    drawLitModel(level_.models.ladder, ladderPlacement, *level_.textures.grass);
-    drawLitModel(level_.models.toiletHut, toiletPlacement, *level_.textures.toilet);
+    drawLitModel(level_.models[AssetId::LadderModel], ladderPlacement, *level_.textures[AssetId::Grass]);
+    drawLitModel(level_.models[AssetId::ToiletHutModel], toiletPlacement, *level_.textures[AssetId::Toilet]);
 }
 
 void GlSceneRenderer::drawPictures(const FrameScene& scene, bool hungWithLevel)
 {
-    Shader& phong = *level_.shaders.phong;
+    Shader& phong = *level_.shaders[AssetId::PhongProgram];
     phong.use();
     for (const ShownPicture& shown : scene.pictures) {
         if (shown.hungWithLevel == hungWithLevel) {
@@ -197,8 +199,8 @@ void GlSceneRenderer::drawBoardAndCounters(const FrameScene& scene)
     if (scene.animationPicture) {
         boards.animationMaterial().setTexture(*scene.animationPicture);
     }
-    level_.shaders.phong->use();
-    boards.drawAnimationBoard(*level_.shaders.phong);
+    level_.shaders[AssetId::PhongProgram]->use();
+    boards.drawAnimationBoard(*level_.shaders[AssetId::PhongProgram]);
     if (scene.coinCounterPicture) {
         spheres.coinMaterial().setTexture(*scene.coinCounterPicture);
     }

@@ -23,7 +23,7 @@ TEST_F(LevelPreloadGLTest, TheLevelTakesEveryFileReadAheadAndReadsNoneItself)
 {
     LevelPreload preload;
     {
-        const Level level{Settings{}};
+        const Level level{LevelSettings{}};
         EXPECT_EQ(DecodedAhead<ModelImport>::untaken(), 0u);
         EXPECT_EQ(DecodedAhead<DecodedPicture>::untaken(), 0u);
         EXPECT_EQ(DecodedAhead<DecodedMaterialImage>::untaken(), 0u);

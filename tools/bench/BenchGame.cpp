@@ -14,7 +14,7 @@ bool withBenchGame(const std::function<void(BenchGame&)>& play)
         return false;
     }
     FrameRules rules = startRules(settings);
-    Level level(settings);
+    Level level(levelSettingsFrom(settings));
     preload.finish();
     GlSceneRenderer renderer(level);
     BenchGame game{settings, *window, rules, renderer};

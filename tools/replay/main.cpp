@@ -110,7 +110,7 @@ int replay(const ReplayOptions& options)
         }
         input.bindControls(settings.controls);
         FrameRules rules = startRules(settings);
-        Level level(settings);
+        Level level(levelSettingsFrom(settings));
         preload.finish();
         GlSceneRenderer renderer(level);
         FrameLoop loop(FrameLoopParts{settings, *window, input, clock, renderer, rules});
