@@ -2,10 +2,11 @@
 // Every file the game opens below assets/, one row each: its id, its path,
 // its kind, the asset generator's recipe that makes it (or that it is written
 // by hand), and the part of the level that makes a GL object of it at
-// start-up. The level builds its parts in the order of LevelPart and, within
-// each part, takes the rows in table order, so the level, its read-ahead
-// worker, the sound, the asset generator, its preview and the tests all walk
-// this one list and cannot drift apart.
+// start-up. The level builds its parts in the order of LevelPart, its models,
+// programs, textures and materials by walking their rows in table order (the
+// later parts take their few files by id), and its read-ahead worker reads
+// the same rows in the same order. The sound, the asset generator, its
+// preview and the tests walk this one list too.
 
 #include "game/AssetId.h"
 
