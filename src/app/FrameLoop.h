@@ -2,7 +2,7 @@
 // The frame loop: input, rules, the frame's value drawn and handed to its
 // listeners, the window swapped.
 
-#include "app/SceneRenderer.h"
+#include "game/SceneRenderer.h"
 #include "app/Settings.h"
 #include "app/WindowControl.h"
 #include "game/FrameRules.h"

@@ -6,8 +6,8 @@
 #include "app/FrameLoop.h"
 #include "app/GameWindow.h"
 #include "app/Settings.h"
+#include "game/AssetTable.h"
 #include "game/FrameRules.h"
-#include "game/LevelFiles.h"
 
 #include <memory>
 #include <span>
@@ -35,7 +35,7 @@ FrameRules startRules(const Settings& settings, const LevelDescription& level);
 // Runs `loop` until the window closes, with the mouse wheel routed to it.
 void runLoop(GameWindow& window, FrameLoop& loop, FrameObserver* observer = nullptr);
 
-inline constexpr const char* soundFolder = files::soundFolder;
+inline constexpr const char* soundFolder = asset::soundFolder;
 
 // The game itself, given the command line without the program name;
 // returns the exit status (0 after a normal end or --help/--version, 1

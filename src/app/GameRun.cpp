@@ -3,6 +3,7 @@
 #include "app/Game.h"
 #include "app/GameSound.h"
 #include "app/LevelChoice.h"
+#include "app/LevelSettingsFrom.h"
 #include "app/Records.h"
 #include "app/Screenshots.h"
 #include "scene/GlSceneRenderer.h"
@@ -38,7 +39,7 @@ int composeRun(const RunOptions& options, RunHooks& hooks)
     const LevelDescription& levelDescription = std::get<LevelDescription>(chosen);
     const Settings settings = options.vsync ? loadGameSettings(options.settingsFile)
                                             : withoutVsync(loadGameSettings(options.settingsFile));
-    LevelPreload preload; // the level's files, decoded on a worker from here on
+    LevelPreload preload(levelPaths(levelDescription)); // the level's files, decoded on a worker from here on
     const std::unique_ptr<GameWindow> window = openGameWindow(settings);
     if (!window) {
         return 1;
@@ -53,7 +54,7 @@ int composeRun(const RunOptions& options, RunHooks& hooks)
         hooks.soundMade(*audio);
     }
     FrameRules rules = startRules(settings, levelDescription);
-    Level level(settings); // takes each file from the worker in its place
+    Level level(levelSettingsFrom(settings, levelDescription)); // takes each file from the worker in its place
     preload.finish();
     GlSceneRenderer gameRenderer(level);
     const InputSource& input = hooks.input(*window, settings);

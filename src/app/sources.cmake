@@ -16,6 +16,7 @@ target_sources(tavernrush_lib PRIVATE
   app/KeyNames.cpp
   app/KeyWait.cpp
   app/LevelChoice.cpp
+  app/LevelSettingsFrom.cpp
   app/Records.cpp
   app/Screenshots.cpp
   app/Settings.cpp

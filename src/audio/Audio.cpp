@@ -12,13 +12,14 @@
 #include "audio/SoundCue.h"
 #include "audio/SoundFile.h"
 #include "audio/SoundSource.h"
+#include "game/AssetTable.h"
 
 #include <AL/al.h>
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <future>
+#include <map>
 #include <optional>
 #include <ostream>
 #include <system_error>
@@ -43,13 +44,13 @@ bool finite(const glm::vec3& v)
     return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z);
 }
 
-bool isLoop(Sound sound)
+bool isLoop(AssetId sound)
 {
-    return sound == Sound::Tune || sound == Sound::Ambience;
+    return sound == AssetId::TuneSound || sound == AssetId::AmbienceSound;
 }
 
 struct PendingLoop {
-    Sound sound;
+    AssetId sound;
     std::string path;
     std::future<std::optional<DecodedSound>> decoded;
 };
@@ -59,7 +60,8 @@ struct PendingLoop {
 struct Audio::State {
     // Declared first so it is destroyed last, after every buffer and source.
     AlDevice device;
-    std::array<SoundBuffer, soundCount> sounds;
+    // One per sound row of the asset table.
+    std::map<AssetId, SoundBuffer> sounds;
     std::vector<SoundSource> voices;
     std::vector<std::uint64_t> voiceStarted; // start count when each voice last began
     std::uint64_t starts = 0;
@@ -82,7 +84,7 @@ struct Audio::State {
         device.makeCurrent();
     }
 
-    void loadSound(Sound sound, const std::string& path)
+    void loadSound(AssetId sound, const std::string& path)
     {
         std::string failure;
         // A file that does not even open is reported now, with the others.
@@ -97,14 +99,14 @@ struct Audio::State {
                 // No thread to be had: decode it here and now.
             }
         }
-        sounds[static_cast<std::size_t>(sound)] = SoundBuffer::load(path, *log);
+        sounds[sound] = SoundBuffer::load(path, *log);
     }
 
     void collectLoops()
     {
         for (PendingLoop& loop : pendingLoops) {
             const std::optional<DecodedSound> decoded = loop.decoded.get();
-            SoundBuffer& buffer = sounds[static_cast<std::size_t>(loop.sound)];
+            SoundBuffer& buffer = sounds[loop.sound];
             buffer = decoded ? SoundBuffer::upload(*decoded) : SoundBuffer();
             if (buffer.empty()) {
                 *log << "Sound failed to load at path: " << loop.path << std::endl;
@@ -128,10 +130,11 @@ struct Audio::State {
 
     void cue(const SoundCue& cue, const glm::vec3& where)
     {
-        const SoundBuffer& buffer = sounds[static_cast<std::size_t>(cue.sound)];
-        if (buffer.empty() || voices.empty()) {
+        const auto found = sounds.find(cue.sound);
+        if (found == sounds.end() || found->second.empty() || voices.empty()) {
             return;
         }
+        const SoundBuffer& buffer = found->second;
         SoundSource& voice = freeVoice();
         voice.stop();
         if (cue.positional && finite(where)) {
@@ -181,9 +184,8 @@ Audio Audio::start(AlDevice device, const AudioSettings& settings, const std::st
     state->settings = {level(settings.volume, defaults.volume), level(settings.music, defaults.music),
                        level(settings.effects, defaults.effects)};
     state->log = &log;
-    for (std::size_t i = 0; i < soundCount; ++i) {
-        const auto sound = static_cast<Sound>(i);
-        state->loadSound(sound, soundFolder + "/" + std::string(soundFileName(sound)));
+    for (const AssetRow& row : asset::kindRows(AssetKind::Sound)) {
+        state->loadSound(row.id, soundFolder + "/" + std::string(asset::soundFileName(row)));
     }
     for (std::size_t i = 0; i < voiceCount; ++i) {
         SoundSource voice = SoundSource::create();
@@ -207,9 +209,10 @@ void Audio::startMusic()
     state_->device.makeCurrent();
     state_->musicStarted = true;
     state_->collectLoops();
-    for (auto [source, sound] : {std::pair{&state_->tune, Sound::Tune}, std::pair{&state_->ambience, Sound::Ambience}}) {
+    for (auto [source, sound] :
+         {std::pair{&state_->tune, AssetId::TuneSound}, std::pair{&state_->ambience, AssetId::AmbienceSound}}) {
         source->placeAtListener();
-        source->start(state_->sounds[static_cast<std::size_t>(sound)], state_->settings.music, true);
+        source->start(state_->sounds[sound], state_->settings.music, true);
         if (state_->paused && source->isPlaying()) {
             source->pause();
             state_->pausedByUs.push_back(source);

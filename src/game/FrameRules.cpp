@@ -294,10 +294,10 @@ FrameScene& FrameRules::finishFrame(const InputSource& input)
     scene_.beerCounterPicture = beerDigitPath(beerField_.collected);
     if (countersReset_) {
         if (!scene_.coinCounterPicture) {
-            scene_.coinCounterPicture = coinZeroPath;
+            scene_.coinCounterPicture = coinZeroPath();
         }
         if (!scene_.beerCounterPicture) {
-            scene_.beerCounterPicture = beerZeroPath;
+            scene_.beerCounterPicture = beerZeroPath();
         }
         countersReset_ = false;
     }

@@ -68,7 +68,7 @@ struct LevelDescription {
     // the paths it lays between the level's places.
     std::string groundStyle;
     std::vector<GroundPath> groundPaths;
-    // The folder of the sky's six cube faces, ending in '/'.
+    // The folder of the sky's six cube faces.
     std::string skyFaces;
 };
 

@@ -44,14 +44,14 @@ glm::mat4 screenBoardModel(const glm::vec3& playerPosition, const glm::mat4& pla
     return glm::translate(glm::mat4(1.0f), playerPosition + glm::vec3(0.0f, 6.0f, 0.0f)) * playerHeading * upright;
 }
 
-std::string animationFramePath(int number) { return files::animationFrame(number); }
+std::string animationFramePath(int number) { return std::string(asset::row(asset::animationFrame(number)).path); }
 
 std::optional<std::string> coinDigitPath(int coins)
 {
     if (coins < 1 || coins > 9) {
         return std::nullopt;
     }
-    return files::coinDigit(coins);
+    return std::string(asset::row(asset::coinDigit(coins)).path);
 }
 
 std::optional<std::string> beerDigitPath(int beers)
@@ -59,8 +59,12 @@ std::optional<std::string> beerDigitPath(int beers)
     if (beers < 1 || beers > 4) {
         return std::nullopt;
     }
-    return files::beerDigit(beers);
+    return std::string(asset::row(asset::beerDigit(beers)).path);
 }
+
+std::string coinZeroPath() { return std::string(asset::row(AssetId::CoinDigit0).path); }
+
+std::string beerZeroPath() { return std::string(asset::row(AssetId::BeerDigit0).path); }
 
 std::optional<int> advanceFrameAnimation(float& frameAnimTimer, int& frameAnimIndex)
 {

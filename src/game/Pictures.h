@@ -1,7 +1,7 @@
 #pragma once
 // Which full-screen picture is due, and where its board hangs.
 
-#include "game/LevelFiles.h"
+#include "game/AssetTable.h"
 #include "game/LevelDescription.h"
 #include "game/Picture.h"
 
@@ -33,8 +33,9 @@ std::string animationFramePath(int number);
 // beer1..beer4; other counts keep the last picture.
 std::optional<std::string> coinDigitPath(int coins);
 std::optional<std::string> beerDigitPath(int beers);
-inline constexpr const char* coinZeroPath = files::coinDigitZero;
-inline constexpr const char* beerZeroPath = files::beerDigitZero;
+// What the spheres show at the start of a run.
+std::string coinZeroPath();
+std::string beerZeroPath();
 
 // One step of the animation board: returns the picture to show when a switch
 // is due (every 0.4 s of frame time) and moves the index on, 22 wrapping to 1.

@@ -2,6 +2,8 @@
 # links no GL, GLEW or GLFW, so every rule runs and is tested without a window.
 set(tavernrush_rules_sources
   ${CMAKE_CURRENT_LIST_DIR}/Action.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/AssetPaths.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/AssetTable.cpp
   ${CMAKE_CURRENT_LIST_DIR}/BeerField.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Camera.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CarriedBag.cpp
@@ -13,7 +15,6 @@ set(tavernrush_rules_sources
   ${CMAKE_CURRENT_LIST_DIR}/Gamepad.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GameState.cpp
   ${CMAKE_CURRENT_LIST_DIR}/LevelFile.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/LevelFiles.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PickupField.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Picture.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Pictures.cpp

@@ -1,5 +1,7 @@
 #include "passes/Bloom.h"
 
+#include "game/AssetTable.h"
+
 namespace tavernrush {
 namespace {
 
@@ -13,11 +15,17 @@ VertexArrayName createFullscreenVertexArray()
     return vao;
 }
 
+ShaderPtr programOf(AssetId id)
+{
+    const AssetRow& row = asset::row(id);
+    return makeShader(row.path, row.geometryStage);
+}
+
 } // namespace
 
 Bloom::Bloom(int width, int height)
-    : screenShader_(makeScreenShader(true)),
-      blurShader_(makeBlurShader(true)),
+    : screenShader_(programOf(AssetId::ScreenProgram)),
+      blurShader_(programOf(AssetId::BlurProgram)),
       fullscreenVao_(createFullscreenVertexArray()),
       sceneTarget_(width, height),
       blurTargets_(width, height)

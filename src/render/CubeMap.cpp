@@ -48,12 +48,6 @@ void CubeMap::load()
     labelGlObject(GL_TEXTURE, handle_.get(), "sky cube map");
 }
 
-CubeMap makeSkyCubeMap()
-{
-    return CubeMap(skyboxDirectory, files::skyFaces[0], files::skyFaces[1], files::skyFaces[2], files::skyFaces[3],
-                   files::skyFaces[4], files::skyFaces[5]);
-}
-
 void CubeMap::bind(unsigned unit) const
 {
     glActiveTexture(GL_TEXTURE0 + unit);

@@ -1,8 +1,7 @@
 #pragma once
-// The six-face cube texture of the sky. Faces are flipped to top-down rows
+// A six-face cube texture, the sky's. Faces are flipped to top-down rows
 // before upload, which is the order cube-map faces expect.
 
-#include "game/LevelFiles.h"
 #include "render/GlName.h"
 
 #include <string>
@@ -36,9 +35,5 @@ private:
     std::vector<std::string> facePaths_;
     TextureName handle_;
 };
-
-inline constexpr const char* skyboxDirectory = files::skyFaceFolder;
-
-CubeMap makeSkyCubeMap();
 
 } // namespace tavernrush

@@ -181,13 +181,11 @@ void Shader::setUniform(const std::string& name, const glm::mat3& value)
     upload(name, [&](GLint at) { glUniformMatrix3fv(at, 1, GL_FALSE, glm::value_ptr(value)); });
 }
 
-ShaderPtr makeShader(const std::string& name) { return std::make_shared<Shader>(name, false); }
-ShaderPtr makeSkyShader() { return makeShader(files::shader::sky); }
-ShaderPtr makeNormalMappingShader() { return makeShader(files::shader::normalMapping); }
-ShaderPtr makeGlowShader() { return makeShader(files::shader::glow); }
-ShaderPtr makeShadowDepthShader() { return makeShader(files::shader::shadowDepth); }
-ShaderPtr makeShadowShader() { return makeShader(files::shader::shadow); }
-ShaderPtr makeScreenShader(bool withGeometryStage) { return std::make_shared<Shader>(files::shader::screen, withGeometryStage); }
-ShaderPtr makeBlurShader(bool withGeometryStage) { return std::make_shared<Shader>(files::shader::blur, withGeometryStage); }
+ShaderPtr makeShader(std::string_view stagesPath, bool withGeometryStage)
+{
+    const std::size_t nameStart = stagesPath.rfind('/') + 1; // npos + 1 is 0
+    return std::make_shared<Shader>(std::string(stagesPath.substr(nameStart)), withGeometryStage,
+                                    std::string(stagesPath.substr(0, nameStart)));
+}
 
 } // namespace tavernrush

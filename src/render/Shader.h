@@ -1,25 +1,23 @@
 #pragma once
-// One linked GLSL program built from assets/shader/<name>.vert/.frag[/.geom],
+// One linked GLSL program built from <directory><name>.vert/.frag[/.geom],
 // with uniform setters that address uniforms by name.
 
-#include "game/LevelFiles.h"
 #include "render/GlName.h"
 
 #include <glm/glm.hpp>
 
 #include <memory>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 
 namespace tavernrush {
-
-inline constexpr const char* shaderDirectory = files::shaderFolder;
 
 class Shader {
 public:
     // Builds and links the program. Never fails: a missing or broken stage is
     // reported on the console and leaves a program that draws nothing useful.
-    Shader(std::string name, bool withGeometryStage, std::string directory = shaderDirectory);
+    Shader(std::string name, bool withGeometryStage, std::string directory);
 
     Shader(const Shader&) = delete;
     Shader& operator=(const Shader&) = delete;
@@ -66,13 +64,8 @@ private:
 
 using ShaderPtr = std::shared_ptr<Shader>;
 
-ShaderPtr makeShader(const std::string& name);
-ShaderPtr makeSkyShader();
-ShaderPtr makeNormalMappingShader();
-ShaderPtr makeGlowShader();
-ShaderPtr makeShadowDepthShader();
-ShaderPtr makeShadowShader();
-ShaderPtr makeScreenShader(bool withGeometryStage);
-ShaderPtr makeBlurShader(bool withGeometryStage);
+// From its stages' common path without the suffix, "assets/shader/glow":
+// the program is named by the last part, "glow".
+ShaderPtr makeShader(std::string_view stagesPath, bool withGeometryStage = false);
 
 } // namespace tavernrush

@@ -1,6 +1,7 @@
 #include "render/Skybox.h"
 
 #include <array>
+#include <utility>
 
 namespace tavernrush {
 namespace {
@@ -30,7 +31,7 @@ constexpr GLsizei cubeVertexCount = static_cast<GLsizei>(cubeVertices.size() / 3
 
 } // namespace
 
-Skybox::Skybox() : cubeMap_(makeSkyCubeMap())
+Skybox::Skybox(CubeMap faces) : cubeMap_(std::move(faces))
 {
     vao_ = createVertexArray();
     glBindVertexArray(vao_.get());

@@ -13,10 +13,9 @@ namespace tavernrush {
 
 class Skybox {
 public:
-    // Uploads the cube and loads the six faces named in game/LevelFiles.h;
-    // missing faces stay empty. The cube's vertex array and texture are
-    // left bound.
-    Skybox();
+    // Uploads the cube and loads the six faces of `faces`; missing faces
+    // stay empty. The cube's vertex array and texture are left bound.
+    explicit Skybox(CubeMap faces);
 
     // Binds and draws the 36 vertices with the cube map on unit 0; sets no
     // uniform and selects no program. Leaves no vertex array and no cube

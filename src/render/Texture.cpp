@@ -1,6 +1,5 @@
 #include "render/Texture.h"
 
-#include "game/LevelFiles.h"
 #include "render/AssetPath.h"
 #include "render/DecodedPicture.h"
 #include "render/PixelUpload.h"
@@ -71,8 +70,6 @@ Texture::Texture(const std::string& name) : handle_(createTexture())
 }
 
 TexturePtr makeTexture(const std::string& path) { return std::make_shared<Texture>(path); }
-TexturePtr makeUnicornTexture() { return makeTexture(files::unicornSkin); }
-TexturePtr makeToiletTexture() { return makeTexture(files::toilet); }
 
 void Texture::bind(unsigned unit) const
 {

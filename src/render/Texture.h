@@ -30,8 +30,6 @@ private:
 using TexturePtr = std::shared_ptr<Texture>;
 
 TexturePtr makeTexture(const std::string& path);
-TexturePtr makeUnicornTexture();
-TexturePtr makeToiletTexture();
 
 // The message every texture loader prints for a picture it cannot use.
 void reportTextureFailure(const std::string& path);

@@ -1,6 +1,5 @@
 #include "scene/CounterSpheres.h"
 
-#include "game/LevelLayout.h"
 #include "render/Shapes.h"
 
 #include <glm/gtc/matrix_transform.hpp>
@@ -10,9 +9,9 @@ namespace {
 
 constexpr unsigned longitudeSegments = 64;
 constexpr unsigned latitudeSegments = 32;
-constexpr float orbitHeight = level::counterOrbitHeight;
 
-std::unique_ptr<SceneNode> makeSphereNode(float radius, const CounterOrbit& orbit, MaterialPtr material)
+std::unique_ptr<SceneNode> makeSphereNode(float radius, const CounterOrbit& orbit, float orbitHeight,
+                                          MaterialPtr material)
 {
     Geometry sphere(orbitStart(orbit, orbitHeight), createSphere(longitudeSegments, radius, latitudeSegments),
                     std::move(material));
@@ -21,10 +20,10 @@ std::unique_ptr<SceneNode> makeSphereNode(float radius, const CounterOrbit& orbi
 
 } // namespace
 
-CounterSpheres::CounterSpheres(MaterialPtr earth, MaterialPtr beer, MaterialPtr coin)
-    : earthSphere_(makeSphereNode(0.6f, earthOrbit, std::move(earth))),
-      beerSphere_(makeSphereNode(0.4f, beerCounterOrbit, std::move(beer))),
-      coinSphere_(makeSphereNode(0.5f, coinCounterOrbit, std::move(coin)))
+CounterSpheres::CounterSpheres(MaterialPtr earth, MaterialPtr beer, MaterialPtr coin, float orbitHeight)
+    : earthSphere_(makeSphereNode(0.6f, earthOrbit, orbitHeight, std::move(earth))),
+      beerSphere_(makeSphereNode(0.4f, beerCounterOrbit, orbitHeight, std::move(beer))),
+      coinSphere_(makeSphereNode(0.5f, coinCounterOrbit, orbitHeight, std::move(coin)))
 {
     earthSphere_->addChild(beerSphere_.get());
     beerSphere_->addChild(coinSphere_.get());

@@ -1,6 +1,6 @@
 #pragma once
-// The counters of the level: an earth sphere spinning 10 units above the
-// origin, with the beer counter circling it at radius 3.5 and the coin
+// The counters of the level: an earth sphere spinning above the origin at
+// the level's height, with the beer counter circling it at radius 3.5 and the coin
 // counter at radius 2, each showing the digit picture of its count.
 
 #include "game/CounterOrbits.h"
@@ -16,7 +16,7 @@ class CounterSpheres {
 public:
     // The materials come from start-up, which creates them in its own order;
     // the beer and coin materials carry the digit pictures.
-    CounterSpheres(MaterialPtr earth, MaterialPtr beer, MaterialPtr coin);
+    CounterSpheres(MaterialPtr earth, MaterialPtr beer, MaterialPtr coin, float orbitHeight);
 
     // One frame: places each sphere at its turn and draws the hierarchy
     // with the camera and light uniforms last set on its program.

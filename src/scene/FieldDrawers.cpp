@@ -2,7 +2,7 @@
 #include "render/Shapes.h"
 
 #include "game/CoinField.h"
-#include "game/LevelFiles.h"
+#include "game/AssetTable.h"
 
 namespace tavernrush {
 namespace {
@@ -13,9 +13,9 @@ constexpr float itemShininess = 2.0f;
 
 } // namespace
 
-BeerFieldDrawer::BeerFieldDrawer(ShaderPtr phong)
+BeerFieldDrawer::BeerFieldDrawer(ShaderPtr phong, const AssetPaths& paths)
     : geometry_(glm::mat4(1.0f), createCylinder(1.5f, 0.4f),
-                makeMaterial(std::move(phong), red, itemCoefficients, itemShininess, files::beerLabel))
+                makeMaterial(std::move(phong), red, itemCoefficients, itemShininess, paths.pathOf(AssetId::BeerLabel)))
 {
 }
 
@@ -25,11 +25,11 @@ void BeerFieldDrawer::drawItem(const glm::mat4& drawMatrix)
     geometry_.draw();
 }
 
-CoinFieldDrawer::CoinFieldDrawer(ShaderPtr glow)
-    : coinTexture_(makeTexture(files::coin)),
-      coinBlurTexture_(makeTexture(files::coinBlur)),
+CoinFieldDrawer::CoinFieldDrawer(ShaderPtr glow, const AssetPaths& paths)
+    : coinTexture_(makeTexture(paths.pathOf(AssetId::Coin))),
+      coinBlurTexture_(makeTexture(paths.pathOf(AssetId::CoinBlur))),
       geometry_(CoinField::constructionMatrix(), createCylinder(0.2f, 0.7f),
-                makeMaterial(std::move(glow), red, itemCoefficients, itemShininess, files::coin))
+                makeMaterial(std::move(glow), red, itemCoefficients, itemShininess, paths.pathOf(AssetId::Coin)))
 {
 }
 

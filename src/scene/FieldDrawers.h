@@ -2,6 +2,7 @@
 // The GL side of the beer and coin fields: one shared shape per field, drawn
 // once per item at the matrix the field's rules decide.
 
+#include "game/AssetPaths.h"
 #include "game/ItemDrawer.h"
 #include "render/Geometry.h"
 #include "render/Shader.h"
@@ -12,7 +13,7 @@ namespace tavernrush {
 // Red-capped beer cylinders wrapped in the beer label.
 class BeerFieldDrawer : public ItemDrawer {
 public:
-    explicit BeerFieldDrawer(ShaderPtr phong);
+    BeerFieldDrawer(ShaderPtr phong, const AssetPaths& paths);
     void drawItem(const glm::mat4& drawMatrix) override;
     // The beers' colour, coefficients and shininess.
     Material& surface() { return *geometry_.material(); }
@@ -25,7 +26,7 @@ private:
 // glow program turns into the coin's halo.
 class CoinFieldDrawer : public ItemDrawer {
 public:
-    explicit CoinFieldDrawer(ShaderPtr glow);
+    CoinFieldDrawer(ShaderPtr glow, const AssetPaths& paths);
     void drawItem(const glm::mat4& drawMatrix) override;
 
 private:

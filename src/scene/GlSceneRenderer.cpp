@@ -55,17 +55,17 @@ void GlSceneRenderer::draw(const FrameScene& scene)
     // The window's own buffers are left alone here: the composite covers
     // them, and clearing a multisampled window costs as much as a pass.
     glEnable(GL_DEPTH_TEST);
-    level_.materials.ground->materialCoefficients.x = scene.groundAmbient;
+    level_.materials[AssetId::WoodGround]->materialCoefficients.x = scene.groundAmbient;
     level_.geometry.boards.animationMaterial().materialCoefficients.x = scene.boardAmbient;
     {
         const TimedPass timed(passTimer_, RenderPass::shadow);
         drawShadowPass(scene);
     }
     level_.bloom.sceneTarget().bindForScene();
-    Shader& phong = *level_.shaders.phong;
+    Shader& phong = *level_.shaders[AssetId::PhongProgram];
     phong.use();
     setLightUniforms(phong, cameraUniformsOf(scene.view), level_.lights);
-    Shader& glow = *level_.shaders.glow;
+    Shader& glow = *level_.shaders[AssetId::GlowProgram];
     glow.use();
     setLightUniforms(glow, cameraUniformsOf(scene.coinView), level_.lights);
     setStandardSurface(glow);
@@ -92,20 +92,20 @@ void GlSceneRenderer::drawItem(const FrameScene& scene, const DrawItem& item)
     case Drawable::Figure:
     case Drawable::Ground: drawOnShadowedGround(scene, item); return;
     case Drawable::Sky:
-        drawSky(level_.skybox, *level_.shaders.sky, scene.view.viewMatrix, scene.view.projectionMatrix);
+        drawSky(level_.skybox, *level_.shaders[AssetId::SkyProgram], scene.view.viewMatrix, scene.view.projectionMatrix);
         return;
     case Drawable::BrickWall:
     case Drawable::PlainBrickWall: drawBrickWall(scene, item); return;
     case Drawable::Coin: level_.coinDrawer.drawItem(item.model); return;
     case Drawable::Beer: level_.beerDrawer.drawItem(item.model); return;
-    case Drawable::Unicorn: drawLitModel(level_.models.unicorn, item, *level_.textures.unicorn); return;
-    case Drawable::Ladder: drawLitModel(level_.models.ladder, item, *level_.textures.grass); return;
-    case Drawable::ToiletHut: drawLitModel(level_.models.toiletHut, item, *level_.textures.toilet); return;
-    case Drawable::Bag: drawLitModel(level_.models.bag, item, *level_.textures.bag); return;
+    case Drawable::Unicorn: drawLitModel(level_.models[AssetId::UnicornModel], item, *level_.textures[AssetId::UnicornSkin]); return;
+    case Drawable::Ladder: drawLitModel(level_.models[AssetId::LadderModel], item, *level_.textures[AssetId::Grass]); return;
+    case Drawable::ToiletHut: drawLitModel(level_.models[AssetId::ToiletHutModel], item, *level_.textures[AssetId::Toilet]); return;
+    case Drawable::Bag: drawLitModel(level_.models[AssetId::BagModel], item, *level_.textures[AssetId::Bag]); return;
     case Drawable::AnimationBoard: drawAnimationBoard(scene, item); return;
     case Drawable::CounterSpheres: drawCounterSpheres(scene); return;
     case Drawable::PictureBoard: {
-        Shader& phong = *level_.shaders.phong;
+        Shader& phong = *level_.shaders[AssetId::PhongProgram];
         phong.use();
         setNormalMatrix(phong, item);
         level_.geometry.boards.drawScreenBoard(item.picture, item.model, phong);
@@ -141,21 +141,21 @@ void GlSceneRenderer::drawWinPlaque(const FrameScene& scene)
 void GlSceneRenderer::drawShadowPass(const FrameScene& scene)
 {
     light_ = lightSpaceFor(level_.lights.directional.direction, scene.view.playerPosition);
-    renderShadowDepth(level_.shadowMap, *level_.shaders.shadowDepth, light_, scene.playerModel,
-                      [this] { level_.models.figure.draw(); });
+    renderShadowDepth(level_.shadowMap, *level_.shaders[AssetId::ShadowDepthProgram], light_, scene.playerModel,
+                      [this] { level_.models[AssetId::FigureModel].draw(); });
 }
 
 void GlSceneRenderer::drawOnShadowedGround(const FrameScene& scene, const DrawItem& item)
 {
-    Shader& shadow = *level_.shaders.shadow;
+    Shader& shadow = *level_.shaders[AssetId::ShadowProgram];
     shadow.use();
     setShadowReceiverUniforms(shadow, scene.view.projectionMatrix, scene.view.viewMatrix, scene.view.cameraPosition,
                               light_);
     shadow.setUniform("model", item.model);
     if (item.what == Drawable::Figure) {
         shadow.setUniform("ambientFactor", 1.0f);
-        level_.textures.metal->bind(0);
-        level_.models.figure.draw();
+        level_.textures[AssetId::Metal]->bind(0);
+        level_.models[AssetId::FigureModel].draw();
         return;
     }
     shadow.setUniform("ambientFactor", scene.groundAmbient);
@@ -166,34 +166,34 @@ void GlSceneRenderer::drawBrickWall(const FrameScene& scene, const DrawItem& ite
 {
     const glm::mat3 normalMatrix{item.model};
     if (item.what == Drawable::BrickWall) {
-        Shader& normalMapping = *level_.shaders.normalMapping;
+        Shader& normalMapping = *level_.shaders[AssetId::NormalMappingProgram];
         normalMapping.use();
         normalMapping.setUniform("modelMatrix", item.model);
         normalMapping.setUniform("normalMatrix", normalMatrix);
         setLightUniforms(normalMapping, cameraUniformsOf(scene.view), level_.lights);
         setStandardSurface(normalMapping);
-        level_.textures.bricks->bind(0);
-        level_.textures.bricksNormal->bind(1);
-        level_.models.brickWall.draw();
+        level_.textures[AssetId::Bricks]->bind(0);
+        level_.textures[AssetId::BricksNormal]->bind(1);
+        level_.models[AssetId::BrickWallModel].draw();
         return;
     }
     // The plain wall has always been drawn with the lit program as the frame
     // before left it: that frame's camera and the counter spheres' surface.
-    Shader& phong = *level_.shaders.phong;
+    Shader& phong = *level_.shaders[AssetId::PhongProgram];
     phong.use();
     setLightUniforms(phong, cameraUniformsOf(scene.coinView), level_.lights);
     level_.geometry.spheres.coinMaterial().setUniforms();
     phong.setUniform("modelMatrix", item.model);
     phong.setUniform("normalMatrix", normalMatrix);
-    level_.textures.bricks->bind(0);
-    level_.textures.bricksNormal->bind(1);
-    level_.models.brickWall.draw();
+    level_.textures[AssetId::Bricks]->bind(0);
+    level_.textures[AssetId::BricksNormal]->bind(1);
+    level_.models[AssetId::BrickWallModel].draw();
     setLightUniforms(phong, cameraUniformsOf(scene.view), level_.lights);
 }
 
 void GlSceneRenderer::drawLitModel(const ImportedModel& model, const DrawItem& item, const Texture& picture)
 {
-    Shader& phong = *level_.shaders.phong;
+    Shader& phong = *level_.shaders[AssetId::PhongProgram];
     phong.use();
     if (item.surface == BorrowedSurface::FieldItem) {
         level_.beerDrawer.surface().setUniforms();
@@ -212,8 +212,8 @@ void GlSceneRenderer::drawAnimationBoard(const FrameScene& scene, const DrawItem
     if (scene.animationPicture) {
         boards.animationMaterial().setTexture(*scene.animationPicture);
     }
-    level_.shaders.phong->use();
-    boards.drawAnimationBoard(*level_.shaders.phong, item.model);
+    level_.shaders[AssetId::PhongProgram]->use();
+    boards.drawAnimationBoard(*level_.shaders[AssetId::PhongProgram], item.model);
 }
 
 void GlSceneRenderer::drawCounterSpheres(const FrameScene& scene)

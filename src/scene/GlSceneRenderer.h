@@ -2,7 +2,7 @@
 // The game's renderer: draws a frame's value with the level's models,
 // programs, pictures and pass targets.
 
-#include "app/SceneRenderer.h"
+#include "game/SceneRenderer.h"
 #include "passes/LightSpace.h"
 #include "render/Lights.h"
 #include "scene/Level.h"

@@ -1,6 +1,6 @@
 #include "scene/Hud.h"
 
-#include "game/LevelFiles.h"
+#include "game/AssetTable.h"
 
 #include <glm/gtc/matrix_transform.hpp>
 
@@ -38,10 +38,10 @@ glm::vec3 countdownTint(const CountdownDisplay& countdown)
     return countdown.warning ? glm::mix(warningRed, warningAmber, countdown.pulse) : untinted;
 }
 
-Hud::Hud()
-    : shader_(makeShader(files::shader::hud)),
-      atlas_(makeTexture(hud::atlasPath)),
-      pausedBoard_(makeTexture(hud::pausedPath)),
+Hud::Hud(const AssetPaths& paths)
+    : shader_(makeShader(paths.pathOf(AssetId::HudProgram))),
+      atlas_(makeTexture(paths.pathOf(AssetId::HudAtlas))),
+      pausedBoard_(makeTexture(paths.pathOf(AssetId::PausedBoard))),
       vertexArray_(createVertexArray()),
       vertices_(createBuffer())
 {

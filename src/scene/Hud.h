@@ -4,6 +4,7 @@
 // the times under the win picture inside the scene. Everything is cut from
 // generated pictures (HudAtlas.h); no font is read at run time.
 
+#include "game/AssetPaths.h"
 #include "game/FrameScene.h"
 #include "render/GlName.h"
 #include "render/Shader.h"
@@ -18,10 +19,10 @@ namespace tavernrush {
 
 class Hud {
 public:
-    // Builds the "hud" program, reads the two pictures and makes the
+    // Builds the lettering's program, reads its two pictures and makes the
     // vertex buffer; a missing picture is reported like any other and its
     // pieces draw as nothing.
-    Hud();
+    explicit Hud(const AssetPaths& paths);
     Hud(const Hud&) = delete;
     Hud& operator=(const Hud&) = delete;
 

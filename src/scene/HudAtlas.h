@@ -3,9 +3,7 @@
 // picture assets/textures/hud.png: the countdown's digits, the words and the
 // plaque under the win picture. The asset generator paints them into these
 // rectangles and the game cuts them out of the same ones, so this header is
-// shared by both and holds only rectangles and the picture's name.
-
-#include "game/LevelFiles.h"
+// shared by both and holds only rectangles and sizes.
 
 namespace tavernrush::hud {
 
@@ -17,7 +15,6 @@ struct AtlasRect {
     int height = 0;
 };
 
-inline constexpr const char* atlasPath = files::hudAtlas;
 inline constexpr int atlasWidth = 1024;
 inline constexpr int atlasHeight = 512;
 
@@ -39,7 +36,6 @@ inline constexpr AtlasRect plaque{0, 192, 768, 128};
 inline constexpr int inkMargin = 6;
 
 // The board shown while the game is paused, assets/textures/paused.png.
-inline constexpr const char* pausedPath = files::pausedBoard;
 inline constexpr int pausedWidth = 512;
 inline constexpr int pausedHeight = 256;
 

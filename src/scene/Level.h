@@ -2,29 +2,30 @@
 // Every GL object of the level, built at start-up in one fixed order and
 // released together while the context still exists: models, programs,
 // pictures, materials, shapes, pass targets, the fields' drawers, the sky
-// and the lettering.
+// and the lettering. The files come from the asset table's rows of each
+// part (game/AssetTable.h), in table order, with the paths the settings
+// replace.
 
-#include "app/Settings.h"
 #include "passes/Bloom.h"
 #include "passes/ShadowMap.h"
 #include "render/Lights.h"
 #include "render/Skybox.h"
 #include "scene/FieldDrawers.h"
 #include "scene/Hud.h"
-#include "scene/LevelModels.h"
 #include "scene/LevelResources.h"
+#include "scene/LevelSettings.h"
 
 namespace tavernrush {
 
 class Level {
 public:
-    explicit Level(const Settings& settings);
+    explicit Level(const LevelSettings& settings);
     ~Level();
     Level(const Level&) = delete;
     Level& operator=(const Level&) = delete;
 
     // Members are built in declaration order, which is the creation order of
-    // the GL objects.
+    // the GL objects and the order of the table's LevelPart.
     LevelModels models;
     SceneLights lights;
     LevelShaders shaders;

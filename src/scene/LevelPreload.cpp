@@ -1,6 +1,6 @@
 #include "scene/LevelPreload.h"
 
-#include "game/LevelFiles.h"
+#include "game/AssetTable.h"
 #include "model/ImportedModel.h"
 #include "model/MeshTextureLoader.h"
 #include "model/ModelImport.h"
@@ -20,25 +20,6 @@
 
 namespace tavernrush {
 namespace {
-
-// Pictures the level makes textures of, in the order it makes them.
-const char* const levelPictures[] = {
-    // LevelTextures
-    files::metal, files::unicornSkin, files::plainWall, files::grass, files::groundNormal, files::ground,
-    files::bricksNormal, files::bricks, files::coin, files::coinGlow, files::bag, files::toilet,
-    // LevelMaterials
-    files::skyRoom, files::woodGround, files::titleBoard, files::cloudDome, files::firstAnimationFrame,
-    files::wonBoard, files::timeUpBoard, files::drunkBoard, files::unicornBoard, files::toiletBoard, files::earth,
-    files::coinDigitZero, files::beerDigitZero,
-    // The coin and beer fields' drawers
-    files::coin, files::coinBlur, files::coin, files::beerLabel,
-    // The lettering
-    files::hudAtlas, files::pausedBoard};
-
-// In the order LevelModels imports them.
-const char* const levelModels[] = {files::figureModel,  files::plainWallModel, files::unicornModel,
-                                   files::ladderModel,  files::terrainModel,   files::brickWallModel,
-                                   files::bagModel,     files::toiletHutModel};
 
 // The pictures a model's meshes name, once each, as its texture cache loads them.
 std::vector<std::string> materialPictures(const ModelImport& model)
@@ -123,32 +104,49 @@ void runJobs(Work& work)
     }
 }
 
-std::shared_ptr<Work> planWork()
+// The rows the level makes at start-up, in the order it makes them; a
+// picture it makes several textures of is decoded once for each.
+std::shared_ptr<Work> planWork(const AssetPaths& paths)
 {
     auto work = std::make_shared<Work>();
-    for (const char* name : levelModels) {
-        const std::string path = assetPath(name);
-        auto promise = offered<ModelImport>(path);
-        work->jobs.emplace_back([path, promise] { importModel(path, *promise); });
-    }
     auto addPicture = [&](const std::string& path, bool flip, bool mips) {
         auto promise = offered<DecodedPicture>(decodedPictureKey(path, flip, mips));
         work->jobs.emplace_back([=] { fulfil(*promise, [&] { return decodePicture(path, flip, mips); }); });
     };
-    for (const char* name : levelPictures) {
-        addPicture(assetPath(name), false, true);
-    }
-    for (const char* face : files::skyFaces) {
-        addPicture(assetPath(std::string(files::skyFaceFolder) + face), true, false);
+    for (const AssetRow& row : asset::table()) {
+        if (row.part == LevelPart::None) {
+            continue;
+        }
+        const std::string path = assetPath(paths.pathOf(row.id));
+        switch (row.kind) {
+        case AssetKind::Model: {
+            auto promise = offered<ModelImport>(path);
+            work->jobs.emplace_back([path, promise] { importModel(path, *promise); });
+            break;
+        }
+        case AssetKind::Texture:
+        case AssetKind::Picture:
+            for (int copy = 0; copy < row.madeAtStartup; ++copy) {
+                addPicture(path, false, true);
+            }
+            break;
+        case AssetKind::CubeMap:
+            for (const char* face : asset::cubeFaceFiles) {
+                addPicture(path + "/" + face, true, false);
+            }
+            break;
+        case AssetKind::Program:
+        case AssetKind::Sound: break; // read by the driver and the sound system
+        }
     }
     return work;
 }
 
 } // namespace
 
-LevelPreload::LevelPreload()
+LevelPreload::LevelPreload(const AssetPaths& paths)
 {
-    std::shared_ptr<Work> work = planWork();
+    std::shared_ptr<Work> work = planWork(paths);
     // One worker: it finishes well before the level needs its files, and on
     // two cores a second one only slows the GL thread opening the window
     // (measured: 130 ms against 170 to 195 ms).

@@ -6,6 +6,10 @@
 // fixed order and takes each file there, so the order of GL objects, the
 // console lines and the pictures stay as they are; it only finds the work
 // done. Start it once the data folder is known, before the window opens.
+// It reads the asset table's rows of the level's parts, in table order, with
+// the same replaced paths the level is given.
+
+#include "game/AssetPaths.h"
 
 #include <thread>
 #include <vector>
@@ -14,7 +18,7 @@ namespace tavernrush {
 
 class LevelPreload {
 public:
-    LevelPreload();
+    explicit LevelPreload(const AssetPaths& paths = {});
     ~LevelPreload() { finish(); }
     // Once the level is built: waits for the workers (they stop early once
     // asked) and drops anything the level did not take, so later loads read

@@ -1,65 +1,42 @@
 #pragma once
-// The programs, pictures, materials and generated shapes of the level, built
-// once at start-up in a fixed order and kept for the whole run.
+// The models, programs, pictures, materials and generated shapes of the
+// level, built once at start-up and kept for the whole run. Each part walks
+// its rows of the asset table in table order, which is the creation order of
+// its GL objects.
 
-#include "app/Settings.h"
-#include "scene/CounterSpheres.h"
-#include "scene/PictureBoards.h"
+#include "game/AssetPaths.h"
+#include "model/ImportedModel.h"
 #include "render/Geometry.h"
 #include "render/Material.h"
 #include "render/Shader.h"
 #include "render/Texture.h"
+#include "scene/ById.h"
+#include "scene/CounterSpheres.h"
+#include "scene/LevelSettings.h"
+#include "scene/PictureBoards.h"
 
 namespace tavernrush {
 
-struct LevelShaders {
-    ShaderPtr phong;
-    ShaderPtr sky;
-    ShaderPtr normalMapping;
-    ShaderPtr glow;
-    ShaderPtr quadDepth; // built and kept; no pass draws with it
-    ShaderPtr shadowDepth;
-    ShaderPtr shadow;
-};
-LevelShaders buildLevelShaders();
+// Each failure prints its own line and leaves an empty model.
+using LevelModels = ById<ImportedModel>;
+LevelModels importLevelModels(const AssetPaths& paths);
 
-struct LevelTextures {
-    TexturePtr metal;
-    TexturePtr unicorn;
-    TexturePtr plainWall; // loaded, never bound
-    TexturePtr grass;
-    TexturePtr groundNormal; // loaded, never bound
-    TexturePtr ground;       // loaded, never bound
-    TexturePtr bricksNormal;
-    TexturePtr bricks;
-    TexturePtr coin; // loaded, never bound
-    TexturePtr coinGlow;
-    TexturePtr bag;
-    TexturePtr toilet;
-};
-LevelTextures loadLevelTextures();
+using LevelShaders = ById<ShaderPtr>;
+LevelShaders buildLevelShaders(const AssetPaths& paths);
 
-struct LevelMaterials {
-    MaterialPtr skyRoom;
-    MaterialPtr ground;
-    MaterialPtr titleBoard;
-    MaterialPtr cloudDome;
-    MaterialPtr animation;
-    MaterialPtr won;
-    MaterialPtr timeUp;
-    MaterialPtr drunk;
-    MaterialPtr unicornPicture;
-    MaterialPtr toiletPicture;
-    MaterialPtr earth;
-    MaterialPtr coinCounter;
-    MaterialPtr beerCounter;
-};
-LevelMaterials createLevelMaterials(const LevelShaders& shaders, float brightness);
+using LevelTextures = ById<TexturePtr>;
+LevelTextures loadLevelTextures(const AssetPaths& paths);
+
+// One material per picture row of the level's materials; the sky room, the
+// ground, the title board, the cloud dome and the animation board have looks
+// of their own, every other picture the boards' look.
+using LevelMaterials = ById<MaterialPtr>;
+LevelMaterials createLevelMaterials(const LevelShaders& shaders, const LevelSettings& settings);
 
 // The generated shapes. Some are built but never drawn: the sky room still
 // lends its matrices to the lit program every frame.
 struct LevelGeometry {
-    LevelGeometry(const LevelMaterials& materials, const Settings& settings);
+    LevelGeometry(const LevelMaterials& materials, const LevelSettings& settings);
 
     Geometry skyRoom;
     Geometry ground;

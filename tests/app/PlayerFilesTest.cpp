@@ -81,7 +81,7 @@ TEST_F(PlayerFilesTest, RecordsTextReadsBackWhatTheGameWritesAndRefusesAnythingE
     EXPECT_EQ(parseRecords("[records]\nbest_time = 20.5\nfewest_beers = 0\n[other]\nx = y\n").records.bestOf("meadow"),
               205);
     // A hand-edited time finer than a tenth goes to the nearest tenth.
-    EXPECT_EQ(parseRecords("[records]\nbest_time = 29.96\n").records.bestTenths, 300);
+    EXPECT_EQ(parseRecords("[records]\nbest_time = 29.96\n").records.bestOf("meadow"), 300);
     for (const std::string& damaged : std::vector<std::string>{
              "[records]\nbest_time = fast\n", "[records]\nbest_time = -3\n", "[records]\nbest_time = 0\n",
           "[records]\nbest_time = inf\n", "[records]\nbest_time = 12.5s\n", "[records]\nbest_time = 1e9\n",

@@ -95,7 +95,7 @@ TEST_F(BoardsAndSpheresGLTest, EachPictureDrawsItsOwnBoardWhereItIsHung)
 
 TEST_F(BoardsAndSpheresGLTest, TheCounterSpheresCircleTheEarthAtTheirOwnRadiiAndSpeeds)
 {
-    CounterSpheres spheres(material(60), material(120), material(180));
+    CounterSpheres spheres(material(60), material(120), material(180), 10.0f);
     EXPECT_EQ(spheres.earthSphere().children(), std::vector<SceneNode*>{&spheres.beerSphere()});
     EXPECT_EQ(spheres.beerSphere().children(), std::vector<SceneNode*>{&spheres.coinSphere()});
 

@@ -2,6 +2,7 @@
 // format, the depth pass recording the figure wherever it stands, and the
 // ground darkened under the figure but lit beyond the map.
 
+#include "game/AssetTable.h"
 #include "passes/SceneTarget.h"
 #include "passes/ShadowMap.h"
 #include "render/Geometry.h"
@@ -81,7 +82,7 @@ TEST_F(ShadowMapGLTest, IsAComplete1024DepthTargetThatReadsFarOutsideItsEdges)
 TEST_F(ShadowMapGLTest, TheDepthPassRecordsTheFigureWhereverItStands)
 {
     const ShadowMap map;
-    const ShaderPtr depthShader = makeShadowDepthShader();
+    const ShaderPtr depthShader = makeShader(asset::row(AssetId::ShadowDepthProgram).path);
     Geometry caster = makeCaster(depthShader);
     // The start position, where a light fixed on the origin saw nothing,
     // and a far corner of the ground.
@@ -106,8 +107,8 @@ TEST_F(ShadowMapGLTest, TheDepthPassRecordsTheFigureWhereverItStands)
 TEST_F(ShadowMapGLTest, TheFigureShadowsTheGroundBesideItAndNothingBeyondTheMap)
 {
     const ShadowMap map;
-    const ShaderPtr depthShader = makeShadowDepthShader();
-    const ShaderPtr shadowShader = makeShadowShader();
+    const ShaderPtr depthShader = makeShader(asset::row(AssetId::ShadowDepthProgram).path);
+    const ShaderPtr shadowShader = makeShader(asset::row(AssetId::ShadowProgram).path);
     Geometry caster = makeCaster(depthShader);
     // Plain grey ground.
     Geometry ground(glm::mat4(1.0f), createPlane(500.0f, 500.0f), testing::flatMaterial(shadowShader, glm::vec3(1)));

@@ -15,14 +15,5 @@ TEST(CubeMapPathsTest, FacePathsFollowTheCubeFaceOrder)
     EXPECT_EQ(cube.handle(), 0u) << "construction must not touch GL";
 }
 
-TEST(CubeMapPathsTest, SkyFacesComeFromTheSkyboxFolder)
-{
-    const CubeMap sky = makeSkyCubeMap();
-    EXPECT_EQ(sky.facePaths(),
-              (std::vector<std::string>{"assets/textures/skybox/right.jpg", "assets/textures/skybox/left.jpg",
-                                        "assets/textures/skybox/top.jpg", "assets/textures/skybox/bottom.jpg",
-                                        "assets/textures/skybox/front.jpg", "assets/textures/skybox/back.jpg"}));
-}
-
 } // namespace
 } // namespace tavernrush

@@ -5,6 +5,7 @@
 
 #include "ShaderDrawHelpers.h"
 
+#include "game/AssetTable.h"
 #include "render/Geometry.h"
 #include "render/Lights.h"
 #include "render/Shader.h"
@@ -46,8 +47,8 @@ protected:
         if (HasFatalFailure()) {
             return;
         }
-        phong = std::make_unique<Shader>("phongPhong", false);
-        normalMapping = std::make_unique<Shader>("normalMapping", false);
+        phong = std::make_unique<Shader>("phongPhong", false, asset::shaderFolder);
+        normalMapping = std::make_unique<Shader>("normalMapping", false, asset::shaderFolder);
         white = draw::solidTexture({255, 255, 255, 255});
     }
 
@@ -220,7 +221,7 @@ TEST_F(NormalMappingGLTest, EmptyNormalMapKeepsTheVertexNormal)
 
 TEST_F(LitProgramGLTest, GlowProgramWritesTheBlurredCoinPictureToTheSecondOutput)
 {
-    Shader glow("glow", false);
+    Shader glow("glow", false, asset::shaderFolder);
     const TextureName coin = draw::solidTexture({200, 100, 50, 255});
     const TextureName blurredCoin = draw::solidTexture({100, 80, 20, 255});
     draw::bindTexture(0, GL_TEXTURE_2D, coin);

@@ -4,6 +4,7 @@
 
 #include "ShaderDrawHelpers.h"
 
+#include "game/AssetTable.h"
 #include "render/Shader.h"
 
 #include <glm/gtc/matrix_transform.hpp>
@@ -29,7 +30,7 @@ class PassProgramGLTest : public draw::TinyTargetGLTest {};
 
 TEST_F(PassProgramGLTest, SkyLiesOnTheFarPlaneAndLooksAlongThePosition)
 {
-    Shader sky("skyShader", false);
+    Shader sky("skyShader", false, asset::shaderFolder);
     const std::array<Rgba, 6> faces{Rgba{250, 0, 0, 255},   Rgba{0, 250, 0, 255},  Rgba{0, 0, 250, 255},
                                     Rgba{250, 250, 0, 255}, Rgba{0, 250, 250, 255}, Rgba{120, 60, 30, 255}};
     const TextureName cube = draw::cubeTexture(faces);
@@ -63,7 +64,7 @@ TEST_F(PassProgramGLTest, SkyLiesOnTheFarPlaneAndLooksAlongThePosition)
 
 TEST_F(PassProgramGLTest, ShadowDepthPassPlacesTheModelInLightSpace)
 {
-    Shader depthOnly("sm_depth", false);
+    Shader depthOnly("sm_depth", false, asset::shaderFolder);
     const draw::TestQuad quad(false);
     clearTarget();
     glEnable(GL_DEPTH_TEST);
@@ -88,7 +89,7 @@ protected:
         if (HasFatalFailure()) {
             return;
         }
-        receiver = std::make_unique<Shader>("sm", false);
+        receiver = std::make_unique<Shader>("sm", false, asset::shaderFolder);
         quad = std::make_unique<draw::TestQuad>(false);
         white = draw::solidTexture({255, 255, 255, 255});
     }
@@ -192,7 +193,7 @@ protected:
             return;
         }
         point = std::make_unique<draw::EmptyVertexArray>();
-        blur = std::make_unique<Shader>("blur", true);
+        blur = std::make_unique<Shader>("blur", true, asset::shaderFolder);
         glDisable(GL_DEPTH_TEST);
     }
 
@@ -274,7 +275,7 @@ TEST_F(FullScreenGLTest, BlurDoesNotWrapAroundTheImageEdge)
 
 TEST_F(FullScreenGLTest, ScreenAddsTheGlowToTheScene)
 {
-    Shader screen("screen", true);
+    Shader screen("screen", true, asset::shaderFolder);
     struct Case {
         Rgba scene;
         Rgba glow;
@@ -295,7 +296,7 @@ TEST_F(FullScreenGLTest, ScreenAddsTheGlowToTheScene)
 
 TEST_F(FullScreenGLTest, ScreenKeepsTheSceneUpright)
 {
-    Shader screen("screen", true);
+    Shader screen("screen", true, asset::shaderFolder);
     const TextureName scene = draw::sparseTexture(TinyTarget::size, TinyTarget::size, {{{3, 12}, {255, 255, 255, 255}}});
     const TextureName glow = draw::solidTexture(black);
     draw::bindTexture(0, GL_TEXTURE_2D, scene);

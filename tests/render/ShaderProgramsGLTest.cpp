@@ -4,6 +4,7 @@
 // sets sampler uniforms), the attribute locations it feeds and the fragment
 // outputs the scene target expects.
 
+#include "game/AssetTable.h"
 #include "render/Shader.h"
 
 #include "support/GlTestContext.h"
@@ -119,7 +120,7 @@ protected:
             return;
         }
         ::testing::internal::CaptureStdout();
-        shader = std::make_unique<Shader>(GetParam().name, GetParam().geometryStage);
+        shader = std::make_unique<Shader>(GetParam().name, GetParam().geometryStage, asset::shaderFolder);
         consoleOutput = ::testing::internal::GetCapturedStdout();
     }
 
@@ -199,7 +200,7 @@ class FullScreenProgramGLTest : public testing::GlTest, public ::testing::WithPa
 
 TEST_P(FullScreenProgramGLTest, GeometryStageTurnsOnePointIntoAQuad)
 {
-    const Shader shader(GetParam(), true);
+    const Shader shader(GetParam(), true, asset::shaderFolder);
     GLint input = 0;
     GLint output = 0;
     GLint vertices = 0;
@@ -237,7 +238,7 @@ GLuint compiledStage(GLenum kind, const std::string& path)
 // attached; that first link must succeed quietly as well.
 TEST_P(FullScreenProgramGLTest, VertexAndFragmentLinkWithoutGeometryStage)
 {
-    const std::string base = std::string(shaderDirectory) + GetParam();
+    const std::string base = std::string(asset::shaderFolder) + GetParam();
     const GLuint vertex = compiledStage(GL_VERTEX_SHADER, base + ".vert");
     const GLuint fragment = compiledStage(GL_FRAGMENT_SHADER, base + ".frag");
     const ProgramName program{glCreateProgram()};

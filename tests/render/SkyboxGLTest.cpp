@@ -4,6 +4,7 @@
 
 #include "render/Skybox.h"
 
+#include "game/AssetTable.h"
 #include "passes/PassTestSupport.h"
 #include "passes/SceneTarget.h"
 #include "render/Geometry.h"
@@ -20,6 +21,14 @@ namespace {
 
 using testing::integerState;
 
+// The game's sky, as the level builds it.
+CubeMap gameSky()
+{
+    const auto& faces = asset::cubeFaceFiles;
+    return CubeMap(std::string(asset::row(AssetId::SkyCubeMap).path) + "/", faces[0], faces[1], faces[2], faces[3],
+                   faces[4], faces[5]);
+}
+
 // One solid colour per face, in +X, -X, +Y, -Y, +Z, -Z order.
 constexpr std::array<glm::u8vec4, 6> faceColors{
     glm::u8vec4(255, 0, 0, 255), glm::u8vec4(0, 255, 0, 255),   glm::u8vec4(0, 0, 255, 255),
@@ -30,8 +39,8 @@ protected:
     void SetUp() override
     {
         GlTest::SetUp();
-        skybox = std::make_unique<Skybox>();
-        skyShader = makeSkyShader();
+        skybox = std::make_unique<Skybox>(gameSky());
+        skyShader = makeShader(asset::row(AssetId::SkyProgram).path);
         target = std::make_unique<SceneTarget>(32, 32);
         // Known faces instead of the pictures, so each direction has a colour.
         glBindTexture(GL_TEXTURE_CUBE_MAP, skybox->cubeMap().handle());

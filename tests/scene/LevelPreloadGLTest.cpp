@@ -23,7 +23,7 @@ TEST_F(LevelPreloadGLTest, TheLevelTakesEveryFileReadAheadAndReadsNoneItself)
 {
     LevelPreload preload;
     {
-        const Level level{Settings{}};
+        const Level level{LevelSettings{}};
         EXPECT_EQ(DecodedAhead<ModelImport>::untaken(), 0u);
         EXPECT_EQ(DecodedAhead<DecodedPicture>::untaken(), 0u);
         EXPECT_EQ(DecodedAhead<DecodedMaterialImage>::untaken(), 0u);
@@ -38,6 +38,25 @@ TEST_F(LevelPreloadGLTest, TheLevelTakesEveryFileReadAheadAndReadsNoneItself)
         }
     }
     EXPECT_GT(readAhead, 40);
+}
+
+// A level may bring its own ground picture and sky: the level and the worker
+// both read the replacements, and nothing read ahead is left over.
+TEST_F(LevelPreloadGLTest, ReplacedPathsReachTheLevelAndTheWorkerAlike)
+{
+    LevelSettings settings;
+    settings.paths.replace(AssetId::WoodGround, "assets/textures/kellbrau.jpg");
+    settings.paths.replace(AssetId::SkyCubeMap, "assets/textures/no-such-sky");
+    LevelPreload preload(settings.paths);
+    {
+        const Level level{settings};
+        EXPECT_EQ(DecodedAhead<DecodedPicture>::untaken(), 0u);
+        const Texture& ground = *level.materials[AssetId::WoodGround]->texture();
+        EXPECT_EQ(ground.width(), 512) << "the beer label, not the wood";
+        EXPECT_EQ(ground.height(), 256);
+        EXPECT_EQ(level.skybox.cubeMap().facePaths().front(), "assets/textures/no-such-sky/right.jpg");
+    }
+    preload.finish();
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 // brick relief sits on the painted bricks, the picture loop runs and comes
 // back, the counter pictures differ.
 #include "Colour.h"
-#include "game/LevelFiles.h"
+#include "game/AssetTable.h"
 #include "HeightField.h"
 #include "pictures/BrickPictures.h"
 #include "readback/GameDecoders.h"
@@ -114,7 +114,8 @@ TEST(PictureContent, BrickNormalMapBulgesAtThePaintedBrickEdges)
 TEST(PictureContent, PictureLoopMovesEveryStepAndComesBackToItsStart)
 {
     std::vector<Image> frames;
-    for (const std::string& file : files::animationFrames()) {
+    for (int number = 1; number <= asset::animationFrameCount; ++number) {
+        const std::string file = asset::belowAssets(asset::row(asset::animationFrame(number)).path);
         frames.push_back(decodeWithFreeImage(assets / file));
         ASSERT_FALSE(frames.back().empty()) << file;
     }

@@ -1,7 +1,8 @@
 // The generated sounds as the game decodes them: the right shape for
 // OpenAL, never clipping, and loops that join without a click.
 #include "audio/SoundFile.h"
-#include "game/LevelFiles.h"
+#include "game/AssetTable.h"
+#include "sounds/SoundFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -29,6 +30,20 @@ int peakOf(const DecodedSound& sound)
     return peak;
 }
 
+// The sound files whose recipe makes a loop (or an effect).
+std::vector<std::string> soundFiles(bool loops)
+{
+    std::vector<std::string> files;
+    for (const AssetRow& row : asset::kindRows(AssetKind::Sound)) {
+        for (const GeneratedSound& sound : generatedSounds()) {
+            if (sound.recipe == row.recipe && sound.loop == loops) {
+                files.push_back(asset::belowAssets(row.path));
+            }
+        }
+    }
+    return files;
+}
+
 // -1 dBFS: headroom every file keeps, the encoder's ringing included.
 const int clipLimit = static_cast<int>(32768.0 * std::pow(10.0, -1.0 / 20.0));
 // -30 dBFS: far above any encoder noise floor, well under every real sound.
@@ -36,7 +51,9 @@ constexpr int audiblePeak = 1036;
 
 TEST(AssetSounds, EffectsAreMonoAtFortyEightKilohertzAudibleAndUnclipped)
 {
-    for (const std::string& file : files::effectSounds()) {
+    EXPECT_EQ(soundFiles(false).size() + soundFiles(true).size(), asset::kindRows(AssetKind::Sound).size())
+        << "a sound row names a recipe that makes no sound";
+    for (const std::string& file : soundFiles(false)) {
         SCOPED_TRACE(file);
         const DecodedSound sound = decode(file);
         EXPECT_EQ(sound.channels, 1) << "OpenAL places only mono sounds";
@@ -50,7 +67,7 @@ TEST(AssetSounds, EffectsAreMonoAtFortyEightKilohertzAudibleAndUnclipped)
 
 TEST(AssetSounds, LoopsAreStereoLongEnoughAndJoinWithoutAClick)
 {
-    for (const std::string& file : files::loopSounds()) {
+    for (const std::string& file : soundFiles(true)) {
         SCOPED_TRACE(file);
         const DecodedSound sound = decode(file);
         ASSERT_EQ(sound.channels, 2);

@@ -1,7 +1,8 @@
 // The generated tree in the build directory: every file the game opens is
 // there and decodes with the decoder the game uses for it.
 #include "AssetCatalog.h"
-#include "game/LevelFiles.h"
+#include "Recipes.h"
+#include "game/AssetTable.h"
 #include "readback/GameDecoders.h"
 
 #include <gtest/gtest.h>
@@ -18,6 +19,27 @@ namespace fs = std::filesystem;
 // Tests run in the build directory, where the build generated assets/.
 const fs::path assets = "assets";
 
+std::vector<std::string> filesOfKind(AssetKind kind)
+{
+    std::vector<std::string> files;
+    for (const AssetRow& row : asset::kindRows(kind)) {
+        for (std::string& file : asset::filesOf(row)) {
+            files.push_back(std::move(file));
+        }
+    }
+    return files;
+}
+
+// Every picture that gets mipmaps at run time: those the level makes
+// textures of at start-up and those the rules switch to.
+std::vector<std::string> texturePictures()
+{
+    std::vector<std::string> files = filesOfKind(AssetKind::Texture);
+    const std::vector<std::string> pictures = filesOfKind(AssetKind::Picture);
+    files.insert(files.end(), pictures.begin(), pictures.end());
+    return files;
+}
+
 bool finite(const glm::vec3& v)
 {
     return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z);
@@ -25,7 +47,7 @@ bool finite(const glm::vec3& v)
 
 TEST(AssetTree, GamePicturesDecodeWithFreeImage)
 {
-    for (const std::string& file : files::texturePictures()) {
+    for (const std::string& file : texturePictures()) {
         SCOPED_TRACE(file);
         ASSERT_TRUE(fs::is_regular_file(assets / file));
         const Image picture = decodeWithFreeImage(assets / file);
@@ -37,10 +59,7 @@ TEST(AssetTree, GamePicturesDecodeWithFreeImage)
 
 TEST(AssetTree, PicturesDecodedDuringPlayStaySmall)
 {
-    std::vector<std::string> pictures = files::animationFrames();
-    const std::vector<std::string> digits = files::counterDigits();
-    pictures.insert(pictures.end(), digits.begin(), digits.end());
-    for (const std::string& file : pictures) {
+    for (const std::string& file : filesOfKind(AssetKind::Picture)) {
         SCOPED_TRACE(file);
         const Image picture = decodeWithFreeImage(assets / file);
         ASSERT_FALSE(picture.empty());
@@ -56,7 +75,7 @@ bool powerOfTwo(int size) { return size > 0 && (size & (size - 1)) == 0; }
 TEST(AssetTree, MipmappedPicturesArePowersOfTwo)
 {
     // The animation frames and the counter digits are among them.
-    for (const std::string& file : files::texturePictures()) {
+    for (const std::string& file : texturePictures()) {
         SCOPED_TRACE(file);
         const Image picture = decodeWithFreeImage(assets / file);
         ASSERT_FALSE(picture.empty());
@@ -68,7 +87,7 @@ TEST(AssetTree, MipmappedPicturesArePowersOfTwo)
 TEST(AssetTree, SkyFacesAreEqualSquares)
 {
     int size = 0;
-    for (const std::string& file : files::skyFacePictures()) {
+    for (const std::string& file : filesOfKind(AssetKind::CubeMap)) {
         SCOPED_TRACE(file);
         const Image face = decodeWithFreeImage(assets / file);
         ASSERT_FALSE(face.empty());
@@ -82,7 +101,7 @@ TEST(AssetTree, SkyFacesAreEqualSquares)
 
 TEST(AssetTree, ModelsImportWithNormalsTextureCoordinatesAndTangents)
 {
-    for (const std::string& file : files::models()) {
+    for (const std::string& file : filesOfKind(AssetKind::Model)) {
         SCOPED_TRACE(file);
         const ImportedScene scene = importLikeTheGame(assets / file);
         ASSERT_TRUE(scene.error.empty()) << scene.error;
@@ -109,7 +128,7 @@ TEST(AssetTree, ModelsImportWithNormalsTextureCoordinatesAndTangents)
 TEST(AssetTree, ImagesNamedByMaterialsDecodeWithStbImage)
 {
     int named = 0;
-    for (const std::string& file : files::models()) {
+    for (const std::string& file : filesOfKind(AssetKind::Model)) {
         const ImportedScene scene = importLikeTheGame(assets / file);
         for (const ImportedPart& part : scene.parts) {
             for (const std::string& image : part.diffuseMaps) {
@@ -127,23 +146,25 @@ TEST(AssetTree, ImagesNamedByMaterialsDecodeWithStbImage)
     EXPECT_GE(named, 3);
 }
 
-TEST(AssetTree, CatalogueCoversEveryFileTheGameOpens)
+TEST(AssetTree, EveryRowIsWrittenByItsRecipeOrCopiedInByTheBuild)
 {
     std::vector<std::string> catalogued;
     for (const AssetEntry& entry : assetCatalog()) {
         catalogued.insert(catalogued.end(), entry.files.begin(), entry.files.end());
     }
-    const std::vector<std::string> shaders = files::shaderStages();
-    for (const std::string& file : files::gameFiles()) {
-        // The shaders are written by hand and copied in by the build.
-        if (std::find(shaders.begin(), shaders.end(), file) != shaders.end()) {
+    for (const AssetRow& row : asset::table()) {
+        for (const std::string& file : asset::filesOf(row)) {
             EXPECT_TRUE(fs::is_regular_file(assets / file)) << file;
-            continue;
+            // The shaders are written by hand and copied in by the build.
+            if (row.recipe != handWritten) {
+                EXPECT_NE(std::find(catalogued.begin(), catalogued.end(), file), catalogued.end()) << file;
+            }
         }
-        EXPECT_NE(std::find(catalogued.begin(), catalogued.end(), file), catalogued.end()) << file;
     }
-    for (const std::string& file : catalogued) {
-        EXPECT_TRUE(fs::is_regular_file(assets / file)) << file;
+    for (const Recipe& recipe : recipes()) {
+        const auto rows = asset::table();
+        EXPECT_TRUE(std::any_of(rows.begin(), rows.end(), [&](const AssetRow& row) { return row.recipe == recipe.name; }))
+            << "no row names the recipe " << recipe.name;
     }
 }
 

@@ -1,7 +1,7 @@
 // The replay tool's memory log: the statm reading, the option, and which
 // frames the observer samples on the real frame loop (without GL).
 
-#include "app/NullSceneRenderer.h"
+#include "game/NullSceneRenderer.h"
 
 #include "support/MeadowLevel.h"
 #include "support/ClosableWindow.h"

@@ -2,7 +2,7 @@
 // window that draw nothing: frame limits, Escape, the wheel, the clock, the
 // trace and the screenshots.
 
-#include "app/NullSceneRenderer.h"
+#include "game/NullSceneRenderer.h"
 
 #include "support/MeadowLevel.h"
 #include "support/ClosableWindow.h"

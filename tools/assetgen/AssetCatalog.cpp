@@ -1,14 +1,75 @@
-// The list of asset files and the parallel run over it.
+// The asset table walked recipe by recipe, and the parallel run over it.
 #include "AssetCatalog.h"
+
+#include "Recipes.h"
+#include "game/AssetTable.h"
 
 #include <atomic>
 #include <chrono>
 #include <ostream>
 #include <exception>
 #include <mutex>
+#include <stdexcept>
 #include <thread>
 
 namespace tavernrush::assetgen {
+namespace {
+
+std::vector<std::string> rowFilesOf(const Recipe& recipe)
+{
+    std::vector<std::string> files;
+    for (const AssetRow& row : asset::table()) {
+        if (row.recipe == recipe.name) {
+            for (std::string& file : asset::filesOf(row)) {
+                files.push_back(std::move(file));
+            }
+        }
+    }
+    return files;
+}
+
+void checkEveryRowHasARecipe()
+{
+    for (const AssetRow& row : asset::table()) {
+        bool known = row.recipe == handWritten;
+        for (const Recipe& recipe : recipes()) {
+            known = known || row.recipe == recipe.name;
+        }
+        if (!known) {
+            throw std::runtime_error("no recipe '" + std::string(row.recipe) + "' for " + std::string(row.path));
+        }
+    }
+}
+
+std::vector<AssetEntry> gatherEntries()
+{
+    checkEveryRowHasARecipe();
+    std::vector<AssetEntry> entries;
+    for (const Recipe& recipe : recipes()) {
+        const std::vector<std::string> files = rowFilesOf(recipe);
+        const auto write = recipe.write;
+        if (recipe.eachFileAlone) {
+            for (const std::string& file : files) {
+                entries.push_back({recipe.name + " " + file, {file},
+                                   [write, file](const std::filesystem::path& assets) { write(assets, {file}); }});
+            }
+            continue;
+        }
+        std::vector<std::string> written = files;
+        written.insert(written.end(), recipe.otherFiles.begin(), recipe.otherFiles.end());
+        entries.push_back(
+            {recipe.name, written, [write, files](const std::filesystem::path& assets) { write(assets, files); }});
+    }
+    return entries;
+}
+
+} // namespace
+
+const std::vector<AssetEntry>& assetCatalog()
+{
+    static const std::vector<AssetEntry> entries = gatherEntries();
+    return entries;
+}
 
 void generateAll(const std::filesystem::path& assetsDirectory, unsigned threads, std::ostream* timings)
 {

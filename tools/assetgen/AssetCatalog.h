@@ -1,8 +1,9 @@
 #pragma once
-// Every file of the asset tree and the code that makes it. Each entry writes
-// one or more related files (a picture and its normal map, a model and its
-// images) below the assets directory; entries are independent of each other,
-// so they can run in any order or in parallel and still give the same bytes.
+// Every file of the asset tree and the code that makes it: the asset table's
+// rows, gathered by the recipe they name. Each entry writes one or more
+// related files (a picture and its normal map, a model and its images) below
+// the assets directory; entries are independent of each other, so they can
+// run in any order or in parallel and still give the same bytes.
 
 #include <filesystem>
 #include <functional>
@@ -18,6 +19,7 @@ struct AssetEntry {
     std::function<void(const std::filesystem::path&)> write; // takes the assets directory
 };
 
+// Throws when a row names a recipe the generator does not know.
 const std::vector<AssetEntry>& assetCatalog();
 
 // Runs every entry into `assetsDirectory`, spreading them over `threads`

@@ -6,7 +6,7 @@
 // swap, as any program that draws in 3D does; last the same with the colour
 // alone cleared, for the record.
 
-#include "app/SceneRenderer.h"
+#include "game/SceneRenderer.h"
 
 #include <GL/glew.h>
 

@@ -3,7 +3,7 @@
 // nothing, so only the CPU work of the rules is measured.
 
 #include "app/FrameLoop.h"
-#include "app/NullSceneRenderer.h"
+#include "game/NullSceneRenderer.h"
 #include "game/LevelFile.h"
 
 #include <benchmark/benchmark.h>

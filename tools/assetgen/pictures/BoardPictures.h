@@ -12,12 +12,13 @@ namespace tavernrush::assetgen {
 
 constexpr int boardPictureSize = 512;
 
-Image paintWinPicture(int size);        // textures/won.jpg
-Image paintTimeUpPicture(int size);     // textures/timeUP.jpg
-Image paintDrunkPicture(int size);      // textures/drunk.jpg
-Image paintMellowDudePicture(int size); // textures/mellowdude.jpg
-Image paintToiletBreakPicture(int size); // textures/kloBreak.jpg
+Image paintWinPicture(int size);
+Image paintTimeUpPicture(int size);
+Image paintDrunkPicture(int size);
+Image paintMellowDudePicture(int size);
+Image paintToiletBreakPicture(int size);
 
-void writeBoardPicture(const std::filesystem::path& assets, const char* fileName, Image (*paint)(int));
+// A JPEG at `file` of the picture `paint` makes.
+void writeBoardPicture(const std::filesystem::path& file, Image (*paint)(int));
 
 } // namespace tavernrush::assetgen

@@ -6,7 +6,7 @@
 #include "DdsFile.h"
 #include "Noise.h"
 
-#include "game/LevelFiles.h"
+#include "game/AssetTable.h"
 
 #include <stdexcept>
 
@@ -229,7 +229,7 @@ void writeLevelGround(const std::filesystem::path& assets, const LevelDescriptio
         throw std::runtime_error("level " + level.name + ": [ground] style \"" + level.groundStyle +
                                  "\" is not one the generator paints");
     }
-    writeDds(assets / files::belowAssets(level.groundPicture), picture, DdsFormat::Dxt1);
+    writeDds(assets / asset::belowAssets(level.groundPicture), picture, DdsFormat::Dxt1);
 }
 
 } // namespace tavernrush::assetgen

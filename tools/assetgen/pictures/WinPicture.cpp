@@ -8,9 +8,9 @@
 
 namespace tavernrush::assetgen {
 
-void writeBoardPicture(const std::filesystem::path& assets, const char* fileName, Image (*paint)(int))
+void writeBoardPicture(const std::filesystem::path& file, Image (*paint)(int))
 {
-    writeJpeg(assets / "textures" / fileName, paint(boardPictureSize), 94);
+    writeJpeg(file, paint(boardPictureSize), 94);
 }
 
 Image paintWinPicture(int size)

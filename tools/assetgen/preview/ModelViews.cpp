@@ -5,6 +5,7 @@
 #include "preview/ModelViews.h"
 
 #include "preview/ContactSheet.h"
+#include "game/AssetTable.h"
 #include "model/ImportedModel.h"
 #include "render/GlName.h"
 #include "render/Geometry.h"
@@ -102,11 +103,11 @@ glm::vec3 turned(const glm::vec3& front, float degrees, float elevation)
 class ModelScene {
 public:
     explicit ModelScene(const ModelPreview& preview)
-        : preview_(preview), phong_(makeShader("phongPhong")), lights_(makeSceneLights()),
-          model_("assets/meshes/" + preview.name + ".obj"), bounds_(boundsOf(model_))
+        : preview_(preview), phong_(makeShader(asset::row(AssetId::PhongProgram).path)),
+          lights_(makeSceneLights()), model_(preview.path), bounds_(boundsOf(model_))
     {
         if (!preview.boundPicture.empty()) {
-            picture_ = makeTexture("assets/" + preview.boundPicture);
+            picture_ = makeTexture(preview.boundPicture);
         }
         const float extent = 2.0f * std::ceil(radius() * 1.3f);
         const glm::vec3 centre = this->centre();
@@ -114,7 +115,7 @@ public:
                                                                    std::floor(centre.z))),
                         createPlane(extent, extent),
                         makeMaterial(phong_, glm::vec3(1.0f, 0.0f, 0.0f), glm::vec3(0.8f, 0.7f, 0.1f), 2.0f,
-                                     "assets/textures/gras.dds"));
+                                     std::string(asset::row(AssetId::Grass).path)));
     }
 
     glm::vec3 size() const { return bounds_.max - bounds_.min; }
@@ -161,6 +162,30 @@ private:
     std::optional<Geometry> ground_;
 };
 
+struct GameView {
+    std::optional<AssetId> picture; // the one the game binds under it
+    glm::vec3 front{0.0f, 0.0f, 1.0f};
+    float groundY = 0.0f;
+};
+
+// How the game shows each model; one it does not draw stands on its own.
+GameView gameViewOf(AssetId model)
+{
+    using enum AssetId;
+    switch (model) {
+    case FigureModel: return {Metal, {0, 0, -1}, 0.0f};
+    case UnicornModel: return {UnicornSkin, {-1, 0, 0}, 0.0f};
+    case LadderModel: return {Grass, {-1, 0, 1}, 0.0f};
+    case BrickWallModel: return {Bricks, {0, 0, 1}, -1.5f};
+    case ToiletHutModel: return {Toilet, {-1, 0, 1}, -2.0f};
+    case BagModel: return {Bag, {0, 0, 1}, -1.0f};
+    case TerrainModel: return {std::nullopt, {0, 0, 1}, -3.0f};
+    default: return {};
+    }
+}
+
+std::string fileName(const std::string& path) { return path.substr(path.rfind('/') + 1); }
+
 std::string sizeText(const glm::vec3& size)
 {
     char text[64];
@@ -170,18 +195,19 @@ std::string sizeText(const glm::vec3& size)
 
 } // namespace
 
-const std::vector<ModelPreview>& gameModels()
+std::vector<ModelPreview> gameModels()
 {
-    static const std::vector<ModelPreview> models{
-        {"sprinto", "textures/metall.jpg", {0, 0, -1}, 0.0f},
-        {"unicorns", "textures/unicornM.jpg", {-1, 0, 0}, 0.0f},
-        {"leiter", "textures/gras.dds", {-1, 0, 1}, 0.0f},
-        {"wand", "textures/bricks.jpg", {0, 0, 1}, -1.5f},
-        {"klo", "textures/klo.jpg", {-1, 0, 1}, -2.0f},
-        {"bag", "textures/bagR.jpg", {0, 0, 1}, -1.0f},
-        {"wall", "", {0, 0, 1}, 0.0f},
-        {"terrain", "", {0, 0, 1}, -3.0f},
-    };
+    std::vector<ModelPreview> models;
+    for (const AssetRow& row : asset::kindRows(AssetKind::Model)) {
+        ModelPreview preview{std::string(row.path), {}};
+        const auto [picture, front, groundY] = gameViewOf(row.id);
+        if (picture) {
+            preview.boundPicture = asset::row(*picture).path;
+        }
+        preview.front = front;
+        preview.groundY = groundY;
+        models.push_back(std::move(preview));
+    }
     return models;
 }
 
@@ -194,7 +220,7 @@ Image modelSheet(const ModelPreview& preview)
         {"side", scene.render(turned(preview.front, 90, 0.1f), 400)},
         {"back", scene.render(turned(preview.front, 180, 0.3f), 400)},
     };
-    return contactSheet(preview.name + ".obj  (" + sizeText(scene.size()) + ")", views, 4, 400);
+    return contactSheet(fileName(preview.path) + "  (" + sizeText(scene.size()) + ")", views, 4, 400);
 }
 
 Image allModelsSheet()
@@ -202,7 +228,7 @@ Image allModelsSheet()
     std::vector<SheetItem> views;
     for (const ModelPreview& preview : gameModels()) {
         ModelScene scene(preview);
-        views.push_back({preview.name + ".obj", scene.render(turned(preview.front, 35, 0.45f), 300)});
+        views.push_back({fileName(preview.path), scene.render(turned(preview.front, 35, 0.45f), 300)});
     }
     return contactSheet("Models as the game draws them, with the pictures it binds", views, 4, 300);
 }

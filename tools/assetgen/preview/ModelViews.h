@@ -14,13 +14,14 @@
 namespace tavernrush::assetgen {
 
 struct ModelPreview {
-    std::string name;         // file stem under assets/meshes/
-    std::string boundPicture; // picture the game binds to unit 0, below assets/
+    std::string path;         // "assets/meshes/<name>.obj", the asset table's
+    std::string boundPicture; // "assets/..." the game binds to unit 0; empty for none
     glm::vec3 front{0.0f, 0.0f, -1.0f}; // the side the model shows the player
     float groundY = 0.0f;     // model-space height of the level's ground
 };
 
-const std::vector<ModelPreview>& gameModels();
+// Every model row of the asset table, in table order.
+std::vector<ModelPreview> gameModels();
 
 // Four views of one model.
 Image modelSheet(const ModelPreview& model);

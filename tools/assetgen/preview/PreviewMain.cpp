@@ -107,7 +107,7 @@ int main(int argc, char** argv)
         }
         fs::current_path(fs::absolute(assets).parent_path());
         for (const ModelPreview& model : gameModels()) {
-            save(out / ("model_" + model.name + ".png"), modelSheet(model));
+            save(out / ("model_" + fs::path(model.path).stem().string() + ".png"), modelSheet(model));
         }
         save(out / "models.png", allModelsSheet());
 

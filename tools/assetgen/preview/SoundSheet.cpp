@@ -7,7 +7,7 @@
 #include "Text.h"
 #include "audio/SoundFile.h"
 #include "audio/WavWriter.h"
-#include "sounds/SoundFiles.h"
+#include "game/AssetTable.h"
 
 #include <algorithm>
 #include <cmath>
@@ -93,8 +93,8 @@ void drawRow(Image& sheet, const SoundReading& sound, int top)
 std::vector<SoundReading> readGeneratedSounds(const std::filesystem::path& assets)
 {
     std::vector<SoundReading> readings;
-    for (const GeneratedSound& generated : generatedSounds()) {
-        const std::filesystem::path path = assets / generated.file;
+    for (const AssetRow& row : asset::kindRows(AssetKind::Sound)) {
+        const std::filesystem::path path = assets / asset::belowAssets(row.path);
         std::string failure;
         const std::optional<DecodedSound> decoded = readSoundFile(path.string(), failure);
         if (!decoded) {

@@ -20,7 +20,7 @@ struct SoundReading {
     float rmsDb = 0.0f;              // dBFS over the whole file
 };
 
-// Every generated sound in the generator's order; throws naming a file that
+// Every sound row of the asset table, in table order; throws naming a file that
 // does not decode.
 std::vector<SoundReading> readGeneratedSounds(const std::filesystem::path& assets);
 

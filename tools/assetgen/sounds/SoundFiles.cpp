@@ -1,4 +1,4 @@
-// The list of sound files, and their encoding: effects at Vorbis quality 0.5
+// The sounds by recipe name, and their encoding: effects at Vorbis quality 0.5
 // (about 80 kbit/s mono), the loops at 0.4, which keeps the 32-second tune
 // near half a megabyte.
 #include "sounds/SoundFiles.h"
@@ -32,26 +32,26 @@ std::function<std::vector<Signal>()> stereo(StereoSignal (*make)())
 const std::vector<GeneratedSound>& generatedSounds()
 {
     static const std::vector<GeneratedSound> sounds{
-        {"sounds/coin.ogg", false, mono(coinChime)},
-        {"sounds/beer.ogg", false, mono(beerGulp)},
-        {"sounds/jump.ogg", false, mono(jumpHop)},
-        {"sounds/land.ogg", false, mono(landThud)},
-        {"sounds/ladder.ogg", false, mono(ladderClack)},
-        {"sounds/hiccup.ogg", false, mono(drunkHiccup)},
-        {"sounds/whinny.ogg", false, mono(unicornWhinny)},
-        {"sounds/toilet.ogg", false, mono(toiletFlush)},
-        {"sounds/fanfare.ogg", false, mono(winFanfare)},
-        {"sounds/buzzer.ogg", false, mono(timeUpBuzzer)},
-        {"sounds/rewind.ogg", false, mono(rewindWarble)},
-        {"sounds/ambience.ogg", true, stereo(meadowAmbience)},
-        {"sounds/tune.ogg", true, stereo(tavernTune)},
+        {"coin chime", false, mono(coinChime)},
+        {"beer gulp", false, mono(beerGulp)},
+        {"jump hop", false, mono(jumpHop)},
+        {"land thud", false, mono(landThud)},
+        {"ladder clack", false, mono(ladderClack)},
+        {"drunk hiccup", false, mono(drunkHiccup)},
+        {"unicorn whinny", false, mono(unicornWhinny)},
+        {"toilet flush", false, mono(toiletFlush)},
+        {"win fanfare", false, mono(winFanfare)},
+        {"time-up buzzer", false, mono(timeUpBuzzer)},
+        {"rewind warble", false, mono(rewindWarble)},
+        {"meadow ambience", true, stereo(meadowAmbience)},
+        {"tavern tune", true, stereo(tavernTune)},
     };
     return sounds;
 }
 
-void writeGeneratedSound(const std::filesystem::path& assets, const GeneratedSound& sound)
+void writeGeneratedSound(const std::filesystem::path& file, const GeneratedSound& sound)
 {
-    writeOggVorbis(assets / sound.file, sound.render(), sound.loop ? 0.4f : 0.5f);
+    writeOggVorbis(file, sound.render(), sound.loop ? 0.4f : 0.5f);
 }
 
 } // namespace tavernrush::assetgen

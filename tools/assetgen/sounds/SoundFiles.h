@@ -1,5 +1,6 @@
 #pragma once
-// Every sound file of the asset tree and the synthesis that makes it.
+// Every sound the generator can make, under the recipe name the asset table
+// gives it, and its encoding.
 
 #include <filesystem>
 #include <functional>
@@ -11,15 +12,14 @@
 namespace tavernrush::assetgen {
 
 struct GeneratedSound {
-    std::string file; // below assets/, e.g. "sounds/coin.ogg"
+    std::string recipe; // as the asset table names it, e.g. "coin chime"
     bool loop;        // the two loops are stereo, every effect mono
     std::function<std::vector<Signal>()> render; // one Signal per channel
 };
 
-// Effects first, in the order the listening sheet plays them, then the loops.
 const std::vector<GeneratedSound>& generatedSounds();
 
-// Renders and encodes one sound into the assets directory.
-void writeGeneratedSound(const std::filesystem::path& assets, const GeneratedSound& sound);
+// Renders and encodes one sound into `file`.
+void writeGeneratedSound(const std::filesystem::path& file, const GeneratedSound& sound);
 
 } // namespace tavernrush::assetgen

@@ -2,7 +2,7 @@
 // A renderer that draws nothing, for running the real frame loop without a GL
 // context: the rules benchmark and the tests.
 
-#include "app/SceneRenderer.h"
+#include "game/SceneRenderer.h"
 
 namespace tavernrush {
 
