@@ -7,6 +7,7 @@ AssetPaths levelPaths(const LevelDescription& level)
     AssetPaths paths;
     paths.replace(AssetId::WoodGround, level.groundPicture);
     paths.replace(AssetId::SkyCubeMap, level.skyFaces);
+    paths.replace(AssetId::WonBoard, level.winPicture);
     return paths;
 }
 

@@ -74,7 +74,7 @@ constexpr AssetRow rows[] = {
     texture(TitleBoard, "assets/textures/tavernrush.dds", "title sign", Materials),
     texture(CloudDome, "assets/textures/wolkenhimmel.dds", "sky pictures", Materials),
     texture(Frame01, "assets/frames/Frame01.jpg", "animation frames", Materials),
-    texture(WonBoard, "assets/textures/won.jpg", "board won", Materials),
+    texture(WonBoard, "assets/textures/won.jpg", "level win pictures", Materials),
     texture(TimeUpBoard, "assets/textures/timeUP.jpg", "board time up", Materials),
     texture(DrunkBoard, "assets/textures/drunk.jpg", "board drunk", Materials),
     texture(UnicornBoard, "assets/textures/mellowdude.jpg", "board mellow dude", Materials),

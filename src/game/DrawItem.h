@@ -4,6 +4,7 @@
 // in drawing order; the renderer walks the list and keeps nothing from one
 // frame to the next.
 
+#include "game/AssetId.h"
 #include "game/Picture.h"
 
 #include <glm/glm.hpp>
@@ -21,10 +22,7 @@ enum class Drawable : std::uint8_t {
     PlainBrickWall, // the same wall with the plain lit program (N held)
     Coin,           // with the glow program, lit from the frame before's camera
     Beer,
-    Unicorn,
-    Ladder,
-    ToiletHut,
-    Bag,
+    Model,          // an imported model with its picture, both asset table rows
     AnimationBoard,
     CounterSpheres, // the three spheres at the frame's angles
     PictureBoard,   // a full-screen picture's board; which one in `picture`
@@ -47,6 +45,9 @@ struct DrawItem {
     std::optional<glm::mat3> normalMatrix;
     BorrowedSurface surface = BorrowedSurface::None;
     Picture picture = Picture::Toilet;
+    // For Drawable::Model: the model's row and the picture it is drawn with.
+    AssetId modelAsset = AssetId::FigureModel;
+    AssetId pictureAsset = AssetId::Metal;
 };
 
 } // namespace tavernrush

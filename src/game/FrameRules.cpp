@@ -360,8 +360,16 @@ void FrameRules::listItems()
     std::vector<DrawItem>& items = scene_.items;
     items.clear();
     const auto add = [&items](Drawable what, const glm::mat4& model) -> DrawItem& {
-        items.push_back(DrawItem{what, model, std::nullopt, BorrowedSurface::None, Picture::Toilet});
-        return items.back();
+        DrawItem& item = items.emplace_back();
+        item.what = what;
+        item.model = model;
+        return item;
+    };
+    const auto addModel = [&add](AssetId model, AssetId picture, const glm::mat4& placement) -> DrawItem& {
+        DrawItem& item = add(Drawable::Model, placement);
+        item.modelAsset = model;
+        item.pictureAsset = picture;
+        return item;
     };
     if (scene_.drawPlayer) {
         add(Drawable::Figure, scene_.playerModel);
@@ -377,17 +385,16 @@ void FrameRules::listItems()
     }
     // The models and the toilet picture hung among them take the surface
     // and normal matrix the beers leave on the lit program.
-    const auto litAfterTheBeers = [&](Drawable what, const glm::mat4& model) {
-        DrawItem& item = add(what, model);
+    const auto litAfterTheBeers = [&](AssetId model, AssetId picture, const glm::mat4& placement) {
+        DrawItem& item = addModel(model, picture, placement);
         item.normalMatrix = fieldItemNormalMatrix();
         item.surface = BorrowedSurface::FieldItem;
-        return item;
     };
     for (const glm::vec3& unicorn : scene_.unicorns) {
-        litAfterTheBeers(Drawable::Unicorn, translation(unicorn));
+        litAfterTheBeers(AssetId::UnicornModel, AssetId::UnicornSkin, translation(unicorn));
     }
-    litAfterTheBeers(Drawable::Ladder, ladderPlacement_);
-    litAfterTheBeers(Drawable::ToiletHut, hutPlacement_);
+    litAfterTheBeers(AssetId::LadderModel, AssetId::Grass, ladderPlacement_);
+    litAfterTheBeers(AssetId::ToiletHutModel, AssetId::Toilet, hutPlacement_);
     for (const ShownPicture& shown : scene_.pictures) {
         if (shown.hungWithLevel) {
             DrawItem& item = add(Drawable::PictureBoard, shown.boardModel);
@@ -403,7 +410,7 @@ void FrameRules::listItems()
     const glm::mat3 afterTheSpheres = glm::mat3(glm::inverseTranspose(
         orbitPlacement(coinCounterOrbit, scene_.counterOrbitHeight, scene_.counterTurns.coinCounter)));
     if (scene_.bag) {
-        DrawItem& item = add(Drawable::Bag, *scene_.bag);
+        DrawItem& item = addModel(AssetId::BagModel, AssetId::Bag, *scene_.bag);
         item.normalMatrix = afterTheSpheres;
         item.surface = BorrowedSurface::CounterSphere;
     }

@@ -68,6 +68,8 @@ struct LevelDescription {
     // the paths it lays between the level's places.
     std::string groundStyle;
     std::vector<GroundPath> groundPaths;
+    // The win picture, which names the level's coins to win.
+    std::string winPicture;
     // The folder of the sky's six cube faces.
     std::string skyFaces;
 };

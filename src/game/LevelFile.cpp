@@ -198,6 +198,7 @@ LevelDescription describeLevel(const Fields& fields, const std::string& name)
     level.groundPicture = fields.text("ground.picture");
     level.groundStyle = fields.text("ground.style");
     level.skyFaces = fields.text("sky.faces");
+    level.winPicture = fields.text("pictures.won");
     for (int number = 1; fields.has("ground.path" + std::to_string(number)); ++number) {
         level.groundPaths.push_back(fields.path("ground.path" + std::to_string(number)));
     }

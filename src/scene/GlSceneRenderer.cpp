@@ -37,10 +37,7 @@ RenderPass passOf(Drawable what)
     case Drawable::PlainBrickWall: return RenderPass::wall;
     case Drawable::Coin:
     case Drawable::Beer: return RenderPass::items;
-    case Drawable::Unicorn:
-    case Drawable::Ladder:
-    case Drawable::ToiletHut: return RenderPass::models;
-    case Drawable::Bag:
+    case Drawable::Model: return RenderPass::models;
     case Drawable::AnimationBoard:
     case Drawable::CounterSpheres:
     case Drawable::PictureBoard: return RenderPass::pictures;
@@ -98,10 +95,9 @@ void GlSceneRenderer::drawItem(const FrameScene& scene, const DrawItem& item)
     case Drawable::PlainBrickWall: drawBrickWall(scene, item); return;
     case Drawable::Coin: level_.coinDrawer.drawItem(item.model); return;
     case Drawable::Beer: level_.beerDrawer.drawItem(item.model); return;
-    case Drawable::Unicorn: drawLitModel(level_.models[AssetId::UnicornModel], item, *level_.textures[AssetId::UnicornSkin]); return;
-    case Drawable::Ladder: drawLitModel(level_.models[AssetId::LadderModel], item, *level_.textures[AssetId::Grass]); return;
-    case Drawable::ToiletHut: drawLitModel(level_.models[AssetId::ToiletHutModel], item, *level_.textures[AssetId::Toilet]); return;
-    case Drawable::Bag: drawLitModel(level_.models[AssetId::BagModel], item, *level_.textures[AssetId::Bag]); return;
+    case Drawable::Model:
+        drawLitModel(level_.models[item.modelAsset], item, *level_.textures[item.pictureAsset]);
+        return;
     case Drawable::AnimationBoard: drawAnimationBoard(scene, item); return;
     case Drawable::CounterSpheres: drawCounterSpheres(scene); return;
     case Drawable::PictureBoard: {

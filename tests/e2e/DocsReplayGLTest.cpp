@@ -64,6 +64,8 @@ const std::map<std::string, std::vector<std::string>> boardsInShot = {
     {"time-up-picture.png", {"timeUpScreen"}},
     {"drunk-picture.png", {"drunkScreen"}},
     {"won-picture.png", {"wonScreen"}},
+    // The second level's winning replay.
+    {"autumn-won.png", {"wonScreen"}},
 };
 
 class EveryDocsReplay : public ::testing::TestWithParam<fs::path> {};

@@ -5,6 +5,8 @@
 
 #include "ReplayProcess.h"
 
+#include "game/LevelFile.h"
+
 #include <gtest/gtest.h>
 #include <stb_image.h>
 
@@ -326,6 +328,33 @@ TEST(ReplayToolGLTest, F12SavesTheShownFrameUnderThePicturesFolder)
     stbi_image_free(pixels);
     EXPECT_EQ(width, testWindowWidth);
     EXPECT_EQ(height, testWindowHeight);
+}
+
+// Every level in the data folder plays by its name, each from its own start
+// and with its own items; a name that is no level lists the levels.
+TEST(ReplayToolGLTest, EveryLevelPlaysByNameAndAnUnknownOneIsListedAway)
+{
+    std::set<std::string> starts;
+    std::set<std::size_t> coinCounts;
+    const std::vector<std::string> levels = levelNames("assets/levels");
+    ASSERT_GE(levels.size(), 2u);
+    for (const std::string& level : levels) {
+        const std::vector<Json> trace = replayTrace("level-" + level, "", {"--frames", "2", "--level", level});
+        ASSERT_EQ(trace.size(), 2u) << level;
+        starts.insert(trace[0]["player"].dump());
+        coinCounts.insert(trace[0]["coinPositions"].size());
+    }
+    EXPECT_EQ(starts.size(), levels.size()) << "each level starts the player elsewhere";
+    EXPECT_GE(coinCounts.size(), 2u);
+
+    const fs::path folder = freshOutputFolder("level-unknown");
+    const ProcessResult unknown = runReplay({"--frames", "2", "--level", "nowhere"}, folder);
+    EXPECT_EQ(unknown.exitStatus, 2) << describe(unknown);
+    std::string listed = "tavernrush-replay: unknown level \"nowhere\"; the levels are:";
+    for (const std::string& level : levels) {
+        listed += " " + level;
+    }
+    EXPECT_NE(unknown.errors.find(listed + "\n"), std::string::npos) << describe(unknown);
 }
 
 } // namespace

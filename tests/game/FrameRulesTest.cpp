@@ -65,17 +65,17 @@ TEST(FrameScene, OneFrameHoldsTheWholeLevelAndNothingHappened)
     EXPECT_TRUE(scene.events.empty());
     EXPECT_EQ(scene.playerModel, playerAtStart(meadow()).playerModel);
     // The fixed things stand where the level's file puts them.
-    const auto placeOf = [&scene](Drawable what) {
+    const auto placeOf = [&scene](Drawable what, AssetId model = AssetId::FigureModel) {
         for (const DrawItem& item : scene.items) {
-            if (item.what == what) {
+            if (item.what == what && (what != Drawable::Model || item.modelAsset == model)) {
                 return glm::vec3(item.model * glm::vec4(0.0f, 0.0f, 0.0f, 1.0f));
             }
         }
         return glm::vec3(-1e9f);
     };
     EXPECT_EQ(placeOf(Drawable::BrickWall), meadow().wallCentre);
-    EXPECT_EQ(placeOf(Drawable::Ladder), meadow().ladderFoot);
-    EXPECT_EQ(placeOf(Drawable::ToiletHut), meadow().toiletHut);
+    EXPECT_EQ(placeOf(Drawable::Model, AssetId::LadderModel), meadow().ladderFoot);
+    EXPECT_EQ(placeOf(Drawable::Model, AssetId::ToiletHutModel), meadow().toiletHut);
     const glm::vec3 board = placeOf(Drawable::AnimationBoard);
     EXPECT_NEAR(board.x, meadow().boardCentre.x, 1e-5f);
     EXPECT_NEAR(board.z, meadow().boardCentre.y, 1e-5f);

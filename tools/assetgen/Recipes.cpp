@@ -68,30 +68,47 @@ void addSounds(std::vector<Recipe>& list, bool loops)
     }
 }
 
-// Every level's ground picture, painted from the level's file. The table's
-// ground row is the default level's picture; the others are the levels' own.
-Recipe levelGrounds()
+// Every level of the source tree, read once.
+const std::vector<LevelDescription>& sourceLevels()
 {
-    std::vector<LevelDescription> levels;
-    Files others;
-    const std::string tableGround = asset::belowAssets(asset::row(AssetId::WoodGround).path);
-    for (const std::string& name : levelNames(TAVERNRUSH_LEVEL_SOURCE_DIR)) {
-        LevelParse parse = loadLevel(TAVERNRUSH_LEVEL_SOURCE_DIR, name);
-        if (const auto* error = std::get_if<LevelFileError>(&parse)) {
-            throw std::runtime_error(error->message);
+    static const std::vector<LevelDescription> levels = [] {
+        std::vector<LevelDescription> all;
+        for (const std::string& name : levelNames(TAVERNRUSH_LEVEL_SOURCE_DIR)) {
+            LevelParse parse = loadLevel(TAVERNRUSH_LEVEL_SOURCE_DIR, name);
+            if (const auto* error = std::get_if<LevelFileError>(&parse)) {
+                throw std::runtime_error(error->message);
+            }
+            all.push_back(std::get<LevelDescription>(std::move(parse)));
         }
-        levels.push_back(std::get<LevelDescription>(std::move(parse)));
-        if (const std::string ground = asset::belowAssets(levels.back().groundPicture); ground != tableGround) {
-            others.push_back(ground);
+        return all;
+    }();
+    return levels;
+}
+
+// A picture each level has of its own, painted from the level's file. The
+// table's row is the default level's; the other levels' files come beside it.
+Recipe perLevel(std::string name, AssetId tableRow, std::string LevelDescription::*picture,
+                void (*write)(const fs::path& assets, const LevelDescription& level))
+{
+    Files others;
+    const std::string tablePath = asset::belowAssets(asset::row(tableRow).path);
+    for (const LevelDescription& level : sourceLevels()) {
+        if (const std::string path = asset::belowAssets(level.*picture); path != tablePath) {
+            others.push_back(path);
         }
     }
-    return {"level grounds",
-            [levels](const fs::path& assets, const Files&) {
-                for (const LevelDescription& level : levels) {
-                    writeLevelGround(assets, level);
+    return {std::move(name),
+            [write](const fs::path& assets, const Files&) {
+                for (const LevelDescription& level : sourceLevels()) {
+                    write(assets, level);
                 }
             },
             std::move(others), false};
+}
+
+void writeLevelWinPicture(const fs::path& assets, const LevelDescription& level)
+{
+    writeWinPicture(assets / asset::belowAssets(level.winPicture), level.coinsToWin);
 }
 
 // The face a cube map's file stands for, by its name.
@@ -113,7 +130,7 @@ const std::vector<Recipe>& recipes()
     static const std::vector<Recipe> list = [] {
         std::vector<Recipe> all;
         addSounds(all, true);
-        all.push_back(levelGrounds());
+        all.push_back(perLevel("level grounds", AssetId::WoodGround, &LevelDescription::groundPicture, writeLevelGround));
         Recipe skyFaces{"sky faces", [](const fs::path& assets, const Files& files) {
                             for (const std::string& file : files) {
                                 writeSkyFace(assets, faceOf(file));
@@ -134,7 +151,8 @@ const std::vector<Recipe>& recipes()
         all.push_back(fixed("coin pictures", writeCoinPictures));
         all.push_back(fixed("beer label", writeBeerLabel));
         all.push_back(fixed("lettering", writeHudPictures));
-        all.push_back(board("board won", paintWinPicture));
+        all.push_back(
+            perLevel("level win pictures", AssetId::WonBoard, &LevelDescription::winPicture, writeLevelWinPicture));
         all.push_back(board("board time up", paintTimeUpPicture));
         all.push_back(board("board drunk", paintDrunkPicture));
         all.push_back(board("board mellow dude", paintMellowDudePicture));

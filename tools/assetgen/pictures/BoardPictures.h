@@ -12,7 +12,8 @@ namespace tavernrush::assetgen {
 
 constexpr int boardPictureSize = 512;
 
-Image paintWinPicture(int size);
+// Names the level's number of coins to win.
+Image paintWinPicture(int size, int coinsToWin);
 Image paintTimeUpPicture(int size);
 Image paintDrunkPicture(int size);
 Image paintMellowDudePicture(int size);
@@ -20,5 +21,6 @@ Image paintToiletBreakPicture(int size);
 
 // A JPEG at `file` of the picture `paint` makes.
 void writeBoardPicture(const std::filesystem::path& file, Image (*paint)(int));
+void writeWinPicture(const std::filesystem::path& file, int coinsToWin);
 
 } // namespace tavernrush::assetgen

@@ -86,9 +86,9 @@ constexpr GroundPalette palettes[] = {
     // Green grass in summer, flowers everywhere.
     {"meadow", {0.35f, 0.57f, 0.20f}, {0.23f, 0.44f, 0.14f}, {0.58f, 0.62f, 0.28f}, {0.60f, 0.46f, 0.30f},
      {0.45f, 0.33f, 0.21f}, {0.78f, 0.70f, 0.52f}, {0.58f, 0.57f, 0.53f}, 0.3f},
-    // Late in the year: rust and straw, dark wet paths, few flowers left.
-    {"autumn", {0.62f, 0.45f, 0.18f}, {0.44f, 0.28f, 0.12f}, {0.74f, 0.62f, 0.34f}, {0.36f, 0.30f, 0.26f},
-     {0.24f, 0.19f, 0.16f}, {0.66f, 0.62f, 0.55f}, {0.50f, 0.50f, 0.52f}, 0.06f},
+    // Late in the year: rust and straw, muddy paths, few flowers left.
+    {"autumn", {0.62f, 0.45f, 0.18f}, {0.44f, 0.28f, 0.12f}, {0.74f, 0.62f, 0.34f}, {0.48f, 0.38f, 0.28f},
+     {0.36f, 0.28f, 0.20f}, {0.66f, 0.62f, 0.55f}, {0.50f, 0.50f, 0.52f}, 0.06f},
 };
 
 const GroundPalette* paletteOf(const std::string& style)

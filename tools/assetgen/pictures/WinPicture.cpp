@@ -13,7 +13,12 @@ void writeBoardPicture(const std::filesystem::path& file, Image (*paint)(int))
     writeJpeg(file, paint(boardPictureSize), 94);
 }
 
-Image paintWinPicture(int size)
+void writeWinPicture(const std::filesystem::path& file, int coinsToWin)
+{
+    writeJpeg(file, paintWinPicture(boardPictureSize, coinsToWin), 94);
+}
+
+Image paintWinPicture(int size, int coinsToWin)
 {
     Image image(size, size);
     const float k = static_cast<float>(size) / 512.0f;
@@ -63,7 +68,7 @@ Image paintWinPicture(int size)
     subtitle.outlineWidth = 5 * k;
     subtitle.shadowOffset = 3 * k;
     subtitle.outline = hexColour(0x6d1b1b);
-    drawTitle(image, "10 COINS  -  CHEERS!", at(256, 178), subtitle);
+    drawTitle(image, std::to_string(coinsToWin) + " COINS  -  CHEERS!", at(256, 178), subtitle);
     drawBoardFrame(image, hexColour(0x8d5524), hexColour(0xffe082));
     return image;
 }
