@@ -79,6 +79,9 @@ FrameRules::FrameRules(float aspect, const LevelDescription& level, std::vector<
     scene_.groundAmbient = groundAmbientAtStart;
     scene_.boardAmbient = boardAmbientAtStart;
     scene_.counterOrbitHeight = level.counterOrbitHeight;
+    scene_.animationPicture = animationFramePath(1);
+    scene_.coinCounterPicture = coinZeroPath();
+    scene_.beerCounterPicture = beerZeroPath();
     initCamera(camera_, aspect);
     lastView_ = currentView();
     scene_.coins.reserve(coinField_.positions().size());
@@ -112,9 +115,6 @@ void FrameRules::updatePause(const InputSource& input)
 void FrameRules::beginFrame(const InputSource& input)
 {
     scene_.events.clear();
-    scene_.animationPicture.reset();
-    scene_.coinCounterPicture.reset();
-    scene_.beerCounterPicture.reset();
     scene_.fullscreenRequested = false;
     scene_.muteToggled = false;
     scene_.screenshotRequested = false;
@@ -290,17 +290,19 @@ FrameScene& FrameRules::finishFrame(const InputSource& input)
     if (const auto number = advanceFrameAnimation(state_.frameAnimTimer, state_.frameAnimIndex)) {
         scene_.animationPicture = animationFramePath(*number);
     }
-    scene_.coinCounterPicture = coinDigitPath(coinField_.collected);
-    scene_.beerCounterPicture = beerDigitPath(beerField_.collected);
-    if (countersReset_) {
-        if (!scene_.coinCounterPicture) {
-            scene_.coinCounterPicture = coinZeroPath();
-        }
-        if (!scene_.beerCounterPicture) {
-            scene_.beerCounterPicture = beerZeroPath();
-        }
-        countersReset_ = false;
+    // A count without a picture of its own keeps the last one shown, but a
+    // restart shows zero from the frame after it.
+    if (const auto coins = coinDigitPath(coinField_.collected)) {
+        scene_.coinCounterPicture = *coins;
+    } else if (countersReset_) {
+        scene_.coinCounterPicture = coinZeroPath();
     }
+    if (const auto beers = beerDigitPath(beerField_.collected)) {
+        scene_.beerCounterPicture = *beers;
+    } else if (countersReset_) {
+        scene_.beerCounterPicture = beerZeroPath();
+    }
+    countersReset_ = false;
 
     bag_.advance(deltaTime);
     if (!state_.screenShown) {

@@ -69,12 +69,11 @@ struct FrameScene {
     // In drawing order; a unicorn picture once per unicorn in reach.
     std::vector<ShownPicture> pictures;
 
-    // Pictures that change this frame: set before their board or sphere is
-    // drawn. Each is read from its file when named, as the counters always
-    // have been.
-    std::optional<std::string> animationPicture;
-    std::optional<std::string> coinCounterPicture;
-    std::optional<std::string> beerCounterPicture;
+    // The picture the board and each counter sphere show; the renderer reads
+    // one from its file when it changes.
+    std::string animationPicture;
+    std::string coinCounterPicture;
+    std::string beerCounterPicture;
 
     // What is drawn, in drawing order.
     std::vector<DrawItem> items;

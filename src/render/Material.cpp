@@ -8,7 +8,8 @@ Material::Material(ShaderPtr shader, const glm::vec3& diffuseColor, const glm::v
       materialCoefficients(materialCoefficients),
       specularAlpha(specularAlpha),
       shader_(std::move(shader)),
-      texture_(makeTexture(texturePath))
+      texture_(makeTexture(texturePath)),
+      texturePath_(texturePath)
 {
 }
 
@@ -19,7 +20,11 @@ void Material::setUniforms()
     shader_->setUniform("specularAlpha", specularAlpha);
 }
 
-void Material::setTexture(const std::string& path) { texture_ = makeTexture(path); }
+void Material::setTexture(const std::string& path)
+{
+    texture_ = makeTexture(path);
+    texturePath_ = path;
+}
 
 MaterialPtr makeMaterial(ShaderPtr shader, const glm::vec3& diffuseColor, const glm::vec3& materialCoefficients,
                          float specularAlpha, const std::string& texturePath)

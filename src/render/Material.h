@@ -30,6 +30,8 @@ public:
 
     const ShaderPtr& shader() const { return shader_; }
     const TexturePtr& texture() const { return texture_; }
+    // The file the texture was decoded from.
+    const std::string& texturePath() const { return texturePath_; }
 
     glm::vec3 diffuseColor;
     // x ambient, y diffuse, z specular factor.
@@ -39,6 +41,7 @@ public:
 private:
     ShaderPtr shader_;
     TexturePtr texture_;
+    std::string texturePath_;
 };
 
 using MaterialPtr = std::shared_ptr<Material>;

@@ -2,6 +2,8 @@
 
 #include "passes/Letterbox.h"
 
+#include <string>
+
 #include <glm/gtc/matrix_transform.hpp>
 
 namespace tavernrush {
@@ -43,6 +45,14 @@ RenderPass passOf(Drawable what)
     case Drawable::PictureBoard: return RenderPass::pictures;
     }
     return RenderPass::pictures;
+}
+
+// The picture is read from its file only when it changes.
+void showPicture(Material& material, const std::string& path)
+{
+    if (material.texturePath() != path) {
+        material.setTexture(path);
+    }
 }
 
 } // namespace
@@ -205,9 +215,7 @@ void GlSceneRenderer::drawLitModel(const ImportedModel& model, const DrawItem& i
 void GlSceneRenderer::drawAnimationBoard(const FrameScene& scene, const DrawItem& item)
 {
     PictureBoards& boards = level_.geometry.boards;
-    if (scene.animationPicture) {
-        boards.animationMaterial().setTexture(*scene.animationPicture);
-    }
+    showPicture(boards.animationMaterial(), scene.animationPicture);
     level_.shaders[AssetId::PhongProgram]->use();
     boards.drawAnimationBoard(*level_.shaders[AssetId::PhongProgram], item.model);
 }
@@ -215,12 +223,8 @@ void GlSceneRenderer::drawAnimationBoard(const FrameScene& scene, const DrawItem
 void GlSceneRenderer::drawCounterSpheres(const FrameScene& scene)
 {
     CounterSpheres& spheres = level_.geometry.spheres;
-    if (scene.coinCounterPicture) {
-        spheres.coinMaterial().setTexture(*scene.coinCounterPicture);
-    }
-    if (scene.beerCounterPicture) {
-        spheres.beerMaterial().setTexture(*scene.beerCounterPicture);
-    }
+    showPicture(spheres.coinMaterial(), scene.coinCounterPicture);
+    showPicture(spheres.beerMaterial(), scene.beerCounterPicture);
     spheres.draw(scene.counterTurns);
 }
 
