@@ -6,7 +6,7 @@
 #
 # Each target NAME has tests/fuzz/<harness>, tests/fuzz/corpus/NAME/ and,
 # where the format has keywords, tests/fuzz/NAME.dict.
-set(TAVERNRUSH_FUZZ_TARGETS settings controls records dds_header image obj_import snapshot replay_script)
+set(TAVERNRUSH_FUZZ_TARGETS settings controls records level_file dds_header image obj_import snapshot replay_script)
 
 set(TAVERNRUSH_FUZZ_settings_HARNESS SettingsFuzz.cpp)
 set(TAVERNRUSH_FUZZ_settings_SOURCES
@@ -16,7 +16,10 @@ set(TAVERNRUSH_FUZZ_controls_HARNESS ControlsFuzz.cpp)
 set(TAVERNRUSH_FUZZ_controls_SOURCES src/app/Controls.cpp src/app/KeyNames.cpp src/game/Action.cpp)
 
 set(TAVERNRUSH_FUZZ_records_HARNESS RecordsFuzz.cpp)
-set(TAVERNRUSH_FUZZ_records_SOURCES src/app/Records.cpp src/app/AtomicFile.cpp)
+set(TAVERNRUSH_FUZZ_records_SOURCES src/app/Records.cpp src/app/AtomicFile.cpp src/game/LevelFile.cpp)
+
+set(TAVERNRUSH_FUZZ_level_file_HARNESS LevelFileFuzz.cpp)
+set(TAVERNRUSH_FUZZ_level_file_SOURCES src/game/LevelFile.cpp)
 
 set(TAVERNRUSH_FUZZ_dds_header_HARNESS DdsHeaderFuzz.cpp)
 set(TAVERNRUSH_FUZZ_dds_header_SOURCES
