@@ -308,12 +308,12 @@ TEST(FrameLoopCamera, AWideWindowGetsAWideProjection)
     EXPECT_NEAR(rig.camera().projectionMatrix[1][1] / rig.camera().projectionMatrix[0][0], 2.0f, 1e-5f);
 }
 
-TEST(FrameLoopPictures, TenCoinsBeatFourBeersAndRestartClearsEverything)
+TEST(FrameLoopPictures, TheCoinsToWinBeatTheBeersToLoseAndRestartClearsEverything)
 {
     RulesRig rig;
     clearTheField(rig);
-    rig.coins().collected = 10;
-    rig.beers().collected = 4;
+    rig.coins().collected = meadow().coinsToWin;
+    rig.beers().collected = meadow().beersToLose;
     rig.frames(3);
     EXPECT_THAT(rig.pictures(), ElementsAre("wonScreen"));
     EXPECT_TRUE(rig.state().screenShown);
@@ -336,18 +336,19 @@ TEST(FrameLoopPictures, TenCoinsBeatFourBeersAndRestartClearsEverything)
     EXPECT_EQ(rig.scene().coinCounterPicture, "assets/textures/coin0.jpg");
 }
 
-TEST(FrameLoopPictures, TimeUpComesAtSeventySecondsAndAgainSeventyAfterRestart)
+TEST(FrameLoopPictures, TimeUpComesAtTheLimitAndAgainAfterRestart)
 {
     RulesRig rig;
     clearTheField(rig);
     rig.frames(1);
-    rig.state().gameTimer = 69.9f; // plus this frame's 1/60 s stays short of 70
+    const float limit = meadow().timeLimitSeconds;
+    rig.state().gameTimer = limit - 0.1f; // plus this frame's 1/60 s stays short of the limit
     rig.frames(1);
     EXPECT_TRUE(rig.scene().pictures.empty());
-    rig.state().gameTimer = 70.0f;
+    rig.state().gameTimer = limit;
     rig.frames(1);
     EXPECT_THAT(rig.pictures(), ElementsAre("timeUpScreen"));
-    rig.beers().collected = 4;
+    rig.beers().collected = meadow().beersToLose;
     rig.frames(1);
     EXPECT_THAT(rig.pictures(), ElementsAre("drunkScreen"));
     rig.input.keys = {Action::Restart};
@@ -363,14 +364,15 @@ TEST(FrameLoopPictures, FAloneCannotEndTheToiletBreakButFAndWalkingOutCan)
     RulesRig rig;
     clearTheField(rig);
     rig.frames(1);
-    placePlayer(rig.player(), glm::vec3(70.0f, 0.0f, -68.0f)); // 2.83 from the hut
+    const glm::vec3 byTheHut = meadow().toiletHut + glm::vec3(0.0f, -2.0f, 2.0f); // 2.83 from the hut
+    placePlayer(rig.player(), byTheHut);
     rig.frames(2);
     EXPECT_THAT(rig.pictures(), ElementsAre("toiletScreen", "toiletScreen"));
 
     rig.input.keys = {Action::Dismiss};
     rig.frames(10);
     EXPECT_TRUE(rig.state().screenShown);
-    EXPECT_EQ(rig.player().playerPosition.z, -68.0f);
+    EXPECT_EQ(rig.player().playerPosition.z, byTheHut.z);
 
     rig.input.keys = {Action::Dismiss, Action::Back}; // backwards, away from the hut
     for (int i = 0; i < 30 && toiletInReach(rig.player().playerPosition, meadow()); ++i) {
@@ -567,7 +569,7 @@ TEST(FrameEvents, APictureSoundsWhenItComesUpAndAgainOnlyAfterItWentAway)
     rig.frames(5);
     EXPECT_TRUE(rig.events().empty());
 
-    rig.coins().collected = 9;
+    rig.coins().collected = meadow().coinsToWin - 1;
     rig.coins().placeCoin(0, rig.player().playerPosition);
     rig.frames(1);
     EXPECT_THAT(rig.events(), ElementsAre("coin", "win", "picture:won"));
@@ -575,7 +577,7 @@ TEST(FrameEvents, APictureSoundsWhenItComesUpAndAgainOnlyAfterItWentAway)
     RulesRig late;
     clearTheField(late);
     late.frames(1);
-    late.state().gameTimer = 69.99f;
+    late.state().gameTimer = meadow().timeLimitSeconds - 0.01f;
     late.frames(1);
     EXPECT_THAT(late.events(), ElementsAre("timeup", "picture:timeup"));
     late.frames(1);
@@ -792,7 +794,7 @@ TEST(FrameWinTime, TheWinShowsItsTimeAgainstTheBestUntilARestart)
         clearTheField(rig);
         rig.frames(1);
         rig.state().gameTimer = gameTimer;
-        rig.coins().collected = 9;
+        rig.coins().collected = meadow().coinsToWin - 1;
         rig.coins().placeCoin(0, rig.player().playerPosition);
         rig.frames(1);
     };
