@@ -2,9 +2,9 @@
 
 #include "passes/Letterbox.h"
 
-#include <string>
-
 #include <glm/gtc/matrix_transform.hpp>
+
+#include <string>
 
 namespace tavernrush {
 namespace {
@@ -19,15 +19,6 @@ void setStandardSurface(Shader& shader)
     shader.setUniform("materialCoefficients", standardCoefficients);
     shader.setUniform("specularAlpha", standardShininess);
 }
-
-} // namespace
-
-CameraUniforms cameraUniformsOf(const FrameView& view)
-{
-    return CameraUniforms{view.cameraPosition, view.projectionMatrix * view.viewMatrix};
-}
-
-namespace {
 
 RenderPass passOf(Drawable what)
 {
@@ -56,6 +47,11 @@ void showPicture(Material& material, const std::string& path)
 }
 
 } // namespace
+
+CameraUniforms cameraUniformsOf(const FrameView& view)
+{
+    return CameraUniforms{view.cameraPosition, view.projectionMatrix * view.viewMatrix};
+}
 
 void GlSceneRenderer::draw(const FrameScene& scene)
 {
