@@ -10,13 +10,13 @@ set(TAVERNRUSH_FUZZ_TARGETS settings controls records level_file dds_header imag
 
 set(TAVERNRUSH_FUZZ_settings_HARNESS SettingsFuzz.cpp)
 set(TAVERNRUSH_FUZZ_settings_SOURCES
-  src/app/Settings.cpp src/app/Controls.cpp src/app/KeyNames.cpp src/game/Action.cpp)
+  src/app/Settings.cpp src/app/RegularFile.cpp src/app/Controls.cpp src/app/KeyNames.cpp src/game/Action.cpp)
 
 set(TAVERNRUSH_FUZZ_controls_HARNESS ControlsFuzz.cpp)
 set(TAVERNRUSH_FUZZ_controls_SOURCES src/app/Controls.cpp src/app/KeyNames.cpp src/game/Action.cpp)
 
 set(TAVERNRUSH_FUZZ_records_HARNESS RecordsFuzz.cpp)
-set(TAVERNRUSH_FUZZ_records_SOURCES src/app/Records.cpp src/app/AtomicFile.cpp src/game/LevelFile.cpp)
+set(TAVERNRUSH_FUZZ_records_SOURCES src/app/Records.cpp src/app/AtomicFile.cpp src/app/RegularFile.cpp src/game/LevelFile.cpp)
 
 set(TAVERNRUSH_FUZZ_level_file_HARNESS LevelFileFuzz.cpp)
 set(TAVERNRUSH_FUZZ_level_file_SOURCES src/game/LevelFile.cpp)

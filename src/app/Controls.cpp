@@ -117,12 +117,4 @@ Controls readControls(std::string_view settingsText, std::ostream& log)
     return reading.controls;
 }
 
-Controls readControlsFile(const std::string& path, std::ostream& log)
-{
-    ControlsReading reading{log, Controls{}, {}, {}};
-    ini_parse(path.c_str(), onEntry, &reading);
-    settleClashes(reading);
-    return reading.controls;
-}
-
 } // namespace tavernrush

@@ -28,9 +28,5 @@ struct Controls {
 // by default, else to the first in the order of Action; a swap of two
 // actions' keys works.
 Controls readControls(std::string_view settingsText, std::ostream& log);
-// The same, read from the settings file as the [window] section is; a file
-// that cannot be read gives the defaults without a word (the window's
-// settings already said so).
-Controls readControlsFile(const std::string& path, std::ostream& log);
 
 } // namespace tavernrush

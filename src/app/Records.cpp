@@ -1,10 +1,16 @@
 #include "app/Records.h"
 
 #include "app/AtomicFile.h"
+#include "app/RegularFile.h"
 #include "game/LevelFile.h"
 
 #include <ini.h>
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cstdint>
@@ -64,6 +70,75 @@ int onEntry(void* user, const char* sectionName, const char* name, const char* v
 
 std::string secondsText(int tenths) { return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10); }
 
+std::string_view trimmed(std::string_view text)
+{
+    const auto first = text.find_first_not_of(" \t\r");
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
+}
+
+// The section a line opens ("[records]" -> "records"), if it opens one.
+std::optional<std::string_view> sectionOpened(std::string_view line)
+{
+    line = trimmed(line);
+    if (line.size() < 2 || line.front() != '[') {
+        return std::nullopt;
+    }
+    const auto close = line.find(']');
+    return close == std::string_view::npos ? std::nullopt : std::optional(trimmed(line.substr(1, close - 1)));
+}
+
+bool isBestTimeLine(std::string_view line)
+{
+    const auto equals = line.find_first_of("=:");
+    return equals != std::string_view::npos && trimmed(line.substr(0, equals)) == bestKey;
+}
+
+// The file the records path names: a symbolic link is followed to where it
+// points, so that the player's link stays a link.
+std::filesystem::path linkTarget(std::filesystem::path path)
+{
+    for (int hops = 0; hops < 16; ++hops) {
+        std::error_code error;
+        if (!std::filesystem::is_symlink(path, error)) {
+            break;
+        }
+        const std::filesystem::path to = std::filesystem::read_symlink(path, error);
+        if (error) {
+            break;
+        }
+        path = to.is_absolute() ? to : path.parent_path() / to;
+    }
+    return path;
+}
+
+// Holds an exclusive lock on a folder while the records in it are read and
+// written, so two games finishing at once take turns.
+class FolderLock {
+public:
+    explicit FolderLock(const std::filesystem::path& folder)
+        : fd_(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
+    {
+        if (fd_ >= 0) {
+            while (::flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
+            }
+        }
+    }
+    ~FolderLock()
+    {
+        if (fd_ >= 0) {
+            ::close(fd_); // releases the lock
+        }
+    }
+    FolderLock(const FolderLock&) = delete;
+    FolderLock& operator=(const FolderLock&) = delete;
+
+private:
+    int fd_;
+};
+
 // The whole value must be a finite number of seconds, greater than nothing.
 std::optional<int> tenthsOf(const std::string& value)
 {
@@ -112,6 +187,52 @@ RecordsText parseRecords(std::string_view text)
             return result;
         }
         result.records.bestTenths[level] = *tenths;
+    }
+    return result;
+}
+
+std::string withBestTime(std::string_view text, const std::string& level, int tenths)
+{
+    if (trimmed(text).empty()) {
+        Records records;
+        records.bestTenths[level] = tenths;
+        return formatRecords(records);
+    }
+    const std::string wanted = level == defaultLevel ? std::string(section) : std::string(section) + "." + level;
+    const std::string bestLine = std::string(bestKey) + " = " + secondsText(tenths);
+    std::string result;
+    bool inSection = false;
+    bool done = false;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = std::min(text.find('\n', start), text.size());
+        const std::string_view line = text.substr(start, end - start);
+        const bool lineEnds = end < text.size();
+        start = end + 1;
+        if (const auto opened = sectionOpened(line)) {
+            if (inSection && !done) {
+                result += bestLine + "\n";
+                done = true;
+            }
+            inSection = *opened == wanted;
+        } else if (inSection && !done && isBestTimeLine(line)) {
+            result += bestLine + (lineEnds ? "\n" : "");
+            done = true;
+            continue;
+        }
+        result += line;
+        if (lineEnds) {
+            result += '\n';
+        }
+    }
+    if (!done) {
+        if (!result.empty() && result.back() != '\n') {
+            result += '\n';
+        }
+        if (!inSection) {
+            result += "\n[" + wanted + "]\n";
+        }
+        result += bestLine + "\n";
     }
     return result;
 }
@@ -171,24 +292,17 @@ void RecordKeeper::load()
         return;
     }
     const std::string name = path_->string();
-    std::error_code status;
-    if (!std::filesystem::exists(*path_, status) && !status) {
+    const RegularFileRead file = readRegularFile(*path_, largestRecordsBytes);
+    if (file.missing) {
         return;
     }
-    std::ifstream file(*path_, std::ios::binary);
-    std::string text(largestRecordsBytes + 1, '\0');
-    if (file) {
-        file.read(text.data(), static_cast<std::streamsize>(text.size()));
-        text.resize(static_cast<std::size_t>(file.gcount()));
-    }
-    if (!file.is_open() || file.bad() || std::filesystem::is_directory(*path_)) {
-        log_ << "ERROR: Cannot read the records file '" << name << "'. Playing on without a best time."
-             << std::endl;
+    if (!file.text && !file.tooLarge) {
+        log_ << "ERROR: Cannot read the records file '" << name << "' (" << file.problem
+             << "). Playing on without a best time." << std::endl;
         mayWrite_ = false;
         return;
     }
-    const RecordsText read =
-        text.size() > largestRecordsBytes ? RecordsText{Records{}, true} : parseRecords(text);
+    const RecordsText read = file.tooLarge ? RecordsText{Records{}, true} : parseRecords(*file.text);
     if (!read.damaged) {
         records_ = read.records;
         return;
@@ -215,13 +329,46 @@ void RecordKeeper::frameShown(const FrameScene& scene)
     if (!path_ || !mayWrite_) {
         return;
     }
-    std::optional<std::string> problem = makeFolderFor(*path_);
-    if (!problem) {
-        problem = writeFileAtomically(*path_, formatRecords(records_));
-    }
-    if (problem) {
+    if (const std::optional<std::string> problem = keepBest(scene.winTime->bestTenths)) {
         log_ << "ERROR: The best time could not be kept: " << *problem << ". Playing on." << std::endl;
     }
+}
+
+std::optional<std::string> RecordKeeper::keepBest(int tenths)
+{
+    if (std::optional<std::string> problem = makeFolderFor(*path_)) {
+        return problem;
+    }
+    const std::filesystem::path target = linkTarget(*path_);
+    const FolderLock lock(target.parent_path());
+    const RegularFileRead file = readRegularFile(target, largestRecordsBytes);
+    std::string text;
+    if (file.text) {
+        const RecordsText now = parseRecords(*file.text);
+        if (now.damaged) {
+            // Not the game's any more (edited since the start): kept aside
+            // like a damaged file at the start, never written over.
+            std::error_code moved;
+            std::filesystem::rename(target, asideName(target), moved);
+            if (moved) {
+                return "'" + target.string() + "' is damaged and cannot be moved aside (" + moved.message() + ")";
+            }
+        } else {
+            text = *file.text;
+            // Another game may have won faster since this one started.
+            for (const auto& [level, best] : now.records.bestTenths) {
+                const auto ours = records_.bestTenths.find(level);
+                if (ours == records_.bestTenths.end() || best < ours->second) {
+                    records_.bestTenths[level] = best;
+                }
+            }
+        }
+    } else if (!file.missing) {
+        return "'" + target.string() + "' cannot be read (" + file.problem + ")";
+    }
+    const int best = std::min(tenths, records_.bestTenths[level_]);
+    records_.bestTenths[level_] = best;
+    return writeFileAtomically(target, withBestTime(text, level_, best));
 }
 
 } // namespace tavernrush

@@ -31,6 +31,11 @@ struct RecordsText {
 // An empty text holds no record and is not damaged.
 RecordsText parseRecords(std::string_view text);
 std::string formatRecords(const Records& records);
+// `text` (a records file as read, perhaps written by another version of the
+// game or edited by hand) with the level's best time set to `tenths`: only
+// that line changes, or is added to the level's section (made at the end
+// where there is none); comments, order and every other key stay.
+std::string withBestTime(std::string_view text, const std::string& level, int tenths);
 
 // Where the records live, from the values of XDG_DATA_HOME and HOME (null
 // where unset); nothing when neither gives an absolute folder.
@@ -50,12 +55,17 @@ public:
     // The best win of this run's level.
     std::optional<int> best() const { return records_.bestOf(level_); }
 
-    // After a new best win, writes it (see AtomicFile.h); a failure is one
-    // line and the game goes on.
+    // After a new best win, writes it (see AtomicFile.h), through a symbolic
+    // link to its target. The file is read again under a lock first, so a
+    // better time another game wrote meanwhile is kept, and so is everything
+    // in it this version does not know. A failure is one line and the game
+    // goes on.
     void frameShown(const FrameScene& scene) override;
 
 private:
     void load();
+    // Writes the level's best into the file; what went wrong, or nothing.
+    std::optional<std::string> keepBest(int tenths);
 
     std::optional<std::filesystem::path> path_;
     std::string level_;

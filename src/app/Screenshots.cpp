@@ -1,12 +1,13 @@
 #include "app/Screenshots.h"
 
 #include "app/AtomicFile.h"
+#include "app/RegularFile.h"
 #include "app/WindowImage.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
+#include <iostream>
 #include <ostream>
 #include <system_error>
 
@@ -44,15 +45,17 @@ std::optional<std::filesystem::path> picturesLine(std::string_view line, const s
     return std::nullopt;
 }
 
-// user-dirs.dirs holds a dozen short lines; more than this is not read.
-std::string readSmallTextFile(const std::filesystem::path& path)
+// user-dirs.dirs holds a dozen short lines; a larger file, or anything but
+// a file, is not read (one line says so) and the other places are asked.
+std::string readUserDirs(const std::filesystem::path& path)
 {
-    constexpr std::size_t largest = 64 * 1024;
-    std::ifstream file(path, std::ios::binary);
-    std::string text(largest, '\0');
-    file.read(text.data(), static_cast<std::streamsize>(text.size()));
-    text.resize(static_cast<std::size_t>(file.gcount()));
-    return text;
+    constexpr std::uintmax_t largest = 64 * 1024;
+    const RegularFileRead file = readRegularFile(path, largest);
+    if (!file.text && !file.missing) {
+        std::cout << "ERROR: Cannot read '" << path.string() << "' (" << file.problem
+                  << "); looking for the pictures folder elsewhere." << std::endl;
+    }
+    return file.text.value_or("");
 }
 
 } // namespace
@@ -96,7 +99,7 @@ std::optional<std::filesystem::path> playerPicturesFolder()
     } else if (const auto homeFolder = absolute(home)) {
         config = *homeFolder / ".config";
     }
-    const std::string userDirs = config.empty() ? std::string() : readSmallTextFile(config / "user-dirs.dirs");
+    const std::string userDirs = config.empty() ? std::string() : readUserDirs(config / "user-dirs.dirs");
     return picturesFolderFor(userDirs, std::getenv("XDG_PICTURES_DIR"), home);
 }
 

@@ -1,5 +1,7 @@
 #include "app/Settings.h"
 
+#include "app/RegularFile.h"
+
 #include <INIReader.h>
 
 #include <climits>
@@ -71,10 +73,16 @@ float readLevel(const INIReader& reader, const char* key, float fallback, std::o
 
 Settings loadSettings(const std::string& path, std::ostream& log)
 {
-    const INIReader reader(path);
-    if (reader.ParseError() < 0) {
-        log << "ERROR: Failed to load '" << path << "'. Using default values instead.\n";
+    // Read once, so that settings coming through a pipe or a file being
+    // rewritten give the same text to the window's keys and to [controls].
+    constexpr std::uintmax_t largestSettingsBytes = 1024 * 1024;
+    const RegularFileRead file = readRegularFile(path, largestSettingsBytes);
+    if (!file.text) {
+        log << "ERROR: Failed to load '" << path << "'" << (file.missing ? "" : " (" + file.problem + ")")
+            << ". Using default values instead.\n";
     }
+    const std::string text = file.text.value_or("");
+    const INIReader reader(text.c_str(), text.size());
     const Settings defaults;
     Settings settings;
     settings.width = readWindowSize(reader, "width", defaults.width, log);
@@ -88,7 +96,7 @@ Settings loadSettings(const std::string& path, std::ostream& log)
     settings.audio.volume = readLevel(reader, "volume", defaults.audio.volume, log);
     settings.audio.music = readLevel(reader, "music", defaults.audio.music, log);
     settings.audio.effects = readLevel(reader, "effects", defaults.audio.effects, log);
-    settings.controls = readControlsFile(path, log);
+    settings.controls = readControls(text, log);
     return settings;
 }
 

@@ -18,6 +18,7 @@ target_sources(tavernrush_lib PRIVATE
   app/LevelChoice.cpp
   app/LevelSettingsFrom.cpp
   app/Records.cpp
+  app/RegularFile.cpp
   app/Screenshots.cpp
   app/Settings.cpp
   app/WindowImage.cpp

@@ -4,9 +4,12 @@
 
 #include "app/Records.h"
 #include "app/Screenshots.h"
+#include "app/Settings.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -128,6 +131,56 @@ TEST_F(PlayerFilesTest, EachLevelKeepsItsOwnBestAndAnOldFileIsTheMeadows)
     EXPECT_EQ(kept.bestOf("autumn"), 552);
     EXPECT_EQ(RecordKeeper(path, "meadow", log).best(), 317);
     EXPECT_EQ(log.str(), "");
+}
+
+TEST_F(PlayerFilesTest, ANewBestChangesOnlyItsLineAndKeepsABetterTimeFromAnotherGame)
+{
+    const fs::path path = folder / "records.ini";
+    const std::string handMade = "; kept by hand\n[records]\nbest_time = 40.0 ; slow\nfewest_beers = 0\n\n[later]\nx = y\n";
+    write(path, handMade);
+    RecordKeeper keeper(path, "meadow", log);
+    keeper.frameShown(winFrame(317, 317, true));
+    EXPECT_EQ(read(path), "; kept by hand\n[records]\nbest_time = 31.7\nfewest_beers = 0\n\n[later]\nx = y\n");
+
+    // Two games that started with the same file: the slower win, written
+    // last, keeps the faster one's time.
+    RecordKeeper faster(path, "autumn", log);
+    RecordKeeper slower(path, "autumn", log);
+    faster.frameShown(winFrame(300, 300, true));
+    slower.frameShown(winFrame(350, 350, true));
+    EXPECT_EQ(parseRecords(read(path)).records.bestOf("autumn"), 300);
+    EXPECT_EQ(slower.best(), 300);
+    EXPECT_EQ(parseRecords(read(path)).records.bestOf("meadow"), 317);
+    EXPECT_EQ(log.str(), "");
+}
+
+TEST_F(PlayerFilesTest, ARecordsLinkIsWrittenThroughAndAPipeIsNeverWaitedOn)
+{
+    fs::create_directories(folder / "synced");
+    write(folder / "synced" / "records.ini", "[records]\nbest_time = 40.0\n");
+    fs::create_symlink(fs::path("synced") / "records.ini", folder / "records.ini");
+    RecordKeeper linked(folder / "records.ini", "meadow", log);
+    EXPECT_EQ(linked.best(), 400);
+    linked.frameShown(winFrame(317, 317, true));
+    EXPECT_TRUE(fs::is_symlink(folder / "records.ini"));
+    EXPECT_EQ(parseRecords(read(folder / "synced" / "records.ini")).records.bestOf("meadow"), 317);
+    EXPECT_EQ(log.str(), "");
+
+    // A named pipe in place of the file: refused at once, with one line,
+    // and left alone (reading it would wait for a writer for good).
+    const fs::path pipe = folder / "pipe.ini";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    RecordKeeper piped(pipe, "meadow", log);
+    EXPECT_THAT(log.str(), StartsWith("ERROR: Cannot read the records file '" + pipe.string() + "' (not a regular file)"));
+    piped.frameShown(winFrame(317, 317, true));
+    EXPECT_EQ(lineCount(log.str()), 1);
+    EXPECT_EQ(fs::status(pipe).type(), fs::file_type::fifo);
+
+    std::ostringstream settingsLog;
+    const Settings settings = loadSettings(pipe.string(), settingsLog);
+    EXPECT_EQ(settingsLog.str(), "ERROR: Failed to load '" + pipe.string() +
+                                     "' (not a regular file). Using default values instead.\n");
+    EXPECT_EQ(settings.width, Settings{}.width);
 }
 
 TEST_F(PlayerFilesTest, ADamagedRecordsFileIsKeptAsideNeverOverAnOlderOne)
