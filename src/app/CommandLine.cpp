@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <iterator>
 #include <vector>
 
 namespace tavernrush {
@@ -53,14 +54,23 @@ std::variant<GameOptions, CommandLineAnswer> parseCommandLine(const std::string&
         reader.addValues(option.name, option.given);
     }
     const CommandLineReader::Outcome outcome = reader.read(arguments);
-    if (outcome.versionAsked) {
-        return CommandLineAnswer{0, false, versionText()};
-    }
     if (outcome.helpAsked) {
         return CommandLineAnswer{0, false, usageText(program)};
     }
     if (!outcome.mistake.empty()) {
         return mistake(program, outcome.mistake);
+    }
+    if (outcome.versionAsked) {
+        // The reader stops at --version; a stray word beside it is still a
+        // mistake, which a script that passes one wants to hear of.
+        std::vector<std::string> rest;
+        std::ranges::copy_if(arguments, std::back_inserter(rest),
+                             [](const std::string& argument) { return argument != "--version"; });
+        const auto others = parseCommandLine(program, rest);
+        if (const auto* answer = std::get_if<CommandLineAnswer>(&others)) {
+            return *answer;
+        }
+        return CommandLineAnswer{0, false, versionText()};
     }
     GameOptions options;
     for (const ValueOption& option : valueOptions) {

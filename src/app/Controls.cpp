@@ -1,5 +1,6 @@
 #include "app/Controls.h"
 
+#include "app/ConsoleText.h"
 #include "app/KeyNames.h"
 
 #include <GLFW/glfw3.h>
@@ -38,7 +39,7 @@ std::string defaultKeyText(Action action)
 void readEntry(ControlsReading& reading, const std::string& name, const std::string& value)
 {
     const std::optional<Action> action = actionNamed(name);
-    const std::string setting = "Setting '" + name + "' = '" + value + "' in [controls]";
+    const std::string setting = "Setting '" + printable(name) + "' = '" + printable(value) + "' in [controls]";
     if (!action) {
         reading.log << "ERROR: " << setting << " names no action of the game. It is left out.\n";
         return;

@@ -1,5 +1,6 @@
 #include "app/Settings.h"
 
+#include "app/ConsoleText.h"
 #include "app/RegularFile.h"
 
 #include <INIReader.h>
@@ -20,7 +21,9 @@ int readWindowSize(const INIReader& reader, const char* key, int fallback, std::
 {
     const long value = reader.GetInteger(section, key, fallback);
     if (value < minWindowSize || value > maxWindowSize) {
-        log << "ERROR: Setting '" << key << "' = " << value << " is outside " << minWindowSize << " to "
+        // As written: a number too long for a long reads back as its limit.
+        log << "ERROR: Setting '" << key << "' = " << printable(reader.Get(section, key, "")) << " is outside "
+            << minWindowSize << " to "
             << maxWindowSize << ". Using default value " << fallback << " instead.\n";
         return fallback;
     }
@@ -44,7 +47,8 @@ float readBrightness(const INIReader& reader, float fallback, std::ostream& log)
     const double value = reader.GetReal(section, "brightness", fallback);
     const auto narrowed = static_cast<float>(value);
     if (!std::isfinite(narrowed)) {
-        log << "ERROR: Setting 'brightness' = " << value << " is not a finite number. Using default value "
+        log << "ERROR: Setting 'brightness' = " << printable(reader.Get(section, "brightness", ""))
+            << (std::isfinite(value) ? " is too large" : " is not a finite number") << ". Using default value "
             << fallback << " instead.\n";
         return fallback;
     }

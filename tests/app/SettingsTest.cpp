@@ -154,8 +154,9 @@ INSTANTIATE_TEST_SUITE_P(Sizes, WindowSizeRangeTest,
                                            BadSize{"16385", "16385"},
                                            // 2^32 + 800: narrowed to 32 bits first it would pass as 800.
                                            BadSize{"4294968096", "4294968096"},
-                                           // Beyond a long the reader saturates; still not a size.
-                                           BadSize{"99999999999999999999999", "9223372036854775807"}));
+                                           // Beyond a long the reader saturates; the line shows
+                                           // the number as written, not the limit.
+                                           BadSize{"99999999999999999999999", "= 99999999999999999999999 "}));
 
 TEST_F(SettingsTest, WindowSizeRangeIncludesBothEnds)
 {
@@ -196,10 +197,17 @@ TEST_P(NonFiniteBrightnessTest, FallsBackToOneWithOneLine)
 // 1e300 is finite as a double but overflows the float the materials take.
 INSTANTIATE_TEST_SUITE_P(Values, NonFiniteBrightnessTest, ::testing::Values("nan", "inf", "-inf", "1e300"));
 
-TEST_F(SettingsTest, NonFiniteBrightnessLineNamesTheBadValue)
+TEST_F(SettingsTest, ABadValueIsNamedAsWrittenAndWithoutControlCharacters)
 {
     load("[window]\nbrightness = inf\n");
-    EXPECT_THAT(log.str(), HasSubstr("inf"));
+    EXPECT_THAT(log.str(), HasSubstr("= inf is not a finite number"));
+    log.str("");
+    load("[window]\nbrightness = 1e300\n");
+    EXPECT_THAT(log.str(), HasSubstr("= 1e300 is too large"));
+    log.str("");
+    load("[window]\nwidth = 9\x1b]0;owned\x07\n[controls]\njump = \x1b[2J\n");
+    EXPECT_EQ(log.str().find('\x1b'), std::string::npos) << log.str();
+    EXPECT_THAT(log.str(), HasSubstr("'?[2J'"));
 }
 
 TEST_F(SettingsTest, OrdinaryBrightnessValuesPassUnchanged)
