@@ -82,11 +82,20 @@ void settleClashes(ControlsReading& reading)
         clashed = false;
         for (std::size_t a = 0; a < actionCount && !clashed; ++a) {
             for (std::size_t b = a + 1; b < actionCount && !clashed; ++b) {
-                if (reading.controls.keys[a] != reading.controls.keys[b]) {
+                const int key = reading.controls.keys[a];
+                if (key != reading.controls.keys[b]) {
                     continue;
                 }
-                const std::size_t loser = reading.moved[b] ? b : a;
-                const std::size_t keeper = loser == b ? a : b;
+                // The line names the action that ends up with the key: the
+                // one that has it by default, else the first that asks.
+                std::size_t keeper = a;
+                for (std::size_t i = 0; i < actionCount; ++i) {
+                    if (reading.controls.keys[i] == key && !reading.moved[i]) {
+                        keeper = i;
+                        break;
+                    }
+                }
+                const std::size_t loser = keeper == a ? b : a;
                 const auto action = static_cast<Action>(loser);
                 reading.log << "ERROR: Setting '" << actionName(action) << "' = '"
                             << keyNameOf(reading.controls.keys[loser]) << "' in [controls] takes the key of '"

@@ -339,6 +339,22 @@ TEST_F(SettingsTest, EachDamagedControlGetsOneLineAndItsActionItsDefaultKey)
     EXPECT_EQ(controls.keyFor(Action::Right), GLFW_KEY_RIGHT);
 }
 
+TEST_F(SettingsTest, WhenEveryActionAsksForOneKeyEachLineNamesTheActionThatKeepsIt)
+{
+    std::string file = "[controls]\n";
+    for (std::size_t i = 0; i < actionCount; ++i) {
+        file += std::string(actionName(static_cast<Action>(i))) + " = left\n";
+    }
+    const Controls controls = readControls(file, log);
+    EXPECT_EQ(controls.keyFor(Action::Left), GLFW_KEY_LEFT);
+    EXPECT_EQ(countLines(log.str()), static_cast<long>(actionCount) - 1) << log.str();
+    EXPECT_EQ(std::string(log.str()).find("takes the key of 'forward'"), std::string::npos) << log.str();
+    std::istringstream lines(log.str());
+    for (std::string line; std::getline(lines, line);) {
+        EXPECT_THAT(line, HasSubstr("takes the key of 'left'"));
+    }
+}
+
 TEST_F(SettingsTest, AKeyGivenBackCanPushOutTheActionThatTookItsDefault)
 {
     // Jump cannot have f (dismiss keeps it) and goes back to space, which
