@@ -82,8 +82,7 @@ Settings loadSettings(const std::string& path, std::ostream& log)
     constexpr std::uintmax_t largestSettingsBytes = 1024 * 1024;
     const RegularFileRead file = readRegularFile(path, largestSettingsBytes);
     if (!file.text) {
-        log << "ERROR: Failed to load '" << path << "'" << (file.missing ? "" : " (" + file.problem + ")")
-            << ". Using default values instead.\n";
+        log << "ERROR: Failed to load '" << path << "'. Using default values instead.\n";
     }
     const std::string text = file.text.value_or("");
     const INIReader reader(text.c_str(), text.size());

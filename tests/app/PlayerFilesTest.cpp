@@ -178,8 +178,7 @@ TEST_F(PlayerFilesTest, ARecordsLinkIsWrittenThroughAndAPipeIsNeverWaitedOn)
 
     std::ostringstream settingsLog;
     const Settings settings = loadSettings(pipe.string(), settingsLog);
-    EXPECT_EQ(settingsLog.str(), "ERROR: Failed to load '" + pipe.string() +
-                                     "' (not a regular file). Using default values instead.\n");
+    EXPECT_EQ(settingsLog.str(), "ERROR: Failed to load '" + pipe.string() + "'. Using default values instead.\n");
     EXPECT_EQ(settings.width, Settings{}.width);
 }
 
