@@ -23,7 +23,11 @@ glm::mat4 uprightRotation() { return glm::rotate(glm::mat4(1.0f), 1.5707964f, gl
 
 // The normal matrix the beers are drawn with (their shape's own, which is
 // the identity); the models drawn after them are lit with it.
-glm::mat3 fieldItemNormalMatrix() { return glm::mat3(glm::inverseTranspose(glm::mat4(1.0f))); }
+const glm::mat3& fieldItemNormalMatrix()
+{
+    static const glm::mat3 matrix = glm::mat3(glm::inverseTranspose(glm::mat4(1.0f)));
+    return matrix;
+}
 
 // Hands the fields' matrices to the frame value instead of a GPU.
 class MatrixList : public ItemDrawer {
