@@ -20,8 +20,8 @@ enum class Drawable : std::uint8_t {
     Sky,
     BrickWall,      // normal-mapped
     PlainBrickWall, // the same wall with the plain lit program (N held)
-    Coin,           // with the glow program, lit from the frame before's camera
-    Beer,
+    Coins,          // the frame's coins, with the glow program, lit from the frame before's camera
+    Beers,          // the frame's beers
     Model,          // an imported model with its picture, both asset table rows
     AnimationBoard,
     CounterSpheres, // the three spheres at the frame's angles

@@ -91,7 +91,7 @@ FrameRules::FrameRules(float aspect, const LevelDescription& level, std::vector<
     scene_.coins.reserve(coinField_.positions().size());
     scene_.beers.reserve(beerField_.positions().size());
     scene_.pictures.reserve(16);
-    scene_.items.reserve(scene_.coins.capacity() + scene_.beers.capacity() + unicornPositions_.size() + 32);
+    scene_.items.reserve(unicornPositions_.size() + 32);
 }
 
 FrameView FrameRules::currentView() const
@@ -383,12 +383,9 @@ void FrameRules::listItems()
     add(Drawable::Ground, glm::mat4(1.0f));
     add(Drawable::Sky, glm::mat4(1.0f));
     add(scene_.plainWall ? Drawable::PlainBrickWall : Drawable::BrickWall, wallPlacement_);
-    for (const glm::mat4& coin : scene_.coins) {
-        add(Drawable::Coin, coin);
-    }
-    for (const glm::mat4& beer : scene_.beers) {
-        add(Drawable::Beer, beer);
-    }
+    // The fields' matrices stand in the frame value once, for every reader.
+    add(Drawable::Coins, glm::mat4(1.0f));
+    add(Drawable::Beers, glm::mat4(1.0f));
     // The models and the toilet picture hung among them take the surface
     // and normal matrix the beers leave on the lit program.
     const auto litAfterTheBeers = [&](AssetId model, AssetId picture, const glm::mat4& placement) {

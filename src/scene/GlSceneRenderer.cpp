@@ -28,8 +28,8 @@ RenderPass passOf(Drawable what)
     case Drawable::Sky: return RenderPass::sky;
     case Drawable::BrickWall:
     case Drawable::PlainBrickWall: return RenderPass::wall;
-    case Drawable::Coin:
-    case Drawable::Beer: return RenderPass::items;
+    case Drawable::Coins:
+    case Drawable::Beers: return RenderPass::items;
     case Drawable::Model: return RenderPass::models;
     case Drawable::AnimationBoard:
     case Drawable::CounterSpheres:
@@ -99,8 +99,16 @@ void GlSceneRenderer::drawItem(const FrameScene& scene, const DrawItem& item)
         return;
     case Drawable::BrickWall:
     case Drawable::PlainBrickWall: drawBrickWall(scene, item); return;
-    case Drawable::Coin: level_.coinDrawer.drawItem(item.model); return;
-    case Drawable::Beer: level_.beerDrawer.drawItem(item.model); return;
+    case Drawable::Coins:
+        for (const glm::mat4& coin : scene.coins) {
+            level_.coinDrawer.drawItem(coin);
+        }
+        return;
+    case Drawable::Beers:
+        for (const glm::mat4& beer : scene.beers) {
+            level_.beerDrawer.drawItem(beer);
+        }
+        return;
     case Drawable::Model:
         drawLitModel(level_.models[item.modelAsset], item, *level_.textures[item.pictureAsset]);
         return;

@@ -81,8 +81,8 @@ TEST(FrameScene, OneFrameHoldsTheWholeLevelAndNothingHappened)
     EXPECT_NEAR(board.z, meadow().boardCentre.y, 1e-5f);
     EXPECT_EQ(scene.items.front().what, Drawable::Figure);
     EXPECT_EQ(std::count_if(scene.items.begin(), scene.items.end(),
-                            [](const DrawItem& item) { return item.what == Drawable::Coin; }),
-              meadow().coins.count);
+                            [](const DrawItem& item) { return item.what == Drawable::Model; }),
+              meadow().unicornCount + 3) << "the unicorns, the ladder, the hut and the bag";
 
     // The coins trail the camera by one frame.
     const glm::mat4 firstView = scene.view.viewMatrix;
