@@ -1,6 +1,7 @@
 #include "app/Records.h"
 
 #include "app/AtomicFile.h"
+#include "app/FileDescriptor.h"
 #include "app/RegularFile.h"
 #include "game/LevelFile.h"
 
@@ -8,7 +9,6 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -119,24 +119,17 @@ std::filesystem::path linkTarget(std::filesystem::path path)
 class FolderLock {
 public:
     explicit FolderLock(const std::filesystem::path& folder)
-        : fd_(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
+        : folder_(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
     {
-        if (fd_ >= 0) {
-            while (::flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
+        if (folder_.get() >= 0) {
+            while (::flock(folder_.get(), LOCK_EX) != 0 && errno == EINTR) {
             }
         }
     }
-    ~FolderLock()
-    {
-        if (fd_ >= 0) {
-            ::close(fd_); // releases the lock
-        }
-    }
-    FolderLock(const FolderLock&) = delete;
-    FolderLock& operator=(const FolderLock&) = delete;
 
 private:
-    int fd_;
+    // Closing it releases the lock.
+    FileDescriptor folder_;
 };
 
 // The whole value must be a finite number of seconds, greater than nothing.

@@ -1,5 +1,7 @@
 #include "app/RegularFile.h"
 
+#include "app/FileDescriptor.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -9,24 +11,6 @@
 
 namespace tavernrush {
 namespace {
-
-// Closes the descriptor on every way out.
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    ~Descriptor()
-    {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int get() const { return fd_; }
-
-private:
-    int fd_;
-};
 
 std::string sizeText(std::uintmax_t bytes)
 {
@@ -39,7 +23,7 @@ RegularFileRead readRegularFile(const std::filesystem::path& path, std::uintmax_
 {
     RegularFileRead read;
     // O_NONBLOCK: opening a pipe with no writer must not wait for one.
-    const Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
     if (file.get() < 0) {
         // A file in place of a folder on the way means nothing is there either.
         read.missing = errno == ENOENT || errno == ENOTDIR;

@@ -82,7 +82,6 @@ FrameRules::FrameRules(float aspect, const LevelDescription& level, std::vector<
                                                                  boardCentreHeight));
     scene_.groundAmbient = groundAmbientAtStart;
     scene_.boardAmbient = boardAmbientAtStart;
-    scene_.counterOrbitHeight = level.counterOrbitHeight;
     scene_.animationPicture = animationFramePath(1);
     scene_.coinCounterPicture = coinZeroPath();
     scene_.beerCounterPicture = beerZeroPath();
@@ -411,7 +410,7 @@ void FrameRules::listItems()
     // counter's normal matrix, the last the spheres set, and the bag with
     // their surface.
     const glm::mat3 afterTheSpheres = glm::mat3(glm::inverseTranspose(
-        orbitPlacement(coinCounterOrbit, scene_.counterOrbitHeight, scene_.counterTurns.coinCounter)));
+        orbitPlacement(coinCounterOrbit, level_.counterOrbitHeight, scene_.counterTurns.coinCounter)));
     if (scene_.bag) {
         DrawItem& item = addModel(AssetId::BagModel, AssetId::Bag, *scene_.bag);
         item.normalMatrix = afterTheSpheres;

@@ -83,7 +83,6 @@ struct FrameScene {
     float boardAmbient = 0.0f;
     // Where the counter spheres stand.
     CounterTurns counterTurns;
-    float counterOrbitHeight = 0.0f;
     // This frame's time; 0 while paused.
     float deltaTime = 0.0f;
 

@@ -9,6 +9,7 @@
 #include "ImageProbe.h"
 #include "ImageRun.h"
 #include "ImageViewProjection.h"
+#include "support/MeadowLevel.h"
 
 #include <gtest/gtest.h>
 
@@ -113,13 +114,12 @@ TEST(DocsReplayGLTest, EveryPictureOfTheGameHasADocsScreenshot)
 // replays (0.1 s): a coin falls 0.7 along each axis and drifts at most 0.4
 // along x and z; a beer drifts twice per frame, at most 0.8 along each.
 constexpr double itemTravelPerFrame = 1.7;
-constexpr double pickupRadius = 1.5;
 
 // A count rises only in a frame that starts with the figure next to an item
-// of that kind: within the pickup radius of where the item stood a frame
+// of that kind: within the level's reach of where the item stood a frame
 // earlier, give or take one frame of its travel.
 void expectEveryPickupNextToAnItem(const std::vector<Json>& trace, const std::string& count,
-                                   const std::string& positions)
+                                   const std::string& positions, float reach)
 {
     for (std::size_t frame = 2; frame < trace.size(); ++frame) {
         if (trace[frame].at(count).get<double>() <= trace[frame - 1].at(count).get<double>()) {
@@ -130,7 +130,7 @@ void expectEveryPickupNextToAnItem(const std::vector<Json>& trace, const std::st
         for (const Json& item : trace[frame - 1].at(positions)) {
             nearest = std::min(nearest, static_cast<double>(glm::distance(player, vec3Of(item))));
         }
-        EXPECT_LT(nearest, pickupRadius + itemTravelPerFrame) << count << " rose in frame " << frame;
+        EXPECT_LT(nearest, static_cast<double>(reach) + itemTravelPerFrame) << count << " rose in frame " << frame;
     }
 }
 
@@ -179,8 +179,8 @@ TEST(DocsReplayGLTest, WinReplayEndsWithOnlyTheWinPictureAtTenCoinsAndFourBeers)
     for (const Json& line : trace) {
         EXPECT_LE(line.at("beers").get<double>(), 4.0);
     }
-    expectEveryPickupNextToAnItem(trace, "coins", "coinPositions");
-    expectEveryPickupNextToAnItem(trace, "beers", "beerPositions");
+    expectEveryPickupNextToAnItem(trace, "coins", "coinPositions", testing::meadow().coins.reach);
+    expectEveryPickupNextToAnItem(trace, "beers", "beerPositions", testing::meadow().beers.reach);
 }
 
 TEST(DocsReplayGLTest, CollectReplayTakesOneBeerThenOneCoin)
@@ -197,8 +197,8 @@ TEST(DocsReplayGLTest, CollectReplayTakesOneBeerThenOneCoin)
     for (const Json& line : trace) {
         EXPECT_TRUE(picturesOf(line).empty()) << "no picture may interrupt the walk";
     }
-    expectEveryPickupNextToAnItem(trace, "coins", "coinPositions");
-    expectEveryPickupNextToAnItem(trace, "beers", "beerPositions");
+    expectEveryPickupNextToAnItem(trace, "coins", "coinPositions", testing::meadow().coins.reach);
+    expectEveryPickupNextToAnItem(trace, "beers", "beerPositions", testing::meadow().beers.reach);
 }
 
 TEST(DocsReplayGLTest, LadderReplayLiftsTheFigureOnceAndDropsItPastTheFarEdge)
