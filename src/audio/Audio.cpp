@@ -49,10 +49,15 @@ bool isLoop(AssetId sound)
     return sound == AssetId::TuneSound || sound == AssetId::AmbienceSound;
 }
 
+struct DecodedLoop {
+    std::optional<DecodedSound> sound;
+    std::string failure;
+};
+
 struct PendingLoop {
     AssetId sound;
     std::string path;
-    std::future<std::optional<DecodedSound>> decoded;
+    std::future<DecodedLoop> decoded;
 };
 
 } // namespace
@@ -91,8 +96,9 @@ struct Audio::State {
         if (isLoop(sound) && soundFileOpens(path, failure)) {
             try {
                 pendingLoops.push_back({sound, path, std::async(std::launch::async, [path] {
-                                            std::string ignored;
-                                            return readSoundFile(path, ignored);
+                                            DecodedLoop loop;
+                                            loop.sound = readSoundFile(path, loop.failure);
+                                            return loop;
                                         })});
                 return;
             } catch (const std::system_error&) {
@@ -105,12 +111,8 @@ struct Audio::State {
     void collectLoops()
     {
         for (PendingLoop& loop : pendingLoops) {
-            const std::optional<DecodedSound> decoded = loop.decoded.get();
-            SoundBuffer& buffer = sounds[loop.sound];
-            buffer = decoded ? SoundBuffer::upload(*decoded) : SoundBuffer();
-            if (buffer.empty()) {
-                *log << "Sound failed to load at path: " << loop.path << std::endl;
-            }
+            const DecodedLoop decoded = loop.decoded.get();
+            sounds[loop.sound] = SoundBuffer::loadDecoded(decoded.sound, decoded.failure, loop.path, *log);
         }
         pendingLoops.clear();
     }

@@ -11,9 +11,16 @@ SoundBuffer SoundBuffer::load(const std::string& path, std::ostream& log)
 {
     std::string failure;
     const std::optional<DecodedSound> sound = readSoundFile(path, failure);
+    return loadDecoded(sound, failure, path, log);
+}
+
+SoundBuffer SoundBuffer::loadDecoded(const std::optional<DecodedSound>& sound, const std::string& failure,
+                                     const std::string& path, std::ostream& log)
+{
     SoundBuffer buffer = sound ? upload(*sound) : SoundBuffer();
     if (buffer.empty()) {
-        log << "Sound failed to load at path: " << path << std::endl;
+        log << "Sound failed to load at path: " << path << " (" << (sound ? "OpenAL refused its samples" : failure)
+            << ")" << std::endl;
     }
     return buffer;
 }

@@ -5,6 +5,7 @@
 #include <AL/al.h>
 
 #include <iosfwd>
+#include <optional>
 #include <string>
 
 namespace tavernrush {
@@ -15,9 +16,13 @@ class SoundBuffer {
 public:
     SoundBuffer() = default;
     // The whole file through libsndfile. A missing, damaged or empty file
-    // gives an empty buffer and the line "Sound failed to load at path: "
-    // + path; the sound is then silent and everything else goes on.
+    // gives an empty buffer and the line "Sound failed to load at path:
+    // <path> (<why>)"; the sound is then silent and everything else goes on.
     static SoundBuffer load(const std::string& path, std::ostream& log);
+    // The same for a file decoded elsewhere: `failure` says why `sound` is
+    // missing.
+    static SoundBuffer loadDecoded(const std::optional<DecodedSound>& sound, const std::string& failure,
+                                   const std::string& path, std::ostream& log);
     // Samples decoded earlier; empty when OpenAL refuses them.
     static SoundBuffer upload(const DecodedSound& sound);
 

@@ -2,6 +2,7 @@
 
 #include <sndfile.h>
 
+#include <cctype>
 #include <memory>
 
 namespace tavernrush {
@@ -17,12 +18,37 @@ struct CloseSndfile {
 };
 using SndfileOwner = std::unique_ptr<SNDFILE, CloseSndfile>;
 
+// Why libsndfile would not open a file, in words that follow the path: "not
+// a sound file" rather than "Format not recognised.", a system error without
+// its "System error : " label.
+std::string openFailure()
+{
+    switch (sf_error(nullptr)) {
+    case SF_ERR_UNRECOGNISED_FORMAT: return "not a sound file";
+    case SF_ERR_MALFORMED_FILE: return "a damaged sound file";
+    default: break;
+    }
+    std::string text = sf_strerror(nullptr);
+    const std::string systemLabel = "System error : ";
+    if (text.rfind(systemLabel, 0) == 0) {
+        text.erase(0, systemLabel.size());
+    }
+    while (!text.empty() && (text.back() == '.' || std::isspace(static_cast<unsigned char>(text.back())))) {
+        text.pop_back();
+    }
+    if (text.empty()) {
+        return "cannot be read";
+    }
+    text.front() = static_cast<char>(std::tolower(static_cast<unsigned char>(text.front())));
+    return text;
+}
+
 // The open file when its header describes a sound we can play.
 SndfileOwner openChecked(const std::string& path, SF_INFO& info, std::string& failure)
 {
     SndfileOwner file(sf_open(path.c_str(), SFM_READ, &info));
     if (!file) {
-        failure = sf_strerror(nullptr);
+        failure = openFailure();
     } else if (info.channels < 1 || info.channels > 2) {
         failure = "has " + std::to_string(info.channels) + " channels";
         file.reset();

@@ -17,10 +17,11 @@ struct DecodedSound {
     int frames() const { return channels > 0 ? static_cast<int>(samples.size()) / channels : 0; }
 };
 
-// The whole file, as 16-bit samples. Nothing, with `failure` saying why, for
-// a file that is missing or damaged, holds no samples, has more than two
-// channels or an unlikely sample rate, or would decode to more than ten
-// minutes (a damaged header must not make us allocate gigabytes).
+// The whole file, as 16-bit samples. Nothing, with `failure` saying why in a
+// few words ("not a sound file", "has 6 channels"), for a file that is
+// missing or damaged, holds no samples, has more than two channels or an
+// unlikely sample rate, or would decode to more than ten minutes (a damaged
+// header must not make us allocate gigabytes).
 std::optional<DecodedSound> readSoundFile(const std::string& path, std::string& failure);
 
 // The same checks on the file's header alone, without decoding: the quick

@@ -2,6 +2,7 @@
 // goes on with whatever still works.
 #include "audio/Audio.h"
 #include "audio/Recording.h"
+#include "audio/WavWriter.h"
 #include "e2e/TemporaryFolder.h"
 
 #include <gmock/gmock.h>
@@ -56,6 +57,13 @@ TEST(AudioFaults, MissingDamagedAndEmptyFilesAreReportedAndTheRestStillPlay)
     e2e::writeWholeFile(damagedLoop, noise);
     e2e::writeWholeFile(empty, "");
 
+    // A loop whose header reads but which holds no samples is found out only
+    // by its decoding, and reported when the music starts.
+    const fs::path emptyLoop = folder.path() / "ambience.ogg";
+    std::ostringstream writerLog;
+    ASSERT_TRUE(WavWriter::create(emptyLoop.string(), Audio::loopbackSampleRate, writerLog).finish(writerLog))
+        << writerLog.str();
+
     std::ostringstream log;
     AudioSettings settings;
     settings.music = 0.0f;
@@ -63,13 +71,15 @@ TEST(AudioFaults, MissingDamagedAndEmptyFilesAreReportedAndTheRestStillPlay)
     ASSERT_TRUE(audio.isOn());
     std::vector<std::string> lines = linesOf(log.str());
     std::sort(lines.begin(), lines.end());
-    EXPECT_EQ(lines, (std::vector<std::string>{"Sound failed to load at path: " + damaged.string(),
-                                               "Sound failed to load at path: " + missing.string(),
-                                               "Sound failed to load at path: " + empty.string(),
-                                               "Sound failed to load at path: " + damagedLoop.string()}));
+    const std::string failed = "Sound failed to load at path: ";
+    EXPECT_EQ(lines, (std::vector<std::string>{failed + damaged.string() + " (not a sound file)",
+                                               failed + missing.string() + " (no such file or directory)",
+                                               failed + empty.string() + " (not a sound file)",
+                                               failed + damagedLoop.string() + " (not a sound file)"}));
 
     Recording run;
     audio.startMusic();
+    EXPECT_EQ(linesOf(log.str()).back(), failed + emptyLoop.string() + " (holds no samples)");
     audio.play({FrameEvent{FrameEventKind::CoinCollected}, FrameEvent{FrameEventKind::BeerDrunk},
                 FrameEvent{FrameEventKind::JumpStarted}});
     run.record(audio, 1.0);
@@ -77,7 +87,7 @@ TEST(AudioFaults, MissingDamagedAndEmptyFilesAreReportedAndTheRestStillPlay)
     audio.play({FrameEvent{FrameEventKind::Landed}});
     run.record(audio, 0.3);
     EXPECT_GT(run.rms(1.0, 1.3), audibleRms) << "the landing still sounds";
-    EXPECT_EQ(countLines(log.str()), 4) << "nothing more once the music starts";
+    EXPECT_EQ(countLines(log.str()), 5) << "nothing more once the music has started";
 }
 
 // With OpenAL Soft 1.19 (Debian 12) an unknown device name fails to open on

@@ -134,7 +134,13 @@ std::vector<AssetKind> assetKinds()
         {"DigitPicture", "textures/coin0.jpg", always(textureLine("assets/textures/coin0.jpg")),
          alwaysNamed("assets/textures/coin0.jpg"), {}},
         // That one cue stays silent; the rest of the sound plays.
-        {"SoundFile", "sounds/coin.ogg", always("Sound failed to load at path: assets/sounds/coin.ogg"),
+        {"SoundFile", "sounds/coin.ogg",
+         [](Damage damage) {
+             const std::string why = damage == Damage::Missing     ? "no such file or directory"
+                                     : damage == Damage::Truncated ? "a damaged sound file"
+                                                                   : "not a sound file";
+             return std::vector<std::string>{"Sound failed to load at path: assets/sounds/coin.ogg (" + why + ")"};
+         },
          alwaysNamed("assets/sounds/coin.ogg"), {}},
     };
 }
