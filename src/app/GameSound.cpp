@@ -1,9 +1,12 @@
 #include "app/GameSound.h"
 
+#include <chrono>
+
 namespace tavernrush {
 
 void GameSound::frameShown(const FrameScene& scene)
 {
+    audio_.keepOutput(std::chrono::steady_clock::now());
     audio_.startMusic();
     if (scene.muteToggled) {
         audio_.toggleMute();

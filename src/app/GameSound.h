@@ -1,6 +1,7 @@
 #pragma once
-// The game's sound for each frame: the music from the first frame on, the
-// listener at the camera, pause, M, and the cue of every event.
+// The game's sound for each frame: a look at whether the sound device is
+// still there, the music from the first frame on, the listener at the
+// camera, pause, M, and the cue of every event.
 
 #include "app/FrameLoop.h"
 #include "audio/Audio.h"

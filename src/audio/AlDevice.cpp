@@ -110,6 +110,16 @@ void AlDevice::makeCurrent() const
     }
 }
 
+bool AlDevice::isConnected() const
+{
+    if (device_ == nullptr || render_ != nullptr || alcIsExtensionPresent(device_, "ALC_EXT_disconnect") == ALC_FALSE) {
+        return device_ != nullptr;
+    }
+    ALCint connected = ALC_TRUE;
+    alcGetIntegerv(device_, ALC_CONNECTED, 1, &connected);
+    return connected != ALC_FALSE;
+}
+
 void AlDevice::render(std::int16_t* out, int frames) const
 {
     if (render_ != nullptr && frames > 0) {

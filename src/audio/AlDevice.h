@@ -30,6 +30,11 @@ public:
 
     bool isOpen() const { return context_ != nullptr; }
     bool isLoopback() const { return render_ != nullptr; }
+    // False once OpenAL has found the output gone (ALC_EXT_disconnect: an
+    // unplugged headset, a stopped sound server); it then mixes nothing and
+    // never comes back. A loopback device, or an OpenAL without the
+    // extension, is always connected. Cheap enough for every frame.
+    bool isConnected() const;
 
     // OpenAL calls act on the current context, which is global to the
     // process; every owner makes its own current before working.

@@ -5,12 +5,18 @@
 // The loops are 48 s of stereo between them and take some 90 ms to decode,
 // the cues 15 ms. The loops are therefore decoded on a worker while the game
 // loads its level, and handed to OpenAL when the music starts.
+//
+// A device that vanishes takes its buffers and sources with it. OpenAL Soft
+// 1.19 (Debian 12) cannot move a device to another output
+// (ALC_SOFT_reopen_device came later), so a new device is opened and the
+// sounds are loaded onto it again: a tenth of a second, once.
 #include "audio/Audio.h"
 
 #include "audio/AlDevice.h"
 #include "audio/SoundBuffer.h"
 #include "audio/SoundCue.h"
 #include "audio/SoundFile.h"
+#include "audio/SoundOutput.h"
 #include "audio/SoundSource.h"
 #include "game/AssetTable.h"
 
@@ -149,6 +155,28 @@ struct Audio::State {
     }
 };
 
+// What finding a lost output again takes: the output, the files and levels
+// to load anew, and, once it is lost, when to look next and how the sound
+// stood.
+struct Audio::Watch {
+    Watch(SoundOutput watched, std::string folder, const AudioSettings& levels, std::ostream& console)
+        : output(std::move(watched)), soundFolder(std::move(folder)), settings(levels), log(&console)
+    {
+    }
+
+    SoundOutput output;
+    std::string soundFolder;
+    AudioSettings settings;
+    std::ostream* log;
+    // A broken sound file was reported at start; loading it again for a new
+    // device says nothing more.
+    std::ostream quiet{nullptr};
+    std::chrono::steady_clock::time_point nextLook;
+    bool musicStarted = false;
+    bool paused = false;
+    bool muted = false;
+};
+
 Audio::Audio() = default;
 Audio::~Audio() = default;
 Audio::Audio(Audio&& other) noexcept = default;
@@ -158,13 +186,21 @@ Audio::Audio(std::unique_ptr<State> state) : state_(std::move(state)) {}
 Audio Audio::open(const AudioSettings& settings, const std::string& soundFolder, std::ostream& log,
                   const char* deviceName)
 {
+    return openOn(systemSoundOutput(deviceName), settings, soundFolder, log);
+}
+
+Audio Audio::openOn(const SoundOutput& output, const AudioSettings& settings, const std::string& soundFolder,
+                    std::ostream& log)
+{
     std::string failure;
-    AlDevice device = AlDevice::openOutput(deviceName, failure);
+    AlDevice device = output.open(failure);
     if (!device.isOpen()) {
         log << "Sound is off: " << failure << std::endl;
         return Audio();
     }
-    return start(std::move(device), settings, soundFolder, log);
+    Audio audio(start(std::move(device), settings, soundFolder, log));
+    audio.watch_ = std::make_unique<Watch>(output, soundFolder, audio.state_->settings, log);
+    return audio;
 }
 
 Audio Audio::openLoopback(const AudioSettings& settings, const std::string& soundFolder, std::ostream& log)
@@ -175,10 +211,11 @@ Audio Audio::openLoopback(const AudioSettings& settings, const std::string& soun
         log << "Sound is off: " << failure << std::endl;
         return Audio();
     }
-    return start(std::move(device), settings, soundFolder, log);
+    return Audio(start(std::move(device), settings, soundFolder, log));
 }
 
-Audio Audio::start(AlDevice device, const AudioSettings& settings, const std::string& soundFolder, std::ostream& log)
+std::unique_ptr<Audio::State> Audio::start(AlDevice device, const AudioSettings& settings,
+                                           const std::string& soundFolder, std::ostream& log)
 {
     auto state = std::make_unique<State>(std::move(device));
     state->device.makeCurrent();
@@ -200,11 +237,55 @@ Audio Audio::start(AlDevice device, const AudioSettings& settings, const std::st
     state->tune = SoundSource::create();
     state->ambience = SoundSource::create();
     state->applyListenerGain();
-    return Audio(std::move(state));
+    return state;
+}
+
+void Audio::keepOutput(std::chrono::steady_clock::time_point now)
+{
+    if (!watch_) {
+        return;
+    }
+    Watch& watch = *watch_;
+    if (state_) {
+        if (watch.output.connected(state_->device)) {
+            return;
+        }
+        watch.musicStarted = state_->musicStarted;
+        watch.paused = state_->paused;
+        watch.muted = state_->muted;
+        // The buffers and sources go with the dead device; a new one gets its own.
+        state_.reset();
+        watch.nextLook = now + retryInterval;
+        *watch.log << "Sound is off: the sound device was lost. Playing on silently until one is back." << std::endl;
+        return;
+    }
+    if (now < watch.nextLook) {
+        return;
+    }
+    // Opening a device can take a while (a sound server to ask), so it is
+    // tried now and then, not every frame.
+    watch.nextLook = now + retryInterval;
+    std::string ignored;
+    AlDevice device = watch.output.open(ignored);
+    if (!device.isOpen()) {
+        return;
+    }
+    state_ = start(std::move(device), watch.settings, watch.soundFolder, watch.quiet);
+    if (watch.muted) {
+        toggleMute();
+    }
+    if (watch.musicStarted) {
+        startMusic();
+    }
+    setPaused(watch.paused);
+    *watch.log << "Sound is back." << std::endl;
 }
 
 void Audio::startMusic()
 {
+    if (!state_ && watch_) {
+        watch_->musicStarted = true;
+    }
     if (!state_ || state_->musicStarted) {
         return;
     }
@@ -254,6 +335,9 @@ void Audio::setListener(const glm::vec3& position, const glm::vec3& forward, con
 
 void Audio::setPaused(bool paused)
 {
+    if (!state_ && watch_) {
+        watch_->paused = paused;
+    }
     if (!state_ || state_->paused == paused) {
         return;
     }
@@ -281,6 +365,10 @@ void Audio::setPaused(bool paused)
 void Audio::toggleMute()
 {
     if (!state_) {
+        // Without a device for now, M still counts for when one is back.
+        if (watch_) {
+            watch_->muted = !watch_->muted;
+        }
         return;
     }
     state_->device.makeCurrent();
@@ -290,7 +378,7 @@ void Audio::toggleMute()
 
 bool Audio::isMuted() const
 {
-    return state_ && state_->muted;
+    return state_ ? state_->muted : watch_ && watch_->muted;
 }
 
 std::vector<std::int16_t> Audio::render(int sampleFrames)

@@ -2,13 +2,14 @@
 // The game's sound: the cues of the frame's events, the looping tune and
 // meadow ambience, the listener at the camera. Opened once at start-up; when
 // there is no sound device it says so in one line and then does nothing, so
-// the game plays on silently.
+// the game plays on silently. A device lost during play is looked for again.
 
 #include "audio/AudioSettings.h"
 #include "game/FrameEvent.h"
 
 #include <glm/glm.hpp>
 
+#include <chrono>
 #include <cstdint>
 #include <iosfwd>
 #include <memory>
@@ -18,6 +19,7 @@
 namespace tavernrush {
 
 class AlDevice;
+struct SoundOutput;
 
 class Audio {
 public:
@@ -35,17 +37,30 @@ public:
     // The default output device (or the named one). Without a device, or
     // when OpenAL fails, one line "Sound is off: <reason>" on `log` and a
     // silent Audio. Each sound file that fails to load prints
-    // "Sound failed to load at path: <path>" and stays silent. Never throws.
+    // "Sound failed to load at path: <path> (<why>)" and stays silent. Never
+    // throws.
     // The tune and the ambience finish decoding in the background; `log`
     // must outlive the Audio, since a loop whose header reads but whose
     // samples do not is reported when the music starts.
     static Audio open(const AudioSettings& settings, const std::string& soundFolder, std::ostream& log,
                       const char* deviceName = nullptr);
+    // The same on an output of the caller's choosing (see SoundOutput.h).
+    static Audio openOn(const SoundOutput& output, const AudioSettings& settings, const std::string& soundFolder,
+                        std::ostream& log);
     // The same mix on a loopback device that plays nothing by itself; the
     // caller pulls the samples with render(). For recordings and tests.
     static Audio openLoopback(const AudioSettings& settings, const std::string& soundFolder, std::ostream& log);
 
     bool isOn() const { return state_ != nullptr; }
+
+    // Once a frame: an output device that has gone (an unplugged headset)
+    // costs one line "Sound is off: ..." and the game plays on silently;
+    // from then on every `retryInterval` one is looked for, and when one
+    // opens, one line "Sound is back." and the music, pause and mute carry
+    // on as they stand then (M pressed meanwhile counts). Nothing for a
+    // loopback device, or when there was no device to begin with.
+    static constexpr std::chrono::seconds retryInterval{2};
+    void keepOutput(std::chrono::steady_clock::time_point now);
 
     // Starts the tune and the ambience looping (waiting for their decoding
     // if it is not done yet); later calls change nothing.
@@ -73,11 +88,14 @@ public:
 
 private:
     struct State;
+    struct Watch;
     explicit Audio(std::unique_ptr<State> state);
-    static Audio start(AlDevice device, const AudioSettings& settings, const std::string& soundFolder,
-                       std::ostream& log);
+    static std::unique_ptr<State> start(AlDevice device, const AudioSettings& settings, const std::string& soundFolder,
+                                        std::ostream& log);
 
     std::unique_ptr<State> state_;
+    // For an output that can vanish: how to find one again.
+    std::unique_ptr<Watch> watch_;
 };
 
 } // namespace tavernrush

@@ -7,6 +7,7 @@ add_library(tavernrush_audio STATIC
   ${CMAKE_CURRENT_LIST_DIR}/SoundBuffer.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SoundCue.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SoundFile.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SoundOutput.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SoundSource.cpp
   ${CMAKE_CURRENT_LIST_DIR}/WavWriter.cpp
 )

@@ -1,7 +1,9 @@
 // Broken sound files and a missing sound device: one line each, and the game
 // goes on with whatever still works.
+#include "audio/AlDevice.h"
 #include "audio/Audio.h"
 #include "audio/Recording.h"
+#include "audio/SoundOutput.h"
 #include "audio/WavWriter.h"
 #include "e2e/TemporaryFolder.h"
 
@@ -9,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <random>
 #include <sstream>
@@ -110,6 +113,68 @@ TEST(AudioFaults, NoDeviceTurnsSoundOffWithOneLineAndNothingElseChanges)
     const std::vector<std::int16_t> frame = audio.render(testing::frameSamples);
     EXPECT_EQ(frame, std::vector<std::int16_t>(2 * testing::frameSamples, 0)) << "a recording stays in step";
     EXPECT_EQ(log.str(), lines[0] + "\n");
+}
+
+// An unplugged headset, played through with loopback devices the test loses
+// and finds again at will, on a clock of its own.
+TEST(AudioFaults, ALostDeviceCostsOneLineAndSoundComesBackAsItWasWithTheNextOne)
+{
+    bool connected = true;
+    bool deviceToBeHad = true;
+    int opened = 0;
+    const SoundOutput output{[&](std::string& failure) {
+                                 ++opened;
+                                 if (!deviceToBeHad) {
+                                     failure = "no device";
+                                     return AlDevice();
+                                 }
+                                 return AlDevice::openLoopback(failure);
+                             },
+                             [&](const AlDevice&) { return connected; }};
+    std::ostringstream log;
+    Audio audio = Audio::openOn(output, AudioSettings{}, "assets/sounds", log);
+    ASSERT_TRUE(audio.isOn()) << log.str();
+    using namespace std::chrono_literals;
+    const std::chrono::steady_clock::time_point lost{100s};
+
+    audio.startMusic();
+    audio.toggleMute();
+    audio.keepOutput(lost - 1s);
+    EXPECT_TRUE(audio.isOn());
+
+    connected = false;
+    deviceToBeHad = false;
+    audio.keepOutput(lost);
+    EXPECT_FALSE(audio.isOn());
+    audio.play({FrameEvent{FrameEventKind::CoinCollected}});
+    audio.keepOutput(lost + Audio::retryInterval - 1ms);
+    EXPECT_EQ(opened, 1) << "no look for a device before the interval is over";
+    audio.keepOutput(lost + Audio::retryInterval);
+    EXPECT_EQ(opened, 2);
+    EXPECT_FALSE(audio.isOn());
+
+    connected = true;
+    deviceToBeHad = true;
+    audio.keepOutput(lost + 2 * Audio::retryInterval);
+    ASSERT_TRUE(audio.isOn());
+    const std::string lostLine = "Sound is off: the sound device was lost. Playing on silently until one is back.";
+    EXPECT_EQ(linesOf(log.str()), (std::vector<std::string>{lostLine, "Sound is back."}));
+
+    Recording run;
+    run.record(audio, 0.5);
+    EXPECT_TRUE(audio.isMuted()) << "still muted, as when the device went";
+    EXPECT_LE(run.peak(0.0, 0.5), silentPeak);
+
+    // M pressed while no device plays counts once one is back.
+    connected = false;
+    audio.keepOutput(lost + 3 * Audio::retryInterval);
+    audio.toggleMute();
+    connected = true;
+    audio.keepOutput(lost + 4 * Audio::retryInterval);
+    ASSERT_TRUE(audio.isOn());
+    EXPECT_FALSE(audio.isMuted());
+    run.record(audio, 0.5);
+    EXPECT_GT(run.rms(0.5, 1.0), audibleRms) << "the music plays again";
 }
 
 } // namespace
