@@ -25,7 +25,7 @@ XVFB      := xvfb-run -a -s "-screen 0 1280x1024x24 -noreset"
 PACKAGES := cmake g++ make pkg-config \
 	libglfw3-dev libglew-dev libglm-dev libassimp-dev libfreeimage-dev \
 	libstb-dev libinih-dev libbullet-dev libjpeg-dev libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev \
-	libopenal-dev libsndfile1-dev libvorbis-dev libogg-dev libcli11-dev \
+	libopenal-dev libasound2-dev libsndfile1-dev libvorbis-dev libogg-dev libcli11-dev \
 	xvfb xauth libgl1-mesa-dri fonts-dejavu-core dpkg-dev ccache \
 	appstream desktop-file-utils lintian
 

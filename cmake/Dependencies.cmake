@@ -28,6 +28,9 @@ pkg_check_modules(BULLET REQUIRED IMPORTED_TARGET bullet)
 # the clock and two generations would never write the same bytes.
 pkg_check_modules(OPENAL REQUIRED IMPORTED_TARGET openal)
 pkg_check_modules(SNDFILE REQUIRED IMPORTED_TARGET sndfile)
+# The ALSA library OpenAL Soft plays through, only to keep its error lines
+# off the player's console (src/audio/QuietSoundLibraries.cpp).
+pkg_check_modules(ALSA REQUIRED IMPORTED_TARGET alsa)
 pkg_check_modules(VORBISENC REQUIRED IMPORTED_TARGET vorbisenc vorbis ogg)
 
 find_path(FREEIMAGE_INCLUDE_DIR FreeImage.h REQUIRED)

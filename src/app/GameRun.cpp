@@ -6,6 +6,7 @@
 #include "app/LevelSettingsFrom.h"
 #include "app/Records.h"
 #include "app/Screenshots.h"
+#include "audio/QuietSoundLibraries.h"
 #include "scene/GlSceneRenderer.h"
 #include "scene/Level.h"
 #include "scene/LevelPreload.h"
@@ -31,6 +32,9 @@ void RunHooks::play(GameWindow& window, FrameLoop& loop) { runLoop(window, loop)
 
 int composeRun(const RunOptions& options, RunHooks& hooks)
 {
+    if (options.sound == RunSound::device) {
+        quietSoundLibraries(); // before the level's worker thread starts
+    }
     setAssetFolder(options.dataFolder);
     const auto chosen = chooseLevel(options.level, options.program, std::cerr);
     if (const auto* refusal = std::get_if<LevelRefusal>(&chosen)) {

@@ -4,6 +4,7 @@
 add_library(tavernrush_audio STATIC
   ${CMAKE_CURRENT_LIST_DIR}/AlDevice.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Audio.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/QuietSoundLibraries.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SoundBuffer.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SoundCue.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SoundFile.cpp
@@ -14,4 +15,4 @@ add_library(tavernrush_audio STATIC
 target_include_directories(tavernrush_audio PUBLIC ${CMAKE_CURRENT_LIST_DIR}/..)
 target_link_libraries(tavernrush_audio
   PUBLIC tavernrush_rules tavernrush_glm PkgConfig::OPENAL
-  PRIVATE tavernrush_warnings PkgConfig::SNDFILE Threads::Threads)
+  PRIVATE tavernrush_warnings PkgConfig::SNDFILE PkgConfig::ALSA Threads::Threads)

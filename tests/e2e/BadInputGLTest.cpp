@@ -293,15 +293,19 @@ INSTANTIATE_TEST_SUITE_P(Cases, BadInputGLTest, ::testing::ValuesIn(allCases()),
                          [](const ::testing::TestParamInfo<BadInputCase>& info) { return info.param.name; });
 
 // A machine without a sound device: one line says so and the game plays on
-// silently. OpenAL Soft is told to find no output at all.
-TEST(BadInputNoSoundDeviceGLTest, GameSaysSoundIsOffAndPlaysOn)
+// silently. OpenAL Soft looks for the output through ALSA, here without its
+// configuration, so that there is no "default" output on any machine; both
+// libraries would say so in their own words, and keep quiet unless the
+// player asks for OpenAL's log.
+TEST(BadInputNoSoundDeviceGLTest, GameSaysSoundIsOffInOneLineAndPlaysOn)
 {
     CaseTree tree("NoSoundDevice", "assets");
     tree.write("settings.ini", smallWindowSettings());
     BadInputCase c;
     c.expectedLines = {"Sound is off: "};
-    const GameRun game =
-        playUntilEscape(tree.folder(), c, ProcessEnvironment::inherited().set("ALSOFT_DRIVERS", "none"));
+    ProcessEnvironment noDevice = ProcessEnvironment::inherited();
+    noDevice.set("ALSOFT_DRIVERS", "alsa").set("ALSA_CONFIG_PATH", (tree.folder() / "no-alsa.conf").string());
+    const GameRun game = playUntilEscape(tree.folder(), c, noDevice);
     ASSERT_TRUE(game.windowShown) << describe(game.end);
     EXPECT_TRUE(game.escapeSent);
     EXPECT_EQ(game.end.exitStatus, std::optional<int>(0)) << describe(game.end);
@@ -309,6 +313,46 @@ TEST(BadInputNoSoundDeviceGLTest, GameSaysSoundIsOffAndPlaysOn)
     ASSERT_EQ(lines.size(), 1u) << quoted(lines);
     EXPECT_EQ(lines.front().rfind("Sound is off: ", 0), 0u) << lines.front();
     EXPECT_EQ(game.errors, "") << "standard error";
+
+    const GameRun logged = playUntilEscape(tree.folder(), c, noDevice.set("ALSOFT_LOGLEVEL", "1"));
+    EXPECT_EQ(logged.end.exitStatus, std::optional<int>(0)) << describe(logged.end);
+    EXPECT_NE(logged.errors.find("AL lib: (EE) "), std::string::npos) << "standard error:\n" << logged.errors;
+}
+
+// An unplugged headset: OpenAL Soft's wave writer plays into /dev/full, so
+// its first mix fails and the device is lost. Once the game has said so, the
+// file it writes becomes a plain new one, as if a device had been plugged
+// in, and the sound comes back there.
+TEST(BadInputNoSoundDeviceGLTest, ALostDeviceCostsOneLineAndTheSoundComesBack)
+{
+    CaseTree tree("SoundDeviceLost", "assets");
+    tree.write("settings.ini", smallWindowSettings());
+    const fs::path folder = tree.folder();
+    const fs::path output = folder / "sound-output.wav";
+    fs::create_symlink("/dev/full", output);
+    std::ofstream(folder / "alsoft.conf") << "[wave]\nfile = " << output.string() << "\n";
+    const std::string lost = "Sound is off: the sound device was lost.";
+    BadInputCase c;
+    c.expectedLines = {lost, "Sound is back."};
+    std::thread plugIn([&] {
+        const auto givenUpBy = Clock::now() + windowDeadline + linesDeadline;
+        while (Clock::now() < givenUpBy && !printedAll(folder / "game-stdout.txt", {lost})) {
+            std::this_thread::sleep_for(50ms);
+        }
+        fs::remove(output);
+    });
+    const GameRun game =
+        playUntilEscape(folder, c,
+                        ProcessEnvironment::inherited().set("ALSOFT_DRIVERS", "wave").set(
+                            "ALSOFT_CONF", (folder / "alsoft.conf").string()));
+    plugIn.join();
+    ASSERT_TRUE(game.windowShown) << describe(game.end);
+    EXPECT_TRUE(game.escapeSent);
+    EXPECT_EQ(game.end.exitStatus, std::optional<int>(0)) << describe(game.end);
+    expectConsole(splitLines(game.output), {c.expectedLines, c.namedFile, c.toleratedLines}, "the game");
+    EXPECT_EQ(game.errors, "") << "standard error";
+    ASSERT_TRUE(fs::is_regular_file(output));
+    EXPECT_GT(fs::file_size(output), 44u) << "the sound plays into the new device, past the WAV header";
 }
 
 // Without a display GLFW cannot start: the game says so and ends at once,
