@@ -91,8 +91,9 @@ std::string saveWindowImage(const std::string& path, glm::ivec2 size)
     if (stbi_write_png_to_func(append, &png, size.x, size.y, channels, image.data(), size.x * channels) == 0) {
         return "could not encode " + path;
     }
+    // Its words name the file already ("cannot write PATH: No space left on device").
     if (const auto problem = writeFileAtomically(path, png)) {
-        return "could not write " + path + " (" + *problem + ")";
+        return *problem;
     }
     return {};
 }

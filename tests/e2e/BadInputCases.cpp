@@ -407,7 +407,25 @@ std::vector<BadInputCase> playerFileCases()
     pictures.afterwards = [](const std::filesystem::path& folder) {
         EXPECT_EQ(readFile(folder / "pictures-file"), "not a folder");
     };
-    return {damaged, empty, unwritable, pictures};
+    // The disk fills up part-way through the picture (a 4 KB limit on every
+    // file the game writes): one line, and nothing left behind, neither a
+    // cut-off picture nor its temporary file.
+    BadInputCase diskFull;
+    diskFull.name = "Pictures_DiskFull";
+    diskFull.breakTree = [](CaseTree& tree) {
+        writeFile(tree.folder() / "config" / "user-dirs.dirs",
+                  "XDG_PICTURES_DIR=\"" + (tree.folder() / "pictures").string() + "\"\n");
+    };
+    diskFull.fileSizeBlocks = 8;
+    diskFull.keysDuringPlay = {"F12"};
+    diskFull.replayScript = "5 key f12\n";
+    diskFull.replayFrames = 30;
+    diskFull.expectedLines = {"ERROR: The screenshot could not be saved: cannot write "};
+    diskFull.namedFile = "pictures/Tavernrush/tavernrush-";
+    diskFull.afterwards = [](const std::filesystem::path& folder) {
+        EXPECT_TRUE(std::filesystem::is_empty(folder / "pictures" / "Tavernrush"));
+    };
+    return {damaged, empty, unwritable, pictures, diskFull};
 }
 
 } // namespace tavernrush::e2e

@@ -32,6 +32,10 @@ struct BadInputCase {
     bool titleMayBeCut = false;
     int replayFrames = 300;
 
+    // The most the game and the replay may write into any one file, in
+    // 512-byte blocks, as on a disk that fills up part-way through a file.
+    std::optional<int> fileSizeBlocks;
+
     // Keys sent to the game's window during play by X keysym name ("F12"),
     // each held until the expected lines appear.
     std::vector<std::string> keysDuringPlay;

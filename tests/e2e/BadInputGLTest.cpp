@@ -107,6 +107,20 @@ ProcessEnvironment caseEnvironment(const fs::path& folder, ProcessEnvironment en
     return environment;
 }
 
+// The program's command line, under the case's limit on file sizes where it
+// has one: a write past it fails with "File too large" instead of ending the
+// program with SIGXFSZ, as a full disk fails it.
+std::vector<std::string> launch(const BadInputCase& c, std::vector<std::string> arguments)
+{
+    if (c.fileSizeBlocks) {
+        arguments.insert(arguments.begin(), {"/bin/sh", "-c",
+                                             "trap '' XFSZ; ulimit -f " + std::to_string(*c.fileSizeBlocks) +
+                                                 " && exec \"$@\"",
+                                             "sh"});
+    }
+    return arguments;
+}
+
 // Plays the game in `folder` until Escape, the way a player would.
 GameRun playUntilEscape(const fs::path& folder, const BadInputCase& c,
                         const ProcessEnvironment& environment = ProcessEnvironment::inherited())
@@ -118,7 +132,7 @@ GameRun playUntilEscape(const fs::path& folder, const BadInputCase& c,
         ADD_FAILURE() << "no X display to play on";
         return run;
     }
-    ChildProcess game({{TAVERNRUSH_GAME_BINARY}, folder, caseEnvironment(folder, environment),
+    ChildProcess game({launch(c, {TAVERNRUSH_GAME_BINARY}), folder, caseEnvironment(folder, environment),
                        folder / "game-stdout.txt", folder / "game-stderr.txt"});
     std::optional<unsigned long> window;
     const auto shownBy = Clock::now() + windowDeadline;
@@ -237,7 +251,7 @@ void checkReplay(const CaseTree& tree, const BadInputCase& c)
         }
         arguments.push_back(argument);
     }
-    ChildProcess replay({arguments, folder, caseEnvironment(folder), folder / "replay-stdout.txt",
+    ChildProcess replay({launch(c, arguments), folder, caseEnvironment(folder), folder / "replay-stdout.txt",
                          folder / "replay-stderr.txt"});
     const ProcessEnd replayEnd = replay.waitForEnd(replayDeadline);
     std::vector<std::string> replayLines = splitLines(readWholeFile(folder / "replay-stdout.txt"));
