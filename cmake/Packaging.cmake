@@ -50,7 +50,7 @@ if(TAVERNRUSH_DPKG_SHLIBDEPS)
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 else()
   set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libc6, libstdc++6, libgcc-s1, libglfw3, libglew2.2, libopengl0, libglx0, libfreeimage3, libassimp5, libdraco7, libinireader0, libbullet3.24, libopenal1, libsndfile1")
+    "libc6, libstdc++6, libgcc-s1, libglfw3, libglew2.2, libopengl0, libglx0, libfreeimage3, libassimp5, libdraco7, libinireader0, libbullet3.24, libopenal1, libasound2, libsndfile1")
 endif()
 
 # Only the binary package is wanted; a source package would sweep up every
