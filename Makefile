@@ -27,7 +27,7 @@ PACKAGES := cmake g++ make pkg-config \
 	libstb-dev libinih-dev libbullet-dev libjpeg-dev libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev \
 	libopenal-dev libsndfile1-dev libvorbis-dev libogg-dev libcli11-dev \
 	xvfb xauth libgl1-mesa-dri fonts-dejavu-core dpkg-dev ccache \
-	appstream desktop-file-utils lintian
+	appstream desktop-file-utils lintian xdotool
 
 # ccache (when installed) keys its cache on paths relative to the checkout, so
 # a second clone or a worktree reuses the compiles of the first.

@@ -42,5 +42,5 @@ set(TAVERNRUSH_FUZZ_snapshot_SOURCES
 
 set(TAVERNRUSH_FUZZ_replay_script_HARNESS ReplayScriptFuzz.cpp)
 set(TAVERNRUSH_FUZZ_replay_script_SOURCES
-  tools/replay/ReplayScript.cpp tools/replay/NumberText.cpp tools/replay/ScriptedInput.cpp
+  src/app/ReplayScript.cpp src/app/NumberText.cpp src/app/ScriptedInput.cpp
   src/app/Controls.cpp src/app/KeyNames.cpp src/game/Action.cpp src/game/Gamepad.cpp)

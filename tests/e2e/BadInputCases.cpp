@@ -312,7 +312,8 @@ std::vector<BadInputCase> unusualButValidCases()
 
 std::vector<std::string> caseHomes(const std::filesystem::path& folder)
 {
-    return {"XDG_DATA_HOME=" + (folder / "data").string(), "XDG_CONFIG_HOME=" + (folder / "config").string()};
+    return {"XDG_DATA_HOME=" + (folder / "data").string(), "XDG_CONFIG_HOME=" + (folder / "config").string(),
+            "XDG_STATE_HOME=" + (folder / "state").string()};
 }
 
 namespace {

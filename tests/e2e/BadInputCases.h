@@ -62,10 +62,11 @@ std::vector<BadInputCase> assetCases();
 std::vector<BadInputCase> unusualButValidCases();
 // The player's own files: the records file and the pictures folder. Every
 // case's game and replay keep their data and configuration in the case
-// folder (XDG_DATA_HOME and XDG_CONFIG_HOME), never the tester's own.
+// folder (XDG_DATA_HOME, XDG_CONFIG_HOME and XDG_STATE_HOME, where the
+// runs go), never the tester's own.
 std::vector<BadInputCase> playerFileCases();
 
-// The case folder's data and configuration homes, as "NAME=value".
+// The case folder's data, configuration and state homes, as "NAME=value".
 std::vector<std::string> caseHomes(const std::filesystem::path& folder);
 
 } // namespace tavernrush::e2e

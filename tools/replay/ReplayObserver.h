@@ -8,7 +8,7 @@
 #include "replay/FixedStepClock.h"
 #include "replay/ReplayOptions.h"
 #include "replay/ResidentMemory.h"
-#include "replay/ScriptedInput.h"
+#include "app/ScriptedInput.h"
 #include "replay/SoundRecorder.h"
 
 #include <chrono>
@@ -47,11 +47,14 @@ struct ReplayRecording {
     std::function<std::optional<long>()> readResidentKiB = residentKiB;
     // Null: no sound recording.
     SoundRecorder* sound = nullptr;
+    // Asked after each frame (a run file's checksums); false ends the run
+    // after this frame.
+    std::function<bool(const FrameLoop&)> frameCheck{};
 };
 
 class ReplayObserver : public FrameObserver {
 public:
-    ReplayObserver(ScriptedInput& input, FixedStepClock& clock, ReplayRecording recording, FrameCapture capture,
+    ReplayObserver(ScriptedInput& input, SteppedClock& clock, ReplayRecording recording, FrameCapture capture,
                    std::ostream& errors);
 
     void beforeFrame(FrameLoop& loop) override;
@@ -74,7 +77,7 @@ private:
     void logMemory(long frame);
 
     ScriptedInput& input_;
-    FixedStepClock& clock_;
+    SteppedClock& clock_;
     ReplayRecording recording_;
     FrameCapture capture_;
     std::ostream& errors_;
