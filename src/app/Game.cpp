@@ -70,6 +70,14 @@ int runGame(std::span<const std::string> arguments)
         return answer->exitStatus;
     }
     const GameOptions& options = std::get<GameOptions>(parsed);
+    // A run that cannot be watched is refused before anything is read or made.
+    std::optional<ReplayScript> watched;
+    if (options.watchRun) {
+        watched = runToWatch(*options.watchRun);
+        if (!watched) {
+            return 1;
+        }
+    }
     const DataFolderSearch data = findDataFolder(options.dataFolder, runningExecutable());
     if (!data.problem.empty()) {
         std::cout << "ERROR: " << data.problem << std::endl;
@@ -84,8 +92,8 @@ int runGame(std::span<const std::string> arguments)
     run.dataFolder = data.folder;
     run.settingsFile = settingsFile;
     run.level = options.level;
-    if (options.watchRun) {
-        return watchRun(*options.watchRun, run);
+    if (watched) {
+        return watchRun(std::move(*watched), run);
     }
     run.playerFiles = PlayerFiles{playerRecordsPath(), playerPicturesFolder()};
     PlayerRunHooks hooks;

@@ -96,14 +96,18 @@ private:
 
 } // namespace
 
-int watchRun(const std::string& runFile, RunOptions options)
+std::optional<ReplayScript> runToWatch(const std::string& path)
 {
-    auto read = readRunFile(runFile);
+    auto read = readRunFile(path);
     if (const auto* problem = std::get_if<std::string>(&read)) {
-        std::cerr << "tavernrush: cannot watch '" << printable(runFile) << "': " << printable(*problem) << '\n';
-        return 1;
+        std::cerr << "tavernrush: cannot watch '" << printable(path) << "': " << printable(*problem) << std::endl;
+        return std::nullopt;
     }
-    ReplayScript script = std::get<ReplayScript>(std::move(read));
+    return std::get<ReplayScript>(std::move(read));
+}
+
+int watchRun(ReplayScript script, RunOptions options)
+{
     const RunHeader& header = script.run->header;
     if (header.version != gameVersion()) {
         std::cout << "NOTE: The run was made by version " << header.version

@@ -5,13 +5,20 @@
 // ghost, and the watching is not kept as a run.
 
 #include "app/GameRun.h"
+#include "app/ReplayScript.h"
+
+#include <optional>
 
 #include <string>
 
 namespace tavernrush {
 
-// The exit status: 0 after the run or Escape, 1 for a run file that cannot
-// be played (one line says why), or composeRun's own.
-int watchRun(const std::string& runFile, RunOptions options);
+// The run file at `path`, read before anything else starts; none, after one
+// line on standard error saying why, when it cannot be played.
+std::optional<ReplayScript> runToWatch(const std::string& path);
+
+// Plays `run` with what `options` say of the data and settings; the exit
+// status is composeRun's.
+int watchRun(ReplayScript run, RunOptions options);
 
 } // namespace tavernrush

@@ -66,6 +66,19 @@ std::vector<BadInputCase> unusualButValidCases();
 // runs go), never the tester's own.
 std::vector<BadInputCase> playerFileCases();
 
+// A run file given to tavernrush --watch and tavernrush-replay --script:
+// each is refused with one line before anything starts.
+struct RunFileCase {
+    std::string name;
+    // Makes the file (or whatever stands in its place) at `path`.
+    std::function<void(const std::filesystem::path& path)> make;
+    // The refusal names this, after the file's name.
+    std::string says;
+    // A plain replay script is no run to watch, but the replay tool plays it.
+    bool watchOnly = false;
+};
+std::vector<RunFileCase> runFileCases();
+
 // The case folder's data, configuration and state homes, as "NAME=value".
 std::vector<std::string> caseHomes(const std::filesystem::path& folder);
 
