@@ -16,7 +16,7 @@ SOAK_FRAMES ?= 20000
 # The fuzz build: clang with libFuzzer, ASan and UBSan, its own folder.
 FUZZ_DIR  := build-fuzz
 FUZZ_SECONDS ?= 300
-FUZZ_TARGETS ?= settings controls records level_file dds_header image obj_import snapshot replay_script
+FUZZ_TARGETS ?= settings controls records level_file dds_header image obj_import snapshot replay_script run_file
 JOBS      ?= $(shell nproc)
 # -noreset: without it Xvfb resets whenever its last client leaves, and a test
 # that connects during the reset is refused.
