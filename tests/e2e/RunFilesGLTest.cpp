@@ -181,3 +181,27 @@ TEST_F(RunFilesGLTest, AGameKilledMidRunLeavesARunThatReplaysUpToItsLastFlush)
 
 } // namespace
 } // namespace tavernrush::e2e
+
+namespace tavernrush::e2e {
+namespace {
+
+// An abort (as a failed assertion raises it) writes what the last flush had
+// not, and names the file, before the process ends as aborted.
+TEST_F(RunFilesGLTest, AnAbortWritesWhatIsPendingAndNamesTheRun)
+{
+    const std::unique_ptr<ChildProcess> game = startGame();
+    ASSERT_TRUE(window_);
+    hold("Up", 1200ms);
+    ASSERT_EQ(::kill(game->id(), SIGABRT), 0);
+    EXPECT_EQ(game->waitForEnd(10s).signal, std::optional<int>(SIGABRT));
+
+    const fs::path run = theRunFile();
+    EXPECT_THAT(readWholeFile(folder_.path() / "game.txt"),
+                HasSubstr("tavernrush: the run so far is kept in " + run.string() + "\n"));
+    const Replayed replayed = replay(run);
+    EXPECT_EQ(replayed.end.exitStatus, std::optional<int>(0)) << describe(replayed.end) << replayed.errors;
+    EXPECT_THAT(replayed.output, HasSubstr("The run replays exactly: "));
+}
+
+} // namespace
+} // namespace tavernrush::e2e
