@@ -404,7 +404,17 @@ std::vector<BadInputCase> playerFileCases()
     pictures.afterwards = [](const std::filesystem::path& folder) {
         EXPECT_EQ(readFile(folder / "pictures-file"), "not a folder");
     };
-    return {damaged, empty, unwritable, pictures};
+    // A file where the state folder should be: the run cannot be kept, which
+    // costs one line, and the game plays on.
+    BadInputCase runs;
+    runs.name = "Runs_Unwritable";
+    runs.breakTree = [](CaseTree& tree) { writeFile(tree.folder() / "state", "not a folder"); };
+    runs.expectedLines = {"ERROR: Cannot make the run folder '"};
+    runs.namedFile = "state/tavernrush/runs";
+    runs.replayExpectedLines = std::vector<std::string>{};
+    runs.replayNamedFile = "";
+    runs.afterwards = [](const std::filesystem::path& folder) { EXPECT_EQ(readFile(folder / "state"), "not a folder"); };
+    return {damaged, empty, unwritable, pictures, runs};
 }
 
 std::vector<RunFileCase> runFileCases()
