@@ -26,6 +26,8 @@ private:
     std::vector<double> frameEndTimes_;
     bool paced_;
     double reading_;
+    // Seconds of the run shown so far, on the wall clock from wallStart_.
+    double scheduledSeconds_ = 0.0;
     std::chrono::steady_clock::time_point wallStart_;
 };
 
