@@ -35,7 +35,7 @@ void ReplayObserver::beforeFrame(FrameLoop& loop)
     const ReplayScript& script = input_.script();
     for (const ScrollEvent& scroll : script.scrolls) {
         if (scroll.frame == frame) {
-            loop.onScroll(scroll.yoffset);
+            (wheel_ != nullptr ? *wheel_ : static_cast<InputEvents&>(loop)).onScroll(scroll.yoffset);
         }
     }
     for (const long release : script.escapeReleases) {

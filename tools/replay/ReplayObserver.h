@@ -61,6 +61,9 @@ public:
     void afterFrame(FrameLoop& loop) override;
 
     long framesRun() const { return framesRun_; }
+    // The script's wheel goes to `wheel` (a run being kept) instead of the
+    // loop; null: to the loop.
+    void routeWheel(InputEvents* wheel) { wheel_ = wheel; }
     // Records each frame's sound from now on; null stops.
     void recordSound(SoundRecorder* recorder) { recording_.sound = recorder; }
     // Wall time of each frame from the end of beforeFrame to the finished
@@ -78,6 +81,7 @@ private:
 
     ScriptedInput& input_;
     SteppedClock& clock_;
+    InputEvents* wheel_ = nullptr;
     ReplayRecording recording_;
     FrameCapture capture_;
     std::ostream& errors_;

@@ -117,7 +117,9 @@ public:
                                                   &observer_},
                                  runHeaderFor(loop.rules(), windowSize_));
             connectScrollWheel(window.handle(), recorder);
+            observer_.routeWheel(&recorder);
             loop.run(&recorder);
+            observer_.routeWheel(nullptr);
             glfwSetScrollCallback(window.handle(), nullptr);
         } else {
             runLoop(window, loop, &observer_);
