@@ -16,7 +16,7 @@ SOAK_FRAMES ?= 20000
 # The fuzz build: clang with libFuzzer, ASan and UBSan, its own folder.
 FUZZ_DIR  := build-fuzz
 FUZZ_SECONDS ?= 300
-FUZZ_TARGETS ?= settings controls records level_file dds_header image obj_import snapshot replay_script
+FUZZ_TARGETS ?= settings controls records level_file dds_header image obj_import snapshot replay_script run_file
 JOBS      ?= $(shell nproc)
 # -noreset: without it Xvfb resets whenever its last client leaves, and a test
 # that connects during the reset is refused.
@@ -27,7 +27,7 @@ PACKAGES := cmake g++ make pkg-config \
 	libstb-dev libinih-dev libbullet-dev libjpeg-dev libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev \
 	libopenal-dev libasound2-dev libsndfile1-dev libvorbis-dev libogg-dev libcli11-dev \
 	xvfb xauth libgl1-mesa-dri fonts-dejavu-core dpkg-dev ccache \
-	appstream desktop-file-utils lintian
+	appstream desktop-file-utils lintian xdotool
 
 # ccache (when installed) keys its cache on paths relative to the checkout, so
 # a second clone or a worktree reuses the compiles of the first.

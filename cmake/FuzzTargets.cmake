@@ -6,7 +6,7 @@
 #
 # Each target NAME has tests/fuzz/<harness>, tests/fuzz/corpus/NAME/ and,
 # where the format has keywords, tests/fuzz/NAME.dict.
-set(TAVERNRUSH_FUZZ_TARGETS settings controls records level_file dds_header image obj_import snapshot replay_script)
+set(TAVERNRUSH_FUZZ_TARGETS settings controls records level_file dds_header image obj_import snapshot replay_script run_file)
 
 set(TAVERNRUSH_FUZZ_settings_HARNESS SettingsFuzz.cpp)
 set(TAVERNRUSH_FUZZ_settings_SOURCES
@@ -42,5 +42,9 @@ set(TAVERNRUSH_FUZZ_snapshot_SOURCES
 
 set(TAVERNRUSH_FUZZ_replay_script_HARNESS ReplayScriptFuzz.cpp)
 set(TAVERNRUSH_FUZZ_replay_script_SOURCES
-  tools/replay/ReplayScript.cpp tools/replay/NumberText.cpp tools/replay/ScriptedInput.cpp
+  src/app/ReplayScript.cpp src/app/NumberText.cpp src/app/ScriptedInput.cpp src/app/ScriptLine.cpp
+  src/app/RunDirectives.cpp src/app/RunRecord.cpp src/game/GhostRun.cpp src/game/RulesChecksum.cpp
   src/app/Controls.cpp src/app/KeyNames.cpp src/game/Action.cpp src/game/Gamepad.cpp)
+
+set(TAVERNRUSH_FUZZ_run_file_HARNESS RunFileFuzz.cpp)
+set(TAVERNRUSH_FUZZ_run_file_SOURCES ${TAVERNRUSH_FUZZ_replay_script_SOURCES})

@@ -28,6 +28,7 @@ std::string usageText(const std::string& program)
     // The first line stays as it always was: scripts and tests look for it.
     return "Usage: " + program + " [--data DIR] [--settings FILE]\n" +
            std::string(program.size() + 8, ' ') + "[--level NAME]\n"
+           "       " + program + " [--data DIR] [--settings FILE] --watch RUNFILE\n"
            "       " + program + " --help | --version\n"
            "Collect ten coins in seventy seconds, and mind the beer.\n"
            "\n"
@@ -36,18 +37,23 @@ std::string usageText(const std::string& program)
            "  --settings FILE  read the settings from FILE instead of\n"
            "                   $XDG_CONFIG_HOME/tavernrush/settings.ini\n"
            "  --level NAME     play the level NAME (default: meadow)\n"
+           "  --watch RUNFILE  play a kept run again at its own speed (P pauses, Escape\n"
+           "                   quits); runs are kept in $XDG_STATE_HOME/tavernrush/runs\n"
            "  --help           show this text and exit\n"
            "  --version        show the version and exit\n";
 }
 
 std::string versionText() { return std::string("Tavernrush ") + TAVERNRUSH_VERSION + "\n"; }
 
+std::string gameVersion() { return TAVERNRUSH_VERSION; }
+
 std::variant<GameOptions, CommandLineAnswer> parseCommandLine(const std::string& program,
                                                               std::span<const std::string> arguments)
 {
-    std::array<ValueOption, 3> valueOptions{{{"--data", &GameOptions::dataFolder, {}},
+    std::array<ValueOption, 4> valueOptions{{{"--data", &GameOptions::dataFolder, {}},
                                              {"--settings", &GameOptions::settingsFile, {}},
-                                             {"--level", &GameOptions::level, {}}}};
+                                             {"--level", &GameOptions::level, {}},
+                                             {"--watch", &GameOptions::watchRun, {}}}};
     CommandLineReader reader;
     reader.addVersionFlag("--version");
     for (ValueOption& option : valueOptions) {
@@ -82,6 +88,9 @@ std::variant<GameOptions, CommandLineAnswer> parseCommandLine(const std::string&
         if (!option.given.empty()) {
             options.*option.target = option.given.back();
         }
+    }
+    if (options.watchRun && options.level) {
+        return mistake(program, "option '--watch' plays the run's own level; leave out '--level'");
     }
     return options;
 }

@@ -1,6 +1,6 @@
 #pragma once
 // What the player may say when starting the game: --help, --version,
-// --data DIR, --settings FILE and --level NAME.
+// --data DIR, --settings FILE, --level NAME and --watch RUNFILE.
 
 #include <optional>
 #include <span>
@@ -13,6 +13,8 @@ struct GameOptions {
     std::optional<std::string> dataFolder;
     std::optional<std::string> settingsFile;
     std::optional<std::string> level;
+    // A kept run to play again instead of a game.
+    std::optional<std::string> watchRun;
 };
 
 // The command line asked for text instead of a game (help, version, or a
@@ -26,6 +28,8 @@ struct CommandLineAnswer {
 
 std::string usageText(const std::string& program);
 std::string versionText();
+// The version alone ("0.1.0"), as run files record it.
+std::string gameVersion();
 
 // `arguments` without the program name. Options take their value as the
 // next argument or after '=' (--data=DIR). A mistake names itself on the

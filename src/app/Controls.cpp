@@ -114,7 +114,8 @@ void settleClashes(ControlsReading& reading)
 std::array<int, actionCount> Controls::defaultKeys()
 {
     return {GLFW_KEY_UP, GLFW_KEY_DOWN, GLFW_KEY_LEFT,  GLFW_KEY_RIGHT, GLFW_KEY_SPACE, GLFW_KEY_F, GLFW_KEY_C,
-            GLFW_KEY_H,  GLFW_KEY_D,    GLFW_KEY_N,     GLFW_KEY_F10,   GLFW_KEY_P,     GLFW_KEY_M, GLFW_KEY_F12};
+            GLFW_KEY_H,  GLFW_KEY_D,    GLFW_KEY_N,     GLFW_KEY_F10,   GLFW_KEY_P,     GLFW_KEY_M, GLFW_KEY_F12,
+            GLFW_KEY_G};
 }
 
 Controls readControls(std::string_view settingsText, std::ostream& log)

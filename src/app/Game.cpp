@@ -5,8 +5,10 @@
 #include "app/GameRun.h"
 #include "app/GlfwInput.h"
 #include "app/KeyWait.h"
+#include "app/PlayerRun.h"
 #include "app/Records.h"
 #include "app/Screenshots.h"
+#include "app/WatchRun.h"
 #include "physics/PhysicsStartup.h"
 #include "render/StartupSteps.h"
 
@@ -60,26 +62,6 @@ void runLoop(GameWindow& window, FrameLoop& loop, FrameObserver* observer)
     glfwSetScrollCallback(window.handle(), nullptr);
 }
 
-namespace {
-
-// The player at the keys, mouse and gamepad, on the window's clock.
-class GameHooks : public RunHooks {
-public:
-    const InputSource& input(GameWindow& window, const Settings& settings) override
-    {
-        input_.emplace(window.handle(), settings.controls, settings.pauseOnFocusLoss);
-        reportGamepads(std::cout);
-        return *input_;
-    }
-    Clock& clock() override { return clock_; }
-
-private:
-    std::optional<GlfwInput> input_;
-    GlfwClock clock_;
-};
-
-} // namespace
-
 int runGame(std::span<const std::string> arguments)
 {
     const auto parsed = parseCommandLine("tavernrush", arguments);
@@ -88,6 +70,14 @@ int runGame(std::span<const std::string> arguments)
         return answer->exitStatus;
     }
     const GameOptions& options = std::get<GameOptions>(parsed);
+    // A run that cannot be watched is refused before anything is read or made.
+    std::optional<ReplayScript> watched;
+    if (options.watchRun) {
+        watched = runToWatch(*options.watchRun);
+        if (!watched) {
+            return 1;
+        }
+    }
     const DataFolderSearch data = findDataFolder(options.dataFolder, runningExecutable());
     if (!data.problem.empty()) {
         std::cout << "ERROR: " << data.problem << std::endl;
@@ -102,8 +92,11 @@ int runGame(std::span<const std::string> arguments)
     run.dataFolder = data.folder;
     run.settingsFile = settingsFile;
     run.level = options.level;
+    if (watched) {
+        return watchRun(std::move(*watched), run);
+    }
     run.playerFiles = PlayerFiles{playerRecordsPath(), playerPicturesFolder()};
-    GameHooks hooks;
+    PlayerRunHooks hooks;
     return composeRun(run, hooks);
 }
 

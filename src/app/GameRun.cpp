@@ -41,8 +41,13 @@ int composeRun(const RunOptions& options, RunHooks& hooks)
         return refusal->exitStatus;
     }
     const LevelDescription& levelDescription = std::get<LevelDescription>(chosen);
-    const Settings settings = options.vsync ? loadGameSettings(options.settingsFile)
-                                            : withoutVsync(loadGameSettings(options.settingsFile));
+    Settings settings = options.vsync ? loadGameSettings(options.settingsFile)
+                                      : withoutVsync(loadGameSettings(options.settingsFile));
+    if (options.windowSize) {
+        settings.width = options.windowSize->x;
+        settings.height = options.windowSize->y;
+        settings.fullscreen = false;
+    }
     LevelPreload preload(levelPaths(levelDescription)); // the level's files, decoded on a worker from here on
     const std::unique_ptr<GameWindow> window = openGameWindow(settings);
     if (!window) {

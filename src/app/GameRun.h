@@ -46,6 +46,9 @@ struct RunOptions {
     RunSound sound = RunSound::device;
     // None: the run keeps no best time and takes no screenshots.
     std::optional<PlayerFiles> playerFiles;
+    // The window a kept run was played in, instead of the settings' size:
+    // the camera's aspect follows it, and the run replays only with it.
+    std::optional<glm::ivec2> windowSize;
 };
 
 // The parts of a run that differ between the programs, each asked for at

@@ -24,6 +24,8 @@ struct Settings {
     // Losing the window's focus pauses the game; off, it plays on in the
     // background.
     bool pauseOnFocusLoss = true;
+    // The level's best win walks beside the player as a see-through figure.
+    bool ghost = true;
     Controls controls;
 };
 
@@ -32,7 +34,7 @@ inline constexpr long minWindowSize = 2;
 inline constexpr long maxWindowSize = 16384;
 
 // Reads the [window] section in the order width, height, refresh_rate,
-// fullscreen, title, brightness, vsync, pause_on_focus_loss, then the [audio]
+// fullscreen, title, brightness, vsync, pause_on_focus_loss, ghost, then the [audio]
 // section (volume, music, effects) and [controls] (see Controls.h). A
 // missing file, a value that does not parse or one outside its sane range
 // falls back to the default; problems are reported on `log`, one line each.

@@ -17,9 +17,22 @@ target_sources(tavernrush_lib PRIVATE
   app/KeyWait.cpp
   app/LevelChoice.cpp
   app/LevelSettingsFrom.cpp
+  app/PlayerRun.cpp
+  app/NumberText.cpp
+  app/RecordedClock.cpp
   app/Records.cpp
   app/RegularFile.cpp
+  app/ReplayScript.cpp
+  app/RunDirectives.cpp
+  app/RunFileWriter.cpp
+  app/RunFolder.cpp
+  app/RunRecord.cpp
+  app/RunRecorder.cpp
+  app/SampledInput.cpp
   app/Screenshots.cpp
+  app/ScriptedInput.cpp
+  app/ScriptLine.cpp
+  app/WatchRun.cpp
   app/Settings.cpp
   app/WindowImage.cpp
 )

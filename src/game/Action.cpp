@@ -7,7 +7,7 @@ namespace {
 
 constexpr std::array<std::string_view, actionCount> names = {
     "forward", "back",   "left",       "right",      "jump",  "dismiss", "restart",
-    "brighter", "darker", "plain_wall", "fullscreen", "pause", "mute",    "screenshot",
+    "brighter", "darker", "plain_wall", "fullscreen", "pause", "mute",    "screenshot", "ghost",
 };
 
 } // namespace

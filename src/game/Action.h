@@ -23,12 +23,13 @@ enum class Action {
     Pause,
     Mute,
     Screenshot,
+    Ghost,
 };
-inline constexpr int actionCount = 14;
+inline constexpr int actionCount = 15;
 
 // The action's name in [controls]: "forward", "back", "left", "right",
 // "jump", "dismiss", "restart", "brighter", "darker", "plain_wall",
-// "fullscreen", "pause", "mute", "screenshot".
+// "fullscreen", "pause", "mute", "screenshot", "ghost".
 std::string_view actionName(Action action);
 std::optional<Action> actionNamed(std::string_view name);
 

@@ -26,6 +26,7 @@ enum class Drawable : std::uint8_t {
     AnimationBoard,
     CounterSpheres, // the three spheres at the frame's angles
     PictureBoard,   // a full-screen picture's board; which one in `picture`
+    Ghost,          // the figure of the level's best win, see-through, drawn last
 };
 
 // The colour, coefficients and shininess of a model that has none of its

@@ -320,6 +320,9 @@ FrameScene& FrameRules::finishFrame(const InputSource& input)
 
     windowRequests(input);
     scene_.muteToggled = pressedNow(isActionHeld(input, Action::Mute), muteWasHeld_);
+    if (pressedNow(isActionHeld(input, Action::Ghost), ghostWasHeld_)) {
+        ghostShown_ = !ghostShown_;
+    }
 
     if (!state_.screenShown) {
         walkAndTurn(player, input, deltaTime, level_);
@@ -421,6 +424,12 @@ void FrameRules::listItems()
             DrawItem& item = add(Drawable::PictureBoard, shown.boardModel);
             item.picture = shown.picture;
             item.normalMatrix = afterTheSpheres;
+        }
+    }
+    // Last, over everything it stands in front of, so it shows what is behind it.
+    if (ghostShown_ && scene_.drawPlayer) {
+        if (const std::optional<glm::mat4> ghost = ghost_.placementAt(state_.gameTimer)) {
+            add(Drawable::Ghost, *ghost);
         }
     }
 }

@@ -9,6 +9,7 @@
 #include "game/CoinField.h"
 #include "game/FrameScene.h"
 #include "game/GameState.h"
+#include "game/GhostRun.h"
 #include "game/Input.h"
 #include "game/LevelDescription.h"
 
@@ -42,6 +43,13 @@ public:
     // The fastest win so far, in tenths of a second, from the player's records.
     void setBestTime(std::optional<int> bestTenths) { bestTenths_ = bestTenths; }
     bool paused() const { return paused_; }
+    // The level's best win to race, walking with the run's timer while
+    // shown (G turns it on and off).
+    void setGhost(GhostRun ghost, bool shown)
+    {
+        ghost_ = std::move(ghost);
+        ghostShown_ = shown;
+    }
 
     const FrameScene& scene() const { return scene_; }
     const GameState& state() const { return state_; }
@@ -92,6 +100,9 @@ private:
     bool pauseWasHeld_ = false;
     bool muteWasHeld_ = false;
     bool screenshotWasHeld_ = false;
+    bool ghostWasHeld_ = false;
+    GhostRun ghost_;
+    bool ghostShown_ = false;
     bool paused_ = false;
     std::optional<int> bestTenths_;
     // This game's win, shown with the win picture until a restart.

@@ -12,6 +12,7 @@ set(tavernrush_rules_sources
   ${CMAKE_CURRENT_LIST_DIR}/CounterOrbits.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FrameEvent.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FrameRules.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/GhostRun.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Gamepad.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GameState.cpp
   ${CMAKE_CURRENT_LIST_DIR}/LevelFile.cpp
@@ -20,6 +21,7 @@ set(tavernrush_rules_sources
   ${CMAKE_CURRENT_LIST_DIR}/Pictures.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Player.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Random.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/RulesChecksum.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Spin.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TwoGroupDrift.cpp
   ${CMAKE_CURRENT_LIST_DIR}/UnicornHerd.cpp

@@ -24,7 +24,8 @@ RenderPass passOf(Drawable what)
 {
     switch (what) {
     case Drawable::Figure:
-    case Drawable::Ground: return RenderPass::ground;
+    case Drawable::Ground:
+    case Drawable::Ghost: return RenderPass::ground;
     case Drawable::Sky: return RenderPass::sky;
     case Drawable::BrickWall:
     case Drawable::PlainBrickWall: return RenderPass::wall;
@@ -94,6 +95,7 @@ void GlSceneRenderer::drawItem(const FrameScene& scene, const DrawItem& item)
     switch (item.what) {
     case Drawable::Figure:
     case Drawable::Ground: drawOnShadowedGround(scene, item); return;
+    case Drawable::Ghost: drawGhost(scene, item); return;
     case Drawable::Sky:
         drawSky(level_.skybox, *level_.shaders[AssetId::SkyProgram], scene.view.viewMatrix, scene.view.projectionMatrix);
         return;
@@ -170,6 +172,24 @@ void GlSceneRenderer::drawOnShadowedGround(const FrameScene& scene, const DrawIt
     }
     shadow.setUniform("ambientFactor", scene.groundAmbient);
     level_.geometry.ground.drawWithShadowMap(level_.shadowMap.depthTexture());
+}
+
+// The figure again, blended over the finished scene at a constant share so
+// whatever stands behind it shows through. It writes no depth (nothing is
+// drawn after it) and leaves the target's alpha, which the glow reads, alone.
+void GlSceneRenderer::drawGhost(const FrameScene& scene, const DrawItem& item)
+{
+    constexpr float ghostOpacity = 0.4f;
+    glEnable(GL_BLEND);
+    glBlendColor(0.0f, 0.0f, 0.0f, ghostOpacity);
+    glBlendFuncSeparate(GL_CONSTANT_ALPHA, GL_ONE_MINUS_CONSTANT_ALPHA, GL_ZERO, GL_ONE);
+    glDepthMask(GL_FALSE);
+    DrawItem figure = item;
+    figure.what = Drawable::Figure;
+    drawOnShadowedGround(scene, figure);
+    glDepthMask(GL_TRUE);
+    glBlendFunc(GL_ONE, GL_ZERO);
+    glDisable(GL_BLEND);
 }
 
 void GlSceneRenderer::drawBrickWall(const FrameScene& scene, const DrawItem& item)

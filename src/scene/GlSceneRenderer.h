@@ -27,6 +27,7 @@ private:
     // The figure and the ground, with the program that puts the player's
     // shadow on them.
     void drawOnShadowedGround(const FrameScene& scene, const DrawItem& item);
+    void drawGhost(const FrameScene& scene, const DrawItem& item);
     void drawBrickWall(const FrameScene& scene, const DrawItem& item);
     // Draws a model with the lit program at the item's place, its picture on
     // unit 0, with the surface and normal matrix the item names.

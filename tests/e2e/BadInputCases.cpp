@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <fstream>
 #include <ostream>
 #include <regex>
@@ -318,7 +320,8 @@ std::vector<BadInputCase> unusualButValidCases()
 
 std::vector<std::string> caseHomes(const std::filesystem::path& folder)
 {
-    return {"XDG_DATA_HOME=" + (folder / "data").string(), "XDG_CONFIG_HOME=" + (folder / "config").string()};
+    return {"XDG_DATA_HOME=" + (folder / "data").string(), "XDG_CONFIG_HOME=" + (folder / "config").string(),
+            "XDG_STATE_HOME=" + (folder / "state").string()};
 }
 
 namespace {
@@ -425,7 +428,52 @@ std::vector<BadInputCase> playerFileCases()
     diskFull.afterwards = [](const std::filesystem::path& folder) {
         EXPECT_TRUE(std::filesystem::is_empty(folder / "pictures" / "Tavernrush"));
     };
-    return {damaged, empty, unwritable, pictures, diskFull};
+    // A file where the state folder should be: the run cannot be kept, which
+    // costs one line, and the game plays on.
+    BadInputCase runs;
+    runs.name = "Runs_Unwritable";
+    runs.breakTree = [](CaseTree& tree) { writeFile(tree.folder() / "state", "not a folder"); };
+    runs.expectedLines = {"ERROR: Cannot make the run folder '"};
+    runs.namedFile = "state/tavernrush/runs";
+    runs.replayExpectedLines = std::vector<std::string>{};
+    runs.replayNamedFile = "";
+    runs.afterwards = [](const std::filesystem::path& folder) { EXPECT_EQ(readFile(folder / "state"), "not a folder"); };
+    return {damaged, empty, unwritable, pictures, diskFull, runs};
+}
+
+std::vector<RunFileCase> runFileCases()
+{
+    const std::string good = readFile(TAVERNRUSH_BEST_RUN);
+    const auto file = [](std::string bytes) {
+        return [bytes](const std::filesystem::path& path) { writeFile(path, bytes); };
+    };
+    const auto replaced = [&good](const std::string& pattern, const std::string& with) {
+        const std::string bytes = std::regex_replace(good, std::regex(pattern), with);
+        EXPECT_NE(bytes, good) << pattern;
+        return bytes;
+    };
+    // Cut in the middle of a line, as a copy that ran out of room leaves it.
+    const std::size_t middle = good.find(" time ", good.size() / 2) + 3;
+    RunFileCase empty{"Empty", file(""), "not a run file"};
+    empty.watchOnly = true;
+    RunFileCase plain{"PlainScript", file("1-10 key up\n"), "not a run file"};
+    plain.watchOnly = true;
+    return {
+        {"Damaged", file(randomBytes(4096, 23)), "line 1: "},
+        {"Truncated", file(good.substr(0, middle)), ": unknown directive 'ti'"},
+        empty,
+        plain,
+        {"FrameSkipped", file(replaced("\n5 time [^\n]*", "")), "time of frame 6 where frame 5's is due"},
+        {"HugeFrame", file(replaced("\n0 actions\n", "\n99999999999999999999 actions\n")),
+         "expected a frame number or range"},
+        {"LevelOutsideTheFolder", file(replaced("level meadow", "level ../../etc/passwd")), "letters, digits"},
+        {"ControlCharacters", file(replaced("\n0 actions\n", "\n0 actions \x1b[31mjump\n")), "unknown action '?[31mjump'"},
+        {"NoWindow", file(replaced("window [0-9]+ [0-9]+", "window 0 0")), "the window is at least 2 by 2"},
+        {"ChecksumCut", file(replaced("pictures=[0-9a-f]+", "pictures=")), "expected PART=HEX"},
+        {"Pipe", [](const std::filesystem::path& path) { ASSERT_EQ(::mkfifo(path.c_str(), 0644), 0); },
+         "not a regular file"},
+        {"Folder", [](const std::filesystem::path& path) { std::filesystem::create_directories(path); }, "a folder"},
+    };
 }
 
 } // namespace tavernrush::e2e

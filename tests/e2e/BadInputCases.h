@@ -66,10 +66,24 @@ std::vector<BadInputCase> assetCases();
 std::vector<BadInputCase> unusualButValidCases();
 // The player's own files: the records file and the pictures folder. Every
 // case's game and replay keep their data and configuration in the case
-// folder (XDG_DATA_HOME and XDG_CONFIG_HOME), never the tester's own.
+// folder (XDG_DATA_HOME, XDG_CONFIG_HOME and XDG_STATE_HOME, where the
+// runs go), never the tester's own.
 std::vector<BadInputCase> playerFileCases();
 
-// The case folder's data and configuration homes, as "NAME=value".
+// A run file given to tavernrush --watch and tavernrush-replay --script:
+// each is refused with one line before anything starts.
+struct RunFileCase {
+    std::string name;
+    // Makes the file (or whatever stands in its place) at `path`.
+    std::function<void(const std::filesystem::path& path)> make;
+    // The refusal names this, after the file's name.
+    std::string says;
+    // A plain replay script is no run to watch, but the replay tool plays it.
+    bool watchOnly = false;
+};
+std::vector<RunFileCase> runFileCases();
+
+// The case folder's data, configuration and state homes, as "NAME=value".
 std::vector<std::string> caseHomes(const std::filesystem::path& folder);
 
 } // namespace tavernrush::e2e

@@ -306,6 +306,48 @@ std::vector<BadInputCase> allCases()
 INSTANTIATE_TEST_SUITE_P(Cases, BadInputGLTest, ::testing::ValuesIn(allCases()),
                          [](const ::testing::TestParamInfo<BadInputCase>& info) { return info.param.name; });
 
+// Damaged, truncated and hostile run files: the game asked to watch one and
+// the replay asked to replay one each refuse it with one line on standard
+// error and a failing status, before a window, a sound or any of the
+// player's files; nothing is made in the case folder.
+TEST(BadInputRunFilesGLTest, WatchAndReplayRefuseEachWithOneLineAndTouchNothing)
+{
+    for (const RunFileCase& c : runFileCases()) {
+        SCOPED_TRACE(c.name);
+        TemporaryFolder temporary("bad-run");
+        const fs::path folder = temporary.path();
+        const fs::path given = folder / "given.run";
+        c.make(given);
+        const fs::path outputs = folder / "outputs";
+        fs::create_directories(outputs);
+        const std::vector<std::vector<std::string>> commands{
+            {TAVERNRUSH_GAME_BINARY, "--watch", given.string()},
+            {TAVERNRUSH_REPLAY_BINARY, "--script", given.string()}};
+        for (const std::vector<std::string>& command : commands) {
+            if (c.watchOnly && command.front() == TAVERNRUSH_REPLAY_BINARY) {
+                continue;
+            }
+            ChildProcess program({command, folder, caseEnvironment(folder), outputs / "out.txt", outputs / "err.txt"});
+            const ProcessEnd end = program.waitForEnd(20s);
+            ASSERT_TRUE(end.exitStatus) << command.front() << " " << describe(end);
+            EXPECT_TRUE(*end.exitStatus == 1 || *end.exitStatus == 2) << command.front() << " " << describe(end);
+            const std::string errors = readWholeFile(outputs / "err.txt");
+            const std::vector<std::string> lines = splitLines(errors);
+            ASSERT_EQ(lines.size(), 1u) << command.front() << "\n" << errors;
+            EXPECT_NE(lines.front().find(given.string()), std::string::npos) << lines.front();
+            EXPECT_NE(lines.front().find(c.says), std::string::npos) << lines.front();
+            EXPECT_EQ(std::count_if(errors.begin(), errors.end(), [](char ch) { return ch == '\x1b'; }), 0);
+            EXPECT_EQ(readWholeFile(outputs / "out.txt"), "") << command.front();
+        }
+        std::vector<std::string> left;
+        for (const auto& entry : fs::directory_iterator(folder)) {
+            left.push_back(entry.path().filename().string());
+        }
+        std::sort(left.begin(), left.end());
+        EXPECT_EQ(left, (std::vector<std::string>{"given.run", "outputs"}));
+    }
+}
+
 // A machine without a sound device: one line says so and the game plays on
 // silently. OpenAL Soft looks for the output through ALSA, here without its
 // configuration, so that there is no "default" output on any machine; both

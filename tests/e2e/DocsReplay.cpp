@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <fstream>
+#include <string_view>
 #include <sstream>
 
 namespace tavernrush::e2e {
@@ -44,6 +45,12 @@ std::optional<DocsReplay> readDocsReplay(const std::filesystem::path& script)
                 return std::nullopt;
             }
             replay.runArguments = wordsOf(*run);
+            // "{replays}/best.run": a file beside the script, wherever it is run from.
+            for (std::string& word : replay.runArguments) {
+                if (word.starts_with("{replays}/")) {
+                    word = (script.parent_path() / word.substr(std::string_view("{replays}/").size())).string();
+                }
+            }
             runSeen = true;
         } else if (const std::optional<std::string> shot = after(line, "# shot:")) {
             const std::vector<std::string> words = wordsOf(*shot);

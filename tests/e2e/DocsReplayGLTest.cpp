@@ -260,11 +260,12 @@ TEST(DocsReplayFile, HeaderGivesTheArgumentsAndTheShots)
 {
     const fs::path folder = freshOutputFolder("docs-replay-file");
     writeTextFile(folder / "good.replay",
-                  "# A walk.\n# run: --dt 0.1 --frames 80\n# shot: 58 ladder-top.png\n# shot: 0 start.png\n"
-                  "1-6 key right\n");
+                  "# A walk.\n# run: --dt 0.1 --frames 80 --best {replays}/best.run\n# shot: 58 ladder-top.png\n"
+                  "# shot: 0 start.png\n1-6 key right\n");
     const std::optional<DocsReplay> good = readDocsReplay(folder / "good.replay");
     ASSERT_TRUE(good.has_value());
-    EXPECT_EQ(good->runArguments, (std::vector<std::string>{"--dt", "0.1", "--frames", "80"}));
+    EXPECT_EQ(good->runArguments,
+              (std::vector<std::string>{"--dt", "0.1", "--frames", "80", "--best", (folder / "best.run").string()}));
     ASSERT_EQ(good->shots.size(), 2u);
     EXPECT_EQ(good->shots[0].frame, 58);
     EXPECT_EQ(good->shots[0].fileName, "ladder-top.png");

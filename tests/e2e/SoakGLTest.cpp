@@ -7,7 +7,7 @@
 #include "ReplayProcess.h"
 #include "SoakChecks.h"
 #include "TemporaryFolder.h"
-#include "replay/ScriptedInput.h"
+#include "app/ScriptedInput.h"
 #include "soak/ScriptText.h"
 #include "soak/SoakScript.h"
 

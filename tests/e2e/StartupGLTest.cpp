@@ -101,7 +101,9 @@ TEST_F(StartupGLTest, ADriverOfferingOpenGl43PlaysAndQuitsOnEscape)
     GameWindows windows;
     ASSERT_TRUE(windows.connected()) << "no X display; run under xvfb-run";
     ChildProcess game({{TAVERNRUSH_GAME_BINARY}, TAVERNRUSH_BUILD_DIR,
-                       ProcessEnvironment::inherited().set("MESA_GL_VERSION_OVERRIDE", "4.3"),
+                       ProcessEnvironment::inherited()
+                           .set("MESA_GL_VERSION_OVERRIDE", "4.3")
+                           .set("XDG_STATE_HOME", (folder_.path() / "state").string()),
                        folder_.path() / "out.txt", {}});
     std::optional<unsigned long> shown;
     const auto deadline = std::chrono::steady_clock::now() + 60s;

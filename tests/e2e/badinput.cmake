@@ -12,7 +12,8 @@ tavernrush_add_test(NAME e2e_badinput_GLTest GL
 target_compile_definitions(e2e_badinput_GLTest PRIVATE
   TAVERNRUSH_GAME_BINARY="$<TARGET_FILE:tavernrush>"
   TAVERNRUSH_REPLAY_BINARY="$<TARGET_FILE:tavernrush-replay>"
-  TAVERNRUSH_WIN_REPLAY="${PROJECT_SOURCE_DIR}/docs/replays/win.replay")
+  TAVERNRUSH_WIN_REPLAY="${PROJECT_SOURCE_DIR}/docs/replays/win.replay"
+  TAVERNRUSH_BEST_RUN="${PROJECT_SOURCE_DIR}/docs/replays/best-meadow.run")
 target_include_directories(e2e_badinput_GLTest PRIVATE ${CMAKE_CURRENT_LIST_DIR})
 if(TAVERNRUSH_SANITIZE)
   target_compile_definitions(e2e_badinput_GLTest PRIVATE TAVERNRUSH_SANITIZED_BUILD)

@@ -6,8 +6,8 @@
 
 #include "FuzzCheck.h"
 #include "app/KeyNames.h"
-#include "replay/ReplayScript.h"
-#include "replay/ScriptedInput.h"
+#include "app/ReplayScript.h"
+#include "app/ScriptedInput.h"
 
 #include <algorithm>
 #include <cmath>

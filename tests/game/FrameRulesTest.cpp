@@ -880,3 +880,54 @@ TEST(FrameLevelRules, AnotherLevelsLimitCountsAndWinTimeComeFromItsFile)
 
 } // namespace
 } // namespace tavernrush
+
+namespace tavernrush {
+namespace {
+
+using testing::RulesRig;
+
+std::optional<glm::mat4> ghostItem(const FrameScene& scene)
+{
+    for (const DrawItem& item : scene.items) {
+        if (item.what == Drawable::Ghost) {
+            return item.model;
+        }
+    }
+    return std::nullopt;
+}
+
+TEST(FrameGhost, TheBestRunWalksWithTheTimerIsDrawnLastAndGTogglesIt)
+{
+    RulesRig rig(0.1);
+    // Ten units east per second, facing east from the second second on.
+    rig.rules.setGhost(GhostRun({{0.0f, glm::vec3(0.0f), 0.0f}, {2.0f, glm::vec3(20.0f, 0.0f, 0.0f), -1.5707964f}}),
+                       true);
+    rig.frames(11); // the timer: 0, 0.1, ... 1.0
+    const std::optional<glm::mat4> ghost = ghostItem(rig.scene());
+    ASSERT_TRUE(ghost);
+    EXPECT_EQ(rig.scene().items.back().what, Drawable::Ghost);
+    EXPECT_NEAR((*ghost)[3].x, 10.0f * rig.state().gameTimer, 1e-4f);
+    EXPECT_NEAR((*ghost)[3].x, 10.0f, 1e-3f);
+    // Between two samples it keeps the heading of the one before.
+    EXPECT_NEAR((*ghost)[0].x, 1.0f, 1e-6f);
+
+    rig.frames(20); // past the last sample: it waits at the finish, turned
+    EXPECT_NEAR((*ghostItem(rig.scene()))[3].x, 20.0f, 1e-5f);
+    EXPECT_NEAR((*ghostItem(rig.scene()))[0].z, 1.0f, 1e-6f);
+
+    rig.input.keys.insert(Action::Ghost);
+    rig.frames(3);
+    EXPECT_FALSE(ghostItem(rig.scene())) << "G hides it, holding it does not flip it back";
+    rig.input.keys.erase(Action::Ghost);
+    rig.frames(1);
+    rig.input.keys.insert(Action::Ghost);
+    rig.frames(1);
+    EXPECT_TRUE(ghostItem(rig.scene()));
+
+    RulesRig none;
+    none.frames(2);
+    EXPECT_FALSE(ghostItem(none.scene())) << "no best run, no ghost";
+}
+
+} // namespace
+} // namespace tavernrush

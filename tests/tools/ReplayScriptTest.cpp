@@ -1,7 +1,7 @@
 // The replay script grammar: what each directive records, and that every kind
 // of malformed line is refused with its line number.
 
-#include "replay/ReplayScript.h"
+#include "app/ReplayScript.h"
 
 #include "app/KeyNames.h"
 

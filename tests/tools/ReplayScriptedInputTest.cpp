@@ -1,7 +1,7 @@
 // Keys, buttons and the cursor as the scripted input reports them frame by
 // frame.
 
-#include "replay/ScriptedInput.h"
+#include "app/ScriptedInput.h"
 
 #include <gtest/gtest.h>
 

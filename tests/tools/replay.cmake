@@ -11,4 +11,5 @@ tavernrush_add_test(NAME tools_replay_test
     ${CMAKE_CURRENT_LIST_DIR}/ReplayScriptedInputTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ReplayTraceTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ReplayWindowImageTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/RunFileTest.cpp
   LIBS tavernrush_replay_lib)

@@ -6,8 +6,8 @@
 
 #include "app/GameRun.h"
 #include "replay/FixedStepClock.h"
-#include "replay/ReplayScript.h"
-#include "replay/ScriptedInput.h"
+#include "app/ReplayScript.h"
+#include "app/ScriptedInput.h"
 
 #include <chrono>
 #include <optional>

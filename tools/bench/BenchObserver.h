@@ -8,7 +8,7 @@
 #include "bench/GpuPassTimer.h"
 #include "bench/PhaseRenderer.h"
 #include "replay/FixedStepClock.h"
-#include "replay/ScriptedInput.h"
+#include "app/ScriptedInput.h"
 
 #include <chrono>
 #include <optional>

@@ -6,7 +6,7 @@
 // prints the steady clock at the finished first image and the start-up steps
 // on standard output, for the benchmark that started it.
 
-#include "replay/ReplayScript.h"
+#include "app/ReplayScript.h"
 #include "render/StartupSteps.h"
 
 #include <iosfwd>

@@ -2,11 +2,11 @@
 // A clock that moves by exactly one step per frame, so a replay runs the same
 // frame times on any machine however long each frame really takes.
 
-#include "game/Input.h"
+#include "app/SteppedClock.h"
 
 namespace tavernrush {
 
-class FixedStepClock : public Clock {
+class FixedStepClock : public SteppedClock {
 public:
     // The step is kept in single precision, the precision of the game's frame
     // time; multiples of it are then exact in double and every difference of
@@ -17,7 +17,7 @@ public:
     // the end of that frame, and that reading must lie one step further on.
     // The reading before frame 0 (taken when the loop starts) is 0, and the
     // loop gives frame 0 no frame time anyway.
-    void beginFrame(long frame);
+    void beginFrame(long frame) override;
 
     double now() override { return reading_; }
     double step() const { return step_; }

@@ -18,7 +18,7 @@ FrameCapture windowFrameCapture()
                         [](const std::string& path) { return saveWindowImage(path, currentWindowFramebufferSize()); }};
 }
 
-ReplayObserver::ReplayObserver(ScriptedInput& input, FixedStepClock& clock, ReplayRecording recording,
+ReplayObserver::ReplayObserver(ScriptedInput& input, SteppedClock& clock, ReplayRecording recording,
                                FrameCapture capture, std::ostream& errors)
     : input_(input), clock_(clock), recording_(std::move(recording)), capture_(std::move(capture)), errors_(errors)
 {
@@ -35,7 +35,7 @@ void ReplayObserver::beforeFrame(FrameLoop& loop)
     const ReplayScript& script = input_.script();
     for (const ScrollEvent& scroll : script.scrolls) {
         if (scroll.frame == frame) {
-            loop.onScroll(scroll.yoffset);
+            (wheel_ != nullptr ? *wheel_ : static_cast<InputEvents&>(loop)).onScroll(scroll.yoffset);
         }
     }
     for (const long release : script.escapeReleases) {
@@ -74,7 +74,7 @@ void ReplayObserver::afterFrame(FrameLoop& loop)
     }
 
     framesRun_ = frame + 1;
-    if (framesRun_ >= recording_.frameLimit) {
+    if (framesRun_ >= recording_.frameLimit || (recording_.frameCheck && !recording_.frameCheck(loop))) {
         loop.onEscapeReleased();
         endsAfterThisFrame_ = true;
     }

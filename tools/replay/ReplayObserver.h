@@ -8,7 +8,7 @@
 #include "replay/FixedStepClock.h"
 #include "replay/ReplayOptions.h"
 #include "replay/ResidentMemory.h"
-#include "replay/ScriptedInput.h"
+#include "app/ScriptedInput.h"
 #include "replay/SoundRecorder.h"
 
 #include <chrono>
@@ -47,17 +47,23 @@ struct ReplayRecording {
     std::function<std::optional<long>()> readResidentKiB = residentKiB;
     // Null: no sound recording.
     SoundRecorder* sound = nullptr;
+    // Asked after each frame (a run file's checksums); false ends the run
+    // after this frame.
+    std::function<bool(const FrameLoop&)> frameCheck{};
 };
 
 class ReplayObserver : public FrameObserver {
 public:
-    ReplayObserver(ScriptedInput& input, FixedStepClock& clock, ReplayRecording recording, FrameCapture capture,
+    ReplayObserver(ScriptedInput& input, SteppedClock& clock, ReplayRecording recording, FrameCapture capture,
                    std::ostream& errors);
 
     void beforeFrame(FrameLoop& loop) override;
     void afterFrame(FrameLoop& loop) override;
 
     long framesRun() const { return framesRun_; }
+    // The script's wheel goes to `wheel` (a run being kept) instead of the
+    // loop; null: to the loop.
+    void routeWheel(InputEvents* wheel) { wheel_ = wheel; }
     // Records each frame's sound from now on; null stops.
     void recordSound(SoundRecorder* recorder) { recording_.sound = recorder; }
     // Wall time of each frame from the end of beforeFrame to the finished
@@ -74,7 +80,8 @@ private:
     void logMemory(long frame);
 
     ScriptedInput& input_;
-    FixedStepClock& clock_;
+    SteppedClock& clock_;
+    InputEvents* wheel_ = nullptr;
     ReplayRecording recording_;
     FrameCapture capture_;
     std::ostream& errors_;

@@ -1,7 +1,7 @@
 #include "replay/ReplayOptions.h"
 
 #include "app/CommandLineReader.h"
-#include "replay/NumberText.h"
+#include "app/NumberText.h"
 
 #include <cmath>
 
@@ -38,7 +38,9 @@ OptionsParse parseReplayOptions(const std::vector<std::string>& args)
                                   {"--memory-log", "file", &ReplayOptions::memoryLogPath, {}},
                                   {"--audio", "file", &ReplayOptions::audioPath, {}},
                                   {"--records", "file", &ReplayOptions::recordsPath, {}},
-                                  {"--pictures", "folder", &ReplayOptions::picturesFolder, {}}};
+                                  {"--pictures", "folder", &ReplayOptions::picturesFolder, {}},
+                                  {"--best", "file", &ReplayOptions::bestRunPath, {}},
+                                  {"--keep-run", "file", &ReplayOptions::keepRunPath, {}}};
     std::vector<std::string> level;
     std::vector<std::string> frames;
     std::vector<std::string> dt;
@@ -113,6 +115,7 @@ std::string replayUsage(const std::string& program)
     return "usage: " + program +
            " [--script FILE] [--frames N] [--dt SECONDS] [--trace FILE] [--shot N:FILE.png]...\n"
            "       [--memory-log FILE] [--audio FILE.wav] [--records FILE] [--pictures FOLDER] [--level NAME]\n"
+           "       [--best FILE] [--keep-run FILE]\n"
            "Runs the game from the current directory's assets/ with scripted input and a fixed\n"
            "frame time, and records what happened.\n"
            "  --script FILE      input script, one directive per line ('#' starts a comment):\n"
@@ -125,7 +128,10 @@ std::string replayUsage(const std::string& program)
            "                       A-B pad button NAME      a gamepad button held (a b start back dpad_up ...)\n"
            "                       A-B pad axis NAME VALUE  a gamepad axis at -1..1 (left_x left_y right_x\n"
            "                                                right_y left_trigger right_trigger)\n"
-           "                     frames count from 0; A-B is an inclusive range\n"
+           "                     frames count from 0; A-B is an inclusive range. A run file the game\n"
+           "                     kept replays with its own level, window and frame times, for as many\n"
+           "                     frames as it holds, and stops with status 1 at the first checksum that\n"
+           "                     differs\n"
            "  --frames N         frames to run (default 600)\n"
            "  --dt SECONDS       frame time from frame 1 on (default 1/60; frame 0 has 0; capped at 0.1)\n"
            "  --trace FILE       one JSON object per frame (JSON Lines)\n"
@@ -134,7 +140,9 @@ std::string replayUsage(const std::string& program)
            "  --audio FILE.wav   the game's mixed sound, 48 kHz 16-bit stereo, dt seconds of it per frame\n"
            "  --records FILE     read and keep the best time in FILE (default: start with none, keep none)\n"
            "  --pictures FOLDER  F12 saves into FOLDER/Tavernrush (default: the player's pictures folder)\n"
-           "  --level NAME       play the level NAME (default: meadow)\n";
+           "  --level NAME       play the level NAME (default: meadow)\n"
+           "  --best FILE        race the last win of the run file FILE as a ghost\n"
+           "  --keep-run FILE    keep this replay as a run file FILE, as the game keeps its runs\n";
 }
 
 } // namespace tavernrush

@@ -30,6 +30,10 @@ struct ReplayOptions {
     std::string recordsPath;
     // Empty: F12 saves under the player's pictures folder, as in the game.
     std::string picturesFolder;
+    // Empty: no ghost; otherwise the run file whose last win the ghost walks.
+    std::string bestRunPath;
+    // Empty: the replay is not kept as a run file.
+    std::string keepRunPath;
     // None: the game's own level.
     std::optional<std::string> level;
 };

@@ -1,6 +1,6 @@
 #include "replay/ResidentMemory.h"
 
-#include "replay/NumberText.h"
+#include "app/NumberText.h"
 
 #include <unistd.h>
 

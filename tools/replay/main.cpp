@@ -2,19 +2,30 @@
 // time, and records a trace, screenshots and frame times. Run it from a
 // directory holding assets/, like the game.
 
+#include "app/CommandLine.h"
+#include "app/ConsoleText.h"
 #include "app/Game.h"
 #include "app/GameRun.h"
+#include "app/PlayerRun.h"
+#include "app/RecordedClock.h"
+#include "app/RegularFile.h"
+#include "app/RunFolder.h"
+#include "app/RunRecorder.h"
+#include "app/SampledInput.h"
 #include "app/Screenshots.h"
+#include "game/RulesChecksum.h"
 #include "replay/FixedStepClock.h"
 #include "replay/FrameTimeStats.h"
 #include "replay/ReplayObserver.h"
 #include "replay/ReplayOptions.h"
-#include "replay/ReplayScript.h"
-#include "replay/ScriptedInput.h"
+#include "replay/RunCheck.h"
+#include "app/ReplayScript.h"
+#include "app/ScriptedInput.h"
 
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <memory>
 #include <optional>
 #include <string>
 #include <variant>
@@ -33,18 +44,16 @@ std::optional<ReplayScript> loadScript(const std::string& path)
     if (path.empty()) {
         return ReplayScript{};
     }
-    std::ifstream file(path);
-    if (!file) {
-        std::cerr << "tavernrush-replay: cannot read script " << path << '\n';
+    // Not waiting on a pipe, and not reading a device to its end.
+    const RegularFileRead file = readRegularFile(path, largestRunBytes);
+    if (!file.text) {
+        std::cerr << "tavernrush-replay: cannot read script " << printable(path)
+                  << (file.missing ? std::string() : " (" + file.problem + ")") << '\n';
         return std::nullopt;
     }
-    ScriptParse parse = parseReplayScript(file);
+    ScriptParse parse = parseReplayScript(*file.text);
     if (const auto* error = std::get_if<ScriptError>(&parse)) {
-        std::cerr << "tavernrush-replay: " << path << ": " << error->message() << '\n';
-        return std::nullopt;
-    }
-    if (file.bad()) {
-        std::cerr << "tavernrush-replay: cannot read script " << path << '\n';
+        std::cerr << "tavernrush-replay: " << printable(path) << ": " << printable(error->message()) << '\n';
         return std::nullopt;
     }
     return std::get<ReplayScript>(std::move(parse));
@@ -72,9 +81,15 @@ RunOptions replayRun(const ReplayOptions& options)
 // The script's input on the fixed clock, watched and recorded by `observer`.
 class ReplayHooks : public RunHooks {
 public:
-    ReplayHooks(ScriptedInput& input, FixedStepClock& clock, ReplayObserver& observer, WavWriter& wav, double dt)
+    ReplayHooks(ScriptedInput& input, SteppedClock& clock, ReplayObserver& observer, WavWriter& wav, double dt)
         : input_(input), clock_(clock), observer_(observer), wav_(wav), dt_(dt)
     {
+    }
+    // The ghost to race, and the run file this replay is kept in, if any.
+    void raceAndKeep(GhostRun ghost, RunFileWriter* keep)
+    {
+        ghost_ = std::move(ghost);
+        keep_ = keep;
     }
     void soundMade(Audio& audio) override
     {
@@ -86,19 +101,40 @@ public:
     const InputSource& input(GameWindow&, const Settings& settings) override
     {
         input_.bindControls(settings.controls);
+        windowSize_ = {settings.width, settings.height};
+        if (keep_ != nullptr) {
+            sampled_.emplace(input_);
+            return *sampled_;
+        }
         return input_;
     }
     Clock& clock() override { return clock_; }
     void play(GameWindow& window, FrameLoop& loop) override
     {
-        runLoop(window, loop, &observer_);
+        loop.rules().setGhost(ghost_, true);
+        if (keep_ != nullptr) {
+            RunRecorder recorder(RunRecorderParts{*keep_, *sampled_, window, std::nullopt, std::nullopt, std::cerr,
+                                                  &observer_},
+                                 runHeaderFor(loop.rules(), windowSize_));
+            connectScrollWheel(window.handle(), recorder);
+            observer_.routeWheel(&recorder);
+            loop.run(&recorder);
+            observer_.routeWheel(nullptr);
+            glfwSetScrollCallback(window.handle(), nullptr);
+        } else {
+            runLoop(window, loop, &observer_);
+        }
         observer_.recordSound(nullptr);
     }
 
 private:
     ScriptedInput& input_;
-    FixedStepClock& clock_;
+    SteppedClock& clock_;
     ReplayObserver& observer_;
+    GhostRun ghost_;
+    RunFileWriter* keep_ = nullptr;
+    std::optional<SampledInput> sampled_;
+    glm::ivec2 windowSize_{0};
     WavWriter& wav_;
     double dt_;
     std::optional<SoundRecorder> recorder_;
@@ -137,15 +173,63 @@ int replay(const ReplayOptions& options)
         }
     }
 
+    RunOptions run = replayRun(options);
+    long frames = options.frames;
+    std::unique_ptr<SteppedClock> clock = std::make_unique<FixedStepClock>(options.dt);
+    std::optional<RunCheck> check;
+    if (script->run) {
+        // A kept run: its own level, window and clock, all of its frames.
+        const RunRecord& kept = *script->run;
+        if (options.level && *options.level != kept.header.level) {
+            std::cerr << "tavernrush-replay: " << printable(options.scriptPath) << " is a run of the level '"
+                      << kept.header.level << "', not '" << printable(*options.level) << "'\n";
+            return usageExitStatus;
+        }
+        if (kept.header.version != gameVersion()) {
+            std::cout << "NOTE: The run was made by version " << kept.header.version
+                      << "; it replays exactly only on the build that made it." << std::endl;
+        }
+        run.level = kept.header.level;
+        run.windowSize = glm::ivec2(kept.header.width, kept.header.height);
+        frames = static_cast<long>(kept.frameEndTimes.size());
+        clock = std::make_unique<RecordedClock>(kept.header.clockStart, kept.frameEndTimes, false);
+        check.emplace(kept.checks);
+    }
+    GhostRun ghost;
+    if (!options.bestRunPath.empty()) {
+        auto best = readRunFile(options.bestRunPath);
+        if (const auto* problem = std::get_if<std::string>(&best)) {
+            std::cerr << "tavernrush-replay: cannot race " << printable(options.bestRunPath) << ": "
+                      << printable(*problem) << '\n';
+            return usageExitStatus;
+        }
+        ghost = ghostOfLastWin(*std::get<ReplayScript>(best).run);
+    }
+    std::optional<RunFileWriter> keep;
+    if (!options.keepRunPath.empty()) {
+        std::error_code ignored;
+        std::filesystem::remove(options.keepRunPath, ignored);
+        keep.emplace(options.keepRunPath, std::cerr);
+        if (!keep->isRecording()) {
+            return failureExitStatus;
+        }
+    }
+
     ScriptedInput input(std::move(*script));
-    FixedStepClock clock(options.dt);
-    ReplayRecording recording{options.frames, options.tracePath.empty() ? nullptr : &trace, options.shots};
+    ReplayRecording recording{frames, options.tracePath.empty() ? nullptr : &trace, options.shots};
     recording.memoryLog = options.memoryLogPath.empty() ? nullptr : &memoryLog;
-    ReplayObserver observer(input, clock, std::move(recording), windowFrameCapture(), std::cerr);
-    ReplayHooks hooks(input, clock, observer, wav, options.dt);
-    if (const int status = composeRun(replayRun(options), hooks); status != 0) {
+    if (check) {
+        recording.frameCheck = [&check](const FrameLoop& loop) {
+            return check->afterFrame(loop.frameNumber(), checksumRules(loop.rules()));
+        };
+    }
+    ReplayObserver observer(input, *clock, std::move(recording), windowFrameCapture(), std::cerr);
+    ReplayHooks hooks(input, *clock, observer, wav, options.dt);
+    hooks.raceAndKeep(std::move(ghost), keep ? &*keep : nullptr);
+    if (const int status = composeRun(run, hooks); status != 0) {
         return status;
     }
+    keep.reset();
 
     std::cout << formatFrameTimeSummary(summarizeFrameTimes(observer.frameMillis())) << std::endl;
 
@@ -174,6 +258,13 @@ int replay(const ReplayOptions& options)
     }
     if (observer.failedShots() > 0) {
         status = failureExitStatus;
+    }
+    if (check && check->divergence()) {
+        std::cerr << "tavernrush-replay: " << printable(options.scriptPath) << ": " << *check->divergence() << '\n';
+        status = failureExitStatus;
+    } else if (check) {
+        std::cout << "The run replays exactly: " << check->compared() << " checks over " << observer.framesRun()
+                  << " frames." << std::endl;
     }
     return status;
 }

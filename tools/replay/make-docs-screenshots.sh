@@ -4,6 +4,7 @@
 # and which frames become pictures:
 #   # run: --dt 0.1 --frames 80        arguments for tavernrush-replay
 #   # shot: 58 ladder-top.png          the window after frame 58
+# In the arguments, {replays} stands for docs/replays (a best run to race).
 #
 # usage: tools/replay/make-docs-screenshots.sh [BUILD_DIR] [SIZE]
 #   BUILD_DIR  a build folder holding tavernrush-replay and assets/ (default: build)
@@ -42,7 +43,7 @@ for script in "$repo"/docs/replays/*.replay; do
     name=$(basename "$script")
     # The replay's arguments: the words after "# run:", then one --shot for
     # each "# shot:" line.
-    run=$(sed -n 's/^# run:[[:space:]]*//p' "$script" | head -n 1)
+    run=$(sed -n 's/^# run:[[:space:]]*//p' "$script" | head -n 1 | sed "s#{replays}#$repo/docs/replays#g")
     set --
     for word in $run; do
         set -- "$@" "$word"

@@ -1,7 +1,7 @@
 #pragma once
 // Writes a replay script back as text in the replay tool's own format.
 
-#include "replay/ReplayScript.h"
+#include "app/ReplayScript.h"
 
 #include <string>
 #include <string_view>

@@ -3,7 +3,7 @@
 // moves and wheel bursts, held for about as long as a person holds them, so
 // a long replay walks the game through its states the way a player would.
 
-#include "replay/ReplayScript.h"
+#include "app/ReplayScript.h"
 
 #include <cstdint>
 

@@ -4,7 +4,7 @@
 //   tavernrush-replay --script soak.txt --frames 20000 --memory-log memory.txt
 
 #include "app/CommandLineReader.h"
-#include "replay/NumberText.h"
+#include "app/NumberText.h"
 #include "soak/ScriptText.h"
 #include "soak/SoakScript.h"
 

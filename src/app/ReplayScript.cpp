@@ -2,10 +2,11 @@
 // known, nothing left over) so that a typo stops the tool instead of quietly
 // replaying something else.
 
-#include "replay/ReplayScript.h"
+#include "app/ReplayScript.h"
 
 #include "app/KeyNames.h"
-#include "replay/NumberText.h"
+#include "app/RunDirectives.h"
+#include "app/ScriptLine.h"
 
 #include <algorithm>
 #include <cctype>
@@ -16,90 +17,6 @@
 
 namespace tavernrush {
 namespace {
-
-// Thrown inside the parser only, caught per line and turned into a ScriptError.
-struct LineError {
-    std::string what;
-};
-
-std::vector<std::string_view> splitWords(std::string_view line)
-{
-    std::vector<std::string_view> words;
-    std::size_t at = 0;
-    while (at < line.size()) {
-        while (at < line.size() && std::isspace(static_cast<unsigned char>(line[at])) != 0) {
-            ++at;
-        }
-        const std::size_t start = at;
-        while (at < line.size() && std::isspace(static_cast<unsigned char>(line[at])) == 0) {
-            ++at;
-        }
-        if (at > start) {
-            words.push_back(line.substr(start, at - start));
-        }
-    }
-    return words;
-}
-
-std::string lowerCase(std::string_view word)
-{
-    std::string lower(word);
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return lower;
-}
-
-std::string quoted(std::string_view word) { return "'" + std::string(word) + "'"; }
-
-long parseFrame(std::string_view word, std::string_view whole)
-{
-    const std::optional<long> frame = parseWholeNumber(word);
-    if (!frame) {
-        throw LineError{"expected a frame number or range A-B, got " + quoted(whole)};
-    }
-    return *frame;
-}
-
-FrameRange parseFrames(std::string_view word)
-{
-    const std::size_t dash = word.find('-');
-    if (dash == std::string_view::npos) {
-        const long frame = parseFrame(word, word);
-        return {frame, frame};
-    }
-    const FrameRange range{parseFrame(word.substr(0, dash), word), parseFrame(word.substr(dash + 1), word)};
-    if (range.first > range.last) {
-        throw LineError{"frame range " + std::string(word) + " ends before it starts"};
-    }
-    return range;
-}
-
-double parseNumber(std::string_view word, std::string_view what)
-{
-    const std::optional<double> value = parseFiniteNumber(word);
-    if (!value) {
-        throw LineError{std::string(what) + " " + quoted(word) + " is not a finite number"};
-    }
-    return *value;
-}
-
-void expectCount(const std::vector<std::string_view>& words, std::size_t count, std::string_view usage)
-{
-    if (words.size() < count) {
-        throw LineError{"expected " + std::string(usage)};
-    }
-    if (words.size() > count) {
-        throw LineError{"unexpected " + quoted(words[count]) + " after " + std::string(usage)};
-    }
-}
-
-long singleFrame(const FrameRange& frames, std::string_view directive)
-{
-    if (frames.first != frames.last) {
-        throw LineError{std::string(directive) + " takes a single frame, not a range"};
-    }
-    return frames.first;
-}
 
 void parsePadLine(const std::vector<std::string_view>& words, const FrameRange& frames, ReplayScript& script)
 {
@@ -134,6 +51,23 @@ void parseLine(std::string_view line, ReplayScript& script)
 {
     const std::vector<std::string_view> words = splitWords(line.substr(0, line.find('#')));
     if (words.empty()) {
+        return;
+    }
+    const std::string first = lowerCase(words[0]);
+    if (isRunHeaderWord(first)) {
+        if (first == "run" && (script.run || !script.keys.empty() || !script.cursor.empty() ||
+                               !script.buttons.empty() || !script.scrolls.empty() || !script.focus.empty() ||
+                               !script.padButtons.empty() || !script.padAxes.empty() ||
+                               !script.escapeReleases.empty())) {
+            throw LineError{"'run' comes first in a run file, once"};
+        }
+        if (first != "run" && !script.run) {
+            throw LineError{"'" + first + "' belongs in a run file, after its 'run VERSION' line"};
+        }
+        if (!script.run) {
+            script.run.emplace();
+        }
+        parseRunHeaderLine(words, *script.run);
         return;
     }
     const FrameRange frames = parseFrames(words[0]);
@@ -183,6 +117,8 @@ void parseLine(std::string_view line, ReplayScript& script)
         script.focus.push_back({singleFrame(frames, "focus"), change == "in"});
     } else if (directive == "pad") {
         parsePadLine(words, frames, script);
+    } else if (script.run && parseRunFrameLine(words, frames, directive, *script.run)) {
+        return;
     } else {
         throw LineError{"unknown directive " + quoted(words[1]) +
                         " (known: key cursor button scroll release focus pad)"};
@@ -202,6 +138,13 @@ ScriptParse parseReplayScript(std::istream& in)
         ++number;
         try {
             parseLine(line, script);
+        } catch (const LineError& error) {
+            return ScriptError{number, error.what};
+        }
+    }
+    if (script.run) {
+        try {
+            checkRunComplete(*script.run);
         } catch (const LineError& error) {
             return ScriptError{number, error.what};
         }

@@ -1,4 +1,4 @@
-#include "replay/ScriptedInput.h"
+#include "app/ScriptedInput.h"
 
 #include <algorithm>
 
@@ -6,6 +6,12 @@ namespace tavernrush {
 
 bool ScriptedInput::isKeyHeld(Action action) const
 {
+    if (script_.run) {
+        const std::uint32_t* held = valueAt(script_.run->actions, frame_);
+        if (held != nullptr && (*held & (1U << static_cast<int>(action))) != 0) {
+            return true;
+        }
+    }
     const int key = controls_.keyFor(action);
     return std::any_of(script_.keys.begin(), script_.keys.end(),
                        [&](const KeyHold& hold) { return hold.key == key && hold.frames.contains(frame_); });
@@ -13,6 +19,12 @@ bool ScriptedInput::isKeyHeld(Action action) const
 
 bool ScriptedInput::isButtonHeld(MouseButton button) const
 {
+    if (script_.run) {
+        const std::uint32_t* held = valueAt(script_.run->mouse, frame_);
+        if (held != nullptr && (*held & (button == MouseButton::Left ? 1U : 2U)) != 0) {
+            return true;
+        }
+    }
     return std::any_of(script_.buttons.begin(), script_.buttons.end(), [&](const ButtonHold& hold) {
         return hold.button == button && hold.frames.contains(frame_);
     });
@@ -20,6 +32,10 @@ bool ScriptedInput::isButtonHeld(MouseButton button) const
 
 glm::dvec2 ScriptedInput::cursorPosition() const
 {
+    if (script_.run && script_.cursor.empty()) {
+        const glm::dvec2* recorded = valueAt(script_.run->pointer, frame_);
+        return recorded != nullptr ? *recorded : glm::dvec2(0.0);
+    }
     glm::dvec2 position{0.0};
     long latestFrame = -1;
     for (const CursorPlacement& placement : script_.cursor) {
@@ -39,6 +55,11 @@ glm::dvec2 ScriptedInput::cursorPosition() const
 GamepadState ScriptedInput::gamepad() const
 {
     GamepadState pad;
+    if (script_.run) {
+        if (const GamepadState* recorded = valueAt(script_.run->gamepad, frame_)) {
+            pad = *recorded;
+        }
+    }
     for (const PadButtonHold& hold : script_.padButtons) {
         if (hold.frames.contains(frame_)) {
             pad.buttons[static_cast<std::size_t>(hold.button)] = true;

@@ -18,14 +18,17 @@
 //   A-B pad axis NAME VALUE    a gamepad axis at VALUE (-1 to 1): left_x, left_y,
 //                              right_x, right_y, left_trigger, right_trigger;
 //                              elsewhere sticks rest at 0 and triggers at -1
-// A-B is an inclusive range, a single number one frame.
+// A-B is an inclusive range, a single number one frame. A run file the game
+// wrote is a script too, with the lines RunRecord.h lists.
 
+#include "app/RunRecord.h"
 #include "game/Gamepad.h"
 #include "game/Input.h"
 
 #include <glm/glm.hpp>
 
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -88,6 +91,8 @@ struct ReplayScript {
     std::vector<PadButtonHold> padButtons;
     // In script order; a later line wins where ranges overlap.
     std::vector<PadAxisPlacement> padAxes;
+    // Present when the script is a run file the game wrote.
+    std::optional<RunRecord> run;
 };
 
 struct ScriptError {

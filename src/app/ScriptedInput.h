@@ -5,7 +5,7 @@
 
 #include "app/Controls.h"
 #include "game/Input.h"
-#include "replay/ReplayScript.h"
+#include "app/ReplayScript.h"
 
 #include <utility>
 

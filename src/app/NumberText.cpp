@@ -1,4 +1,4 @@
-#include "replay/NumberText.h"
+#include "app/NumberText.h"
 
 #include <cctype>
 #include <charconv>
