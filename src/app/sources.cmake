@@ -20,6 +20,7 @@ target_sources(tavernrush_lib PRIVATE
   app/Records.cpp
   app/RegularFile.cpp
   app/Screenshots.cpp
+  app/GraphicsSettingsReader.cpp
   app/Settings.cpp
   app/WindowImage.cpp
 )

@@ -60,6 +60,8 @@ public:
     long framesRun() const { return framesRun_; }
     // Records each frame's sound from now on; null stops.
     void recordSound(SoundRecorder* recorder) { recording_.sound = recorder; }
+    // Each trace line from now on carries the render scale this reads.
+    void traceRenderScale(std::function<float()> renderScale) { renderScale_ = std::move(renderScale); }
     // Wall time of each frame from the end of beforeFrame to the finished
     // image, in milliseconds; excludes the recording itself and the swap.
     const std::vector<double>& frameMillis() const { return frameMillis_; }
@@ -84,6 +86,7 @@ private:
     // Escape was released before the running frame: it is the last one.
     bool endsAfterThisFrame_ = false;
     std::vector<double> frameMillis_;
+    std::function<float()> renderScale_;
     std::chrono::steady_clock::time_point frameStart_;
 };
 

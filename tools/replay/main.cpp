@@ -11,6 +11,7 @@
 #include "replay/ReplayOptions.h"
 #include "replay/ReplayScript.h"
 #include "replay/ScriptedInput.h"
+#include "scene/GlSceneRenderer.h"
 
 #include <filesystem>
 #include <fstream>
@@ -83,9 +84,17 @@ public:
             observer_.recordSound(&*recorder_);
         }
     }
+    SceneRenderer& renderer(GlSceneRenderer& game) override
+    {
+        game_ = &game;
+        return game;
+    }
     const InputSource& input(GameWindow&, const Settings& settings) override
     {
         input_.bindControls(settings.controls);
+        if (settings.graphics.automaticScale || settings.graphics.renderScale != 1.0f) {
+            observer_.traceRenderScale([game = game_] { return game->renderScale(); });
+        }
         return input_;
     }
     Clock& clock() override { return clock_; }
@@ -102,6 +111,7 @@ private:
     WavWriter& wav_;
     double dt_;
     std::optional<SoundRecorder> recorder_;
+    GlSceneRenderer* game_ = nullptr;
 };
 
 int replay(const ReplayOptions& options)
