@@ -93,7 +93,8 @@ public:
     {
         input_.bindControls(settings.controls);
         if (settings.graphics.automaticScale || settings.graphics.renderScale != 1.0f) {
-            observer_.traceRenderScale([game = game_] { return game->renderScale(); });
+            // The renderer is handed over after the input: read it when a frame is traced.
+            observer_.traceRenderScale([this] { return game_->renderScale(); });
         }
         return input_;
     }
