@@ -19,8 +19,10 @@ SceneTarget::SceneTarget(int width, int height, bool withGlow) : width_(width), 
     textures_[depthIndex] = createDepthTargetTexture(width, height, "scene depth");
     glFramebufferTexture2D(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_TEXTURE_2D, depthTexture(), 0);
 
-    // Every scene draw writes both outputs: the shaders' location 0 and 1.
-    const std::array<GLenum, 2> drawBuffers{GL_COLOR_ATTACHMENT0, withGlow ? GLenum{GL_COLOR_ATTACHMENT1} : GLenum{GL_NONE}};
+    // Every scene draw writes both outputs, the shaders' location 0 and 1;
+    // without glow the second goes nowhere.
+    const std::array<GLenum, 2> drawBuffers{GL_COLOR_ATTACHMENT0,
+                                            withGlow ? GLenum{GL_COLOR_ATTACHMENT1} : GLenum{GL_NONE}};
     glDrawBuffers(static_cast<GLsizei>(drawBuffers.size()), drawBuffers.data());
     checkFramebufferComplete();
     // Left bound: the blur targets are built right after and bind their own.

@@ -31,7 +31,8 @@ float AutomaticRenderScale::frameStarts()
         gpu_->frameStarts();
     } else if (vsync_ && betweenStarts && *betweenStarts < control_.budgetMs() * 1.25) {
         // A frame that met the display tells nothing more: hold the scale.
-        frameMs = control_.budgetMs() * (DynamicResolution::growBelowShare + DynamicResolution::shrinkAboveShare) / 2;
+        constexpr double insideTheBand = (DynamicResolution::growBelowShare + DynamicResolution::shrinkAboveShare) / 2;
+        frameMs = control_.budgetMs() * insideTheBand;
     } else {
         frameMs = betweenStarts;
     }

@@ -313,7 +313,8 @@ TEST(ReplayToolGLTest, ARunThatScalesTheSceneTracesTheScaleOfEveryFrame)
 {
     for (const std::string scale : {"0.5", "auto"}) {
         const fs::path folder = freshOutputFolder("render-scale-" + scale);
-        std::ofstream(folder / "assets" / "settings.ini", std::ios::app) << "[graphics]\nrender_scale = " << scale << "\n";
+        std::ofstream(folder / "assets" / "settings.ini", std::ios::app)
+            << "[graphics]\nrender_scale = " << scale << "\n";
         writeTextFile(folder / "script.txt", "1-20 key up\n");
         const ProcessResult result = runReplay({"--script", (folder / "script.txt").string(), "--trace",
                                                 (folder / "trace.jsonl").string(), "--frames", "30"},

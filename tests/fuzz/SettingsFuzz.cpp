@@ -81,8 +81,10 @@ std::string asFile(const Settings& settings)
            "\nfullscreen=" + (settings.fullscreen ? "true" : "false") + "\ntitle=" + settings.title +
            "\nbrightness=" + exactly(settings.brightness) + "\n[audio]\nvolume=" + exactly(settings.audio.volume) +
            "\nmusic=" + exactly(settings.audio.music) + "\neffects=" + exactly(settings.audio.effects) +
-           "\n[graphics]\nrender_scale=" + (settings.graphics.automaticScale ? "auto" : exactly(settings.graphics.renderScale)) +
-           "\nmsaa=" + std::to_string(settings.graphics.msaa) + "\nbloom=" + (settings.graphics.bloom ? "true" : "false") +
+           "\n[graphics]\nrender_scale=" +
+           (settings.graphics.automaticScale ? "auto" : exactly(settings.graphics.renderScale)) +
+           "\nmsaa=" + std::to_string(settings.graphics.msaa) +
+           "\nbloom=" + (settings.graphics.bloom ? "true" : "false") +
            "\nshadow_size=" + std::to_string(settings.graphics.shadowSize) + "\n";
 }
 
