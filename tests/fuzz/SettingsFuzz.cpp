@@ -43,6 +43,12 @@ private:
 
 bool inWindowRange(int size) { return size >= minWindowSize && size <= maxWindowSize; }
 
+// A [controls] entry's line: one per entry, checked by the controls target.
+bool isControlsLine(std::string_view line)
+{
+    return line.starts_with("ERROR: Setting '") && line.find("' in [controls] ") != std::string_view::npos;
+}
+
 // The keys whose fallback is reported; every report names one of them.
 bool isReportLine(std::string_view line)
 {
@@ -145,6 +151,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::istringstream lines(text);
     int reports = 0;
     for (std::string line; std::getline(lines, line);) {
+        if (isControlsLine(line)) {
+            continue;
+        }
         FUZZ_CHECK(isReportLine(line));
         ++reports;
     }
