@@ -66,6 +66,11 @@ int composeRun(const RunOptions& options, RunHooks& hooks)
     Level level(levelSettingsFrom(settings, levelDescription)); // takes each file from the worker in its place
     preload.finish();
     GlSceneRenderer gameRenderer(level);
+    if (settings.graphics.automaticScale) {
+        // The display's rate where the monitor tells it; 60 Hz where not.
+        const auto& monitor = window->primaryMonitor();
+        gameRenderer.scaleAutomatically(monitor ? monitor->mode.refreshRate : 0, settings.vsync);
+    }
     const InputSource& input = hooks.input(*window, settings);
     Clock& clock = hooks.clock();
     FrameLoop loop(FrameLoopParts{settings, *window, input, clock, hooks.renderer(gameRenderer), rules});

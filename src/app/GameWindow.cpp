@@ -25,7 +25,7 @@ void applyGameWindowHints(const Settings& settings)
     glfwWindowHint(GLFW_OPENGL_DEBUG_CONTEXT, GLFW_TRUE);
     glfwWindowHint(GLFW_REFRESH_RATE, settings.refreshRate);
     glfwWindowHint(GLFW_RESIZABLE, GLFW_FALSE);
-    glfwWindowHint(GLFW_SAMPLES, 4);
+    glfwWindowHint(GLFW_SAMPLES, settings.graphics.msaa);
 }
 
 std::variant<std::unique_ptr<GameWindow>, std::string> GameWindow::open(const Settings& settings)

@@ -14,7 +14,7 @@ AssetPaths levelPaths(const LevelDescription& level)
 LevelSettings levelSettingsFrom(const Settings& settings, const LevelDescription& level)
 {
     return LevelSettings{settings.width, settings.height, settings.brightness, level.groundSize,
-                         level.counterOrbitHeight, levelPaths(level)};
+                         level.counterOrbitHeight, levelPaths(level), settings.graphics};
 }
 
 } // namespace tavernrush

@@ -1,6 +1,7 @@
 #include "app/Settings.h"
 
 #include "app/ConsoleText.h"
+#include "app/GraphicsSettingsReader.h"
 #include "app/RegularFile.h"
 
 #include <INIReader.h>
@@ -97,6 +98,7 @@ Settings loadSettings(const std::string& path, std::ostream& log)
     settings.vsync = reader.GetBoolean(section, "vsync", defaults.vsync);
     settings.pauseOnFocusLoss = reader.GetBoolean(section, "pause_on_focus_loss", defaults.pauseOnFocusLoss);
     settings.ghost = reader.GetBoolean(section, "ghost", defaults.ghost);
+    settings.graphics = readGraphicsSettings(reader, log);
     settings.audio.volume = readLevel(reader, "volume", defaults.audio.volume, log);
     settings.audio.music = readLevel(reader, "music", defaults.audio.music, log);
     settings.audio.effects = readLevel(reader, "effects", defaults.audio.effects, log);

@@ -1,9 +1,11 @@
 #pragma once
 // Settings read once from assets/settings.ini before the window opens: the
-// window in [window], the sound in [audio], the keys in [controls].
+// window in [window], how its images are made in [graphics], the sound in
+// [audio], the keys in [controls].
 
 #include "app/Controls.h"
 #include "audio/AudioSettings.h"
+#include "passes/GraphicsSettings.h"
 
 #include <iosfwd>
 #include <string>
@@ -20,6 +22,7 @@ struct Settings {
     float brightness = 1.0f;
     // Swap in step with the display's refresh; false runs unthrottled.
     bool vsync = true;
+    GraphicsSettings graphics;
     AudioSettings audio;
     // Losing the window's focus pauses the game; off, it plays on in the
     // background.
@@ -34,7 +37,8 @@ inline constexpr long minWindowSize = 2;
 inline constexpr long maxWindowSize = 16384;
 
 // Reads the [window] section in the order width, height, refresh_rate,
-// fullscreen, title, brightness, vsync, pause_on_focus_loss, ghost, then the [audio]
+// fullscreen, title, brightness, vsync, pause_on_focus_loss, ghost, then [graphics]
+// (GraphicsSettingsReader.h), the [audio]
 // section (volume, music, effects) and [controls] (see Controls.h). A
 // missing file, a value that does not parse or one outside its sane range
 // falls back to the default; problems are reported on `log`, one line each.

@@ -2,6 +2,9 @@
 
 #include "game/AssetTable.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace tavernrush {
 namespace {
 
@@ -21,15 +24,66 @@ ShaderPtr programOf(AssetId id)
     return makeShader(row.path, row.geometryStage);
 }
 
+// A side at a fraction of the window's: never below 2 pixels, so the
+// half-size blur targets keep one.
+int scaledSide(int side, float scale)
+{
+    return std::max(2, static_cast<int>(std::lround(static_cast<float>(side) * scale)));
+}
+
+// An image smaller than the window is stretched over it: mixed from its four
+// nearest texels instead of drawn in blocks.
+void filterWhenStretched(GLuint texture)
+{
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glBindTexture(GL_TEXTURE_2D, 0);
+}
+
 } // namespace
 
-Bloom::Bloom(int width, int height)
-    : screenShader_(programOf(AssetId::ScreenProgram)),
+Bloom::Bloom(int width, int height, const GraphicsSettings& graphics)
+    : imageWidth_(width),
+      imageHeight_(height),
+      glow_(graphics.bloom),
+      renderScale_(graphics.renderScale),
+      screenShader_(programOf(AssetId::ScreenProgram)),
       blurShader_(programOf(AssetId::BlurProgram)),
       fullscreenVao_(createFullscreenVertexArray()),
-      sceneTarget_(width, height),
-      blurTargets_(width, height)
+      sceneTarget_(scaledSide(width, renderScale_), scaledSide(height, renderScale_), glow_),
+      blurTargets_(sceneTarget_.width(), sceneTarget_.height())
 {
+    makeTargets();
+}
+
+void Bloom::setRenderScale(float scale)
+{
+    const float bounded = std::clamp(scale, smallestRenderScale, 1.0f);
+    const bool resized = scaledSide(imageWidth_, bounded) != sceneTarget_.width() ||
+                         scaledSide(imageHeight_, bounded) != sceneTarget_.height();
+    renderScale_ = bounded;
+    if (resized) {
+        sceneTarget_ = SceneTarget(scaledSide(imageWidth_, bounded), scaledSide(imageHeight_, bounded), glow_);
+        blurTargets_ = BlurTargets(sceneTarget_.width(), sceneTarget_.height());
+        makeTargets();
+    }
+}
+
+void Bloom::makeTargets()
+{
+    // At the window's own size every texel lands on its pixel, as it always has.
+    if (sceneTarget_.width() != imageWidth_ || sceneTarget_.height() != imageHeight_) {
+        filterWhenStretched(sceneTarget_.colorTexture());
+        filterWhenStretched(blurTargets_.colorTexture(0));
+    }
+    if (!glow_) {
+        // The composite still adds the blur's result: black, once.
+        glBindFramebuffer(GL_FRAMEBUFFER, blurTargets_.framebuffer(0));
+        glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+        glClear(GL_COLOR_BUFFER_BIT);
+    }
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
 }
 
 void Bloom::present(const glm::ivec2& framebufferSize)
@@ -42,12 +96,18 @@ void Bloom::present(const glm::ivec2& framebufferSize)
 void Bloom::copyGlow()
 {
     glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    if (!glow_) {
+        return;
+    }
     blitGlowToBlur(sceneTarget_.framebuffer(), sceneTarget_.width(), sceneTarget_.height(),
                    blurTargets_.framebuffer(0), blurTargets_.halfWidth(), blurTargets_.halfHeight());
 }
 
 void Bloom::blur()
 {
+    if (!glow_) {
+        return;
+    }
     glViewport(0, 0, blurTargets_.halfWidth(), blurTargets_.halfHeight());
     blurShader_->use();
     blurShader_->setUniform("offset", blurTargets_.offset());
@@ -76,7 +136,7 @@ void Bloom::blur()
 void Bloom::composite(const glm::ivec2& framebufferSize)
 {
     glBindFramebuffer(GL_FRAMEBUFFER, 0);
-    const glm::ivec4 viewport = letterboxViewport(framebufferSize, sceneTarget_.width(), sceneTarget_.height());
+    const glm::ivec4 viewport = letterboxViewport(framebufferSize, imageWidth_, imageHeight_);
     // The image covers every sample of its viewport. Only bars beside it
     // need clearing to black; the window's depth is never read.
     if (viewport != glm::ivec4(0, 0, framebufferSize.x, framebufferSize.y)) {

@@ -5,7 +5,7 @@
 
 namespace tavernrush {
 
-SceneTarget::SceneTarget(int width, int height) : width_(width), height_(height)
+SceneTarget::SceneTarget(int width, int height, bool withGlow) : width_(width), height_(height)
 {
     framebuffer_ = createFramebuffer();
     glBindFramebuffer(GL_FRAMEBUFFER, framebuffer_.get());
@@ -19,8 +19,11 @@ SceneTarget::SceneTarget(int width, int height) : width_(width), height_(height)
     textures_[depthIndex] = createDepthTargetTexture(width, height, "scene depth");
     glFramebufferTexture2D(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_TEXTURE_2D, depthTexture(), 0);
 
-    // Every scene draw writes both outputs: the shaders' location 0 and 1.
-    glDrawBuffers(static_cast<GLsizei>(colorAttachments.size()), colorAttachments.data());
+    // Every scene draw writes both outputs, the shaders' location 0 and 1;
+    // without glow the second goes nowhere.
+    const std::array<GLenum, 2> drawBuffers{GL_COLOR_ATTACHMENT0,
+                                            withGlow ? GLenum{GL_COLOR_ATTACHMENT1} : GLenum{GL_NONE}};
+    glDrawBuffers(static_cast<GLsizei>(drawBuffers.size()), drawBuffers.data());
     checkFramebufferComplete();
     // Left bound: the blur targets are built right after and bind their own.
 }

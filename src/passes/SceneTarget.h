@@ -11,9 +11,10 @@ namespace tavernrush {
 
 class SceneTarget {
 public:
-    // Builds the framebuffer at the configured window size, which it keeps
-    // for the whole run; an incomplete result is reported and kept.
-    SceneTarget(int width, int height);
+    // Builds the framebuffer at the given size (the window's, or a fraction
+    // of it); an incomplete result is reported and kept. Without glow the
+    // scene's second output goes nowhere and costs nothing to store.
+    SceneTarget(int width, int height, bool withGlow = true);
 
     // Bound for every draw of the scene pass; both outputs cleared to
     // opaque black, depth to far, viewport over the whole target.

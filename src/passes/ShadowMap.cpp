@@ -5,13 +5,13 @@
 
 namespace tavernrush {
 
-ShadowMap::ShadowMap()
+ShadowMap::ShadowMap(int size) : size_(size)
 {
     framebuffer_ = createFramebuffer();
     glBindFramebuffer(GL_FRAMEBUFFER, framebuffer_.get());
     labelGlObject(GL_FRAMEBUFFER, framebuffer_.get(), "shadow map");
 
-    depthTexture_ = createDepthTargetTexture(size, size, "shadow depth");
+    depthTexture_ = createDepthTargetTexture(size_, size_, "shadow depth");
     // Outside the map nothing was recorded: reads there return the far depth
     // (lit) instead of repeating texels from the opposite edge, which would
     // throw copies of the figure's shadow across the ground.
@@ -31,7 +31,7 @@ void renderShadowDepth(const ShadowMap& map, Shader& depthShader, const LightSpa
 {
     glBindFramebuffer(GL_FRAMEBUFFER, map.framebuffer());
     glClear(GL_DEPTH_BUFFER_BIT);
-    glViewport(0, 0, ShadowMap::size, ShadowMap::size);
+    glViewport(0, 0, map.size(), map.size());
     depthShader.use();
     depthShader.setUniform("lightSpaceMatrix", light.lightSpaceMatrix);
     depthShader.setUniform("model", casterModel);

@@ -15,17 +15,20 @@ namespace tavernrush {
 
 class ShadowMap {
 public:
-    // Texels per side, whatever the window size.
-    static constexpr int size = 1024;
+    // Texels per side of a map made without a size.
+    static constexpr int defaultSize = 1024;
 
-    // Depth-only framebuffer (no colour buffer drawn); an incomplete result
-    // is reported and kept.
-    ShadowMap();
+    // Depth-only framebuffer (no colour buffer drawn) of `size` texels per
+    // side, whatever the window size; an incomplete result is reported and kept.
+    explicit ShadowMap(int size = defaultSize);
+
+    int size() const { return size_; }
 
     GLuint framebuffer() const { return framebuffer_.get(); }
     GLuint depthTexture() const { return depthTexture_.get(); }
 
 private:
+    int size_;
     TextureName depthTexture_;
     // Declared last so it is released before the texture it holds.
     FramebufferName framebuffer_;

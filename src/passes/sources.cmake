@@ -2,6 +2,7 @@
 target_sources(tavernrush_lib PRIVATE
   passes/Bloom.cpp
   passes/BlurTargets.cpp
+  passes/DynamicResolution.cpp
   passes/FramebufferCheck.cpp
   passes/GlowCopy.cpp
   passes/Letterbox.cpp

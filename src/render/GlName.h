@@ -61,12 +61,16 @@ struct FramebufferDeleter {
 struct ProgramDeleter {
     void operator()(GLuint name) const { glDeleteProgram(name); }
 };
+struct QueryDeleter {
+    void operator()(GLuint name) const { glDeleteQueries(1, &name); }
+};
 
 using BufferName = GlName<BufferDeleter>;
 using VertexArrayName = GlName<VertexArrayDeleter>;
 using TextureName = GlName<TextureDeleter>;
 using FramebufferName = GlName<FramebufferDeleter>;
 using ProgramName = GlName<ProgramDeleter>;
+using QueryName = GlName<QueryDeleter>;
 
 // Creation helpers so call sites read as one line.
 inline BufferName createBuffer()
@@ -86,6 +90,12 @@ inline TextureName createTexture()
     GLuint name = 0;
     glGenTextures(1, &name);
     return TextureName{name};
+}
+inline QueryName createQuery()
+{
+    GLuint name = 0;
+    glGenQueries(1, &name);
+    return QueryName{name};
 }
 inline FramebufferName createFramebuffer()
 {

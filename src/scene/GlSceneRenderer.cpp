@@ -58,6 +58,9 @@ void GlSceneRenderer::draw(const FrameScene& scene)
 {
     // The window's own buffers are left alone here: the composite covers
     // them, and clearing a multisampled window costs as much as a pass.
+    if (automaticScale_) {
+        level_.bloom.setRenderScale(automaticScale_->frameStarts());
+    }
     glEnable(GL_DEPTH_TEST);
     level_.materials[AssetId::WoodGround]->materialCoefficients.x = scene.groundAmbient;
     level_.geometry.boards.animationMaterial().materialCoefficients.x = scene.boardAmbient;
@@ -266,9 +269,15 @@ void GlSceneRenderer::present(const glm::ivec2& framebufferSize)
         const TimedPass timed(passTimer_, RenderPass::composite);
         level_.bloom.composite(framebufferSize);
     }
-    const TimedPass timed(passTimer_, RenderPass::overlay);
-    const SceneTarget& target = level_.bloom.sceneTarget();
-    level_.hud.drawOverlay(countdown_, paused_, letterboxViewport(framebufferSize, target.width(), target.height()));
+    {
+        const TimedPass timed(passTimer_, RenderPass::overlay);
+        const Bloom& bloom = level_.bloom;
+        level_.hud.drawOverlay(countdown_, paused_,
+                               letterboxViewport(framebufferSize, bloom.imageWidth(), bloom.imageHeight()));
+    }
+    if (automaticScale_) {
+        automaticScale_->frameEnds();
+    }
 }
 
 void GlSceneRenderer::compositeOnly(const glm::ivec2& framebufferSize)

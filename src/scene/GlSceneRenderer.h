@@ -5,6 +5,7 @@
 #include "game/SceneRenderer.h"
 #include "passes/LightSpace.h"
 #include "render/Lights.h"
+#include "scene/AutomaticRenderScale.h"
 #include "scene/Level.h"
 #include "scene/PassTimer.h"
 
@@ -20,6 +21,11 @@ public:
 
     // Null (the default) times nothing.
     void setPassTimer(PassTimer* timer) { passTimer_ = timer; }
+    // From now on each frame is drawn at the scale that holds the display's
+    // rate (`refreshHz`, or 60 where it is 0).
+    void scaleAutomatically(double refreshHz, bool vsync) { automaticScale_.emplace(refreshHz, vsync); }
+    // The fraction of the window's size the last frame was drawn at.
+    float renderScale() const { return level_.bloom.renderScale(); }
 
 private:
     void drawShadowPass(const FrameScene& scene);
@@ -39,6 +45,7 @@ private:
 
     Level& level_;
     PassTimer* passTimer_ = nullptr;
+    std::optional<AutomaticRenderScale> automaticScale_;
     LightSpace light_{};
     // What the last scene shows over the finished image.
     std::optional<CountdownDisplay> countdown_;

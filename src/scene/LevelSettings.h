@@ -5,6 +5,7 @@
 // table's defaults (the level's ground picture and sky).
 
 #include "game/AssetPaths.h"
+#include "passes/GraphicsSettings.h"
 
 namespace tavernrush {
 
@@ -18,6 +19,8 @@ struct LevelSettings {
     float groundSize = 0.0f;
     float counterOrbitHeight = 0.0f;
     AssetPaths paths;
+    // The scene targets' scale, the glow and the shadow map's size.
+    GraphicsSettings graphics;
 };
 
 } // namespace tavernrush

@@ -270,6 +270,66 @@ TEST_F(SettingsTest, AudioLevelOutOfRangeFallsBackWithOneLine)
 }
 
 // [controls]: each action's key, today's keys where the file says nothing.
+TEST_F(SettingsTest, TheGraphicsSectionTakesEachKeysValuesAndDefaultsToTodaysLook)
+{
+    const GraphicsSettings defaults = load("").graphics;
+    EXPECT_EQ(defaults.renderScale, 1.0f);
+    EXPECT_FALSE(defaults.automaticScale);
+    EXPECT_EQ(defaults.msaa, 4);
+    EXPECT_TRUE(defaults.bloom);
+    EXPECT_EQ(defaults.shadowSize, 1024);
+
+    const GraphicsSettings chosen =
+        load("[graphics]\nrender_scale = 0.25\nmsaa = 0\nbloom = off\nshadow_size = 4096\n").graphics;
+    EXPECT_EQ(chosen.renderScale, 0.25f);
+    EXPECT_EQ(chosen.msaa, 0);
+    EXPECT_FALSE(chosen.bloom);
+    EXPECT_EQ(chosen.shadowSize, 4096);
+    EXPECT_TRUE(load("[graphics]\nrender_scale = auto\n").graphics.automaticScale);
+    EXPECT_EQ(load("[window]\nmsaa = 0\n").graphics.msaa, 4) << "only [graphics] holds msaa";
+    EXPECT_EQ(log.str(), "");
+}
+
+// Unlike the window's keys, a [graphics] value that does not even parse is
+// reported: the player asked for a look and should hear why it is not there.
+struct BadGraphicsValue {
+    const char* line;
+    const char* key;
+    const char* defaultShown;
+};
+
+void PrintTo(const BadGraphicsValue& value, std::ostream* out) { *out << '"' << value.line << '"'; }
+
+class BadGraphicsValueTest : public SettingsTest, public ::testing::WithParamInterface<BadGraphicsValue> {};
+
+TEST_P(BadGraphicsValueTest, FallsBackWithOneLineNamingTheKeyAndTheDefault)
+{
+    const GraphicsSettings graphics = load(std::string("[graphics]\n") + GetParam().line + "\n").graphics;
+    EXPECT_EQ(countLines(log.str()), 1) << log.str();
+    EXPECT_THAT(log.str(), AllOf(HasSubstr(std::string("'") + GetParam().key + "'"),
+                                 HasSubstr(std::string("Using default value ") + GetParam().defaultShown)));
+    const GraphicsSettings defaults;
+    EXPECT_EQ(graphics.renderScale, defaults.renderScale);
+    EXPECT_FALSE(graphics.automaticScale);
+    EXPECT_EQ(graphics.msaa, defaults.msaa);
+    EXPECT_EQ(graphics.bloom, defaults.bloom);
+    EXPECT_EQ(graphics.shadowSize, defaults.shadowSize);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, BadGraphicsValueTest,
+    ::testing::Values(BadGraphicsValue{"render_scale = 0.2", "render_scale", "1"},
+                      BadGraphicsValue{"render_scale = 1.5", "render_scale", "1"},
+                      BadGraphicsValue{"render_scale = nan", "render_scale", "1"},
+                      BadGraphicsValue{"render_scale = automatic", "render_scale", "1"},
+                      BadGraphicsValue{"msaa = 8", "msaa", "4"}, BadGraphicsValue{"msaa = 4x", "msaa", "4"},
+                      BadGraphicsValue{"msaa = -4", "msaa", "4"}, BadGraphicsValue{"bloom = maybe", "bloom", "true"},
+                      BadGraphicsValue{"shadow_size = 511", "shadow_size", "1024"},
+                      BadGraphicsValue{"shadow_size = 4097", "shadow_size", "1024"},
+                      // 2^32 + 1024 would narrow to the default and hide the typo.
+                      BadGraphicsValue{"shadow_size = 4294968320", "shadow_size", "1024"},
+                      BadGraphicsValue{"shadow_size = 99999999999999999999999", "shadow_size", "1024"}));
+
 TEST_F(SettingsTest, ControlsDefaultToTodaysKeysAndTakeAnyKnownKeyName)
 {
     const Settings defaults = load("[window]\nwidth = 640\n");

@@ -260,6 +260,23 @@ std::vector<BadInputCase> settingsCases()
                       "ERROR: Setting 'right' = 'x' in [controls] takes the key of 'left'. Using default key 'right' "
                       "instead."},
                      small),
+        // [graphics]: every bad value is one line, unreadable ones too; the
+        // ones it takes (a scale chosen each frame, no samples, no glow, the
+        // smallest shadow) run without a line.
+        settingsCase("GraphicsEveryKeyBad",
+                     smallWindowSettings("[graphics]\nrender_scale = 2\nmsaa = 3\nbloom = sometimes\n"
+                                         "shadow_size = 100000\n"),
+                     {"ERROR: Setting 'render_scale' = 2 is not auto or a number from 0.25 to 1. Using default value "
+                      "1 instead.",
+                      "ERROR: Setting 'msaa' = 3 is not 0, 2 or 4. Using default value 4 instead.",
+                      "ERROR: Setting 'bloom' = sometimes is not true or false. Using default value true instead.",
+                      "ERROR: Setting 'shadow_size' = 100000 is not a whole number from 512 to 4096. Using default "
+                      "value 1024 instead."},
+                     small),
+        settingsCase("GraphicsAutomaticScaleWithoutSamplesOrGlow",
+                     smallWindowSettings("[graphics]\nrender_scale = auto\nmsaa = 0\nbloom = false\n"
+                                         "shadow_size = 512\n"),
+                     {}, small),
         settingsCase("DuplicateKeysAndSections",
                      "[window]\nwidth = 160\nheight = 120\ntitle = First\n[window]\nwidth = 320\nheight = 240\n"
                      "title = Second\n",

@@ -309,6 +309,32 @@ TEST(ReplayToolGLTest, AReboundJumpKeyJumpsAndTheOldOneNoLonger)
     EXPECT_EQ(jumps, std::vector<std::size_t>{70});
 }
 
+TEST(ReplayToolGLTest, ARunThatScalesTheSceneTracesTheScaleOfEveryFrame)
+{
+    for (const std::string scale : {"0.5", "auto"}) {
+        const fs::path folder = freshOutputFolder("render-scale-" + scale);
+        std::ofstream(folder / "assets" / "settings.ini", std::ios::app)
+            << "[graphics]\nrender_scale = " << scale << "\n";
+        writeTextFile(folder / "script.txt", "1-20 key up\n");
+        const ProcessResult result = runReplay({"--script", (folder / "script.txt").string(), "--trace",
+                                                (folder / "trace.jsonl").string(), "--frames", "30"},
+                                               folder);
+        ASSERT_EQ(result.exitStatus, 0) << describe(result);
+        const std::vector<Json> trace = readTrace(folder / "trace.jsonl");
+        ASSERT_EQ(trace.size(), 30u);
+        for (const Json& line : trace) {
+            ASSERT_TRUE(line.contains("renderScale")) << scale;
+            const double traced = line.at("renderScale").get<double>();
+            if (scale == "auto") {
+                EXPECT_GE(traced, 0.5);
+                EXPECT_LE(traced, 1.0);
+            } else {
+                EXPECT_EQ(traced, 0.5);
+            }
+        }
+    }
+}
+
 TEST(ReplayToolGLTest, F12SavesTheShownFrameUnderThePicturesFolder)
 {
     // replayTrace makes this folder afresh before the run.

@@ -1,6 +1,6 @@
 // settings.ini as a person or a broken editor may leave it: whatever the file
 // holds, the window gets sizes in range and a finite brightness, the sound
-// levels stay between 0 and 1, each fallback is one reported line, and
+// levels stay between 0 and 1, the [graphics] values are ones the passes take, each fallback is one reported line, and
 // settings written back as a file read back the same.
 
 #include "FuzzCheck.h"
@@ -43,10 +43,17 @@ private:
 
 bool inWindowRange(int size) { return size >= minWindowSize && size <= maxWindowSize; }
 
+// A [controls] entry's line: one per entry, checked by the controls target.
+bool isControlsLine(std::string_view line)
+{
+    return line.starts_with("ERROR: Setting '") && line.find("' in [controls] ") != std::string_view::npos;
+}
+
 // The keys whose fallback is reported; every report names one of them.
 bool isReportLine(std::string_view line)
 {
-    for (const char* key : {"'width'", "'height'", "'refresh_rate'", "'brightness'", "'volume'", "'music'", "'effects'"}) {
+    for (const char* key : {"'width'", "'height'", "'refresh_rate'", "'brightness'", "'volume'", "'music'", "'effects'",
+                            "'render_scale'", "'msaa'", "'bloom'", "'shadow_size'"}) {
         if (line.starts_with(std::string("ERROR: Setting ") + key)) {
             return true;
         }
@@ -55,6 +62,13 @@ bool isReportLine(std::string_view line)
 }
 
 bool isLevel(float value) { return value >= 0.0f && value <= 1.0f; }
+
+bool takenByThePasses(const GraphicsSettings& graphics)
+{
+    return graphics.renderScale >= smallestRenderScale && graphics.renderScale <= 1.0f &&
+           (graphics.msaa == 0 || graphics.msaa == 2 || graphics.msaa == 4) &&
+           graphics.shadowSize >= smallestShadowSize && graphics.shadowSize <= largestShadowSize;
+}
 
 // Enough digits for a float to read back exactly.
 std::string exactly(float value)
@@ -72,14 +86,23 @@ std::string asFile(const Settings& settings)
            "\nrefresh_rate=" + std::to_string(settings.refreshRate) +
            "\nfullscreen=" + (settings.fullscreen ? "true" : "false") + "\ntitle=" + settings.title +
            "\nbrightness=" + exactly(settings.brightness) + "\n[audio]\nvolume=" + exactly(settings.audio.volume) +
-           "\nmusic=" + exactly(settings.audio.music) + "\neffects=" + exactly(settings.audio.effects) + "\n";
+           "\nmusic=" + exactly(settings.audio.music) + "\neffects=" + exactly(settings.audio.effects) +
+           "\n[graphics]\nrender_scale=" +
+           (settings.graphics.automaticScale ? "auto" : exactly(settings.graphics.renderScale)) +
+           "\nmsaa=" + std::to_string(settings.graphics.msaa) +
+           "\nbloom=" + (settings.graphics.bloom ? "true" : "false") +
+           "\nshadow_size=" + std::to_string(settings.graphics.shadowSize) + "\n";
 }
 
 bool sameSettings(const Settings& a, const Settings& b)
 {
     return a.width == b.width && a.height == b.height && a.refreshRate == b.refreshRate &&
            a.fullscreen == b.fullscreen && a.title == b.title && a.brightness == b.brightness &&
-           a.audio.volume == b.audio.volume && a.audio.music == b.audio.music && a.audio.effects == b.audio.effects;
+           a.audio.volume == b.audio.volume && a.audio.music == b.audio.music && a.audio.effects == b.audio.effects &&
+           a.graphics.automaticScale == b.graphics.automaticScale &&
+           (a.graphics.automaticScale || a.graphics.renderScale == b.graphics.renderScale) &&
+           a.graphics.msaa == b.graphics.msaa && a.graphics.bloom == b.graphics.bloom &&
+           a.graphics.shadowSize == b.graphics.shadowSize;
 }
 
 // What a single "title=" line cannot carry: more than the reader's line
@@ -119,6 +142,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(inWindowRange(settings.height));
     FUZZ_CHECK(std::isfinite(settings.brightness));
     FUZZ_CHECK(isLevel(settings.audio.volume) && isLevel(settings.audio.music) && isLevel(settings.audio.effects));
+    FUZZ_CHECK(takenByThePasses(settings.graphics));
 
     // The file exists, so no "failed to load" line: only one line per
     // fallback, each naming its key, none of them twice.
@@ -127,10 +151,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::istringstream lines(text);
     int reports = 0;
     for (std::string line; std::getline(lines, line);) {
+        if (isControlsLine(line)) {
+            continue;
+        }
         FUZZ_CHECK(isReportLine(line));
         ++reports;
     }
-    FUZZ_CHECK(reports <= 7);
+    FUZZ_CHECK(reports <= 11);
 
     if (fitsOneLine(settings.title)) {
         const std::string written = asFile(settings);

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <vector>
 
 namespace tavernrush {
 namespace {
@@ -20,6 +21,7 @@ using testing::integerState;
 using testing::readFramebuffer;
 using testing::readTexture;
 using testing::textureLevelParameter;
+using testing::textureParameter;
 
 class BloomGLTest : public testing::GlTest {};
 
@@ -181,6 +183,63 @@ TEST_F(BloomGLTest, TheCompositeAddsTheGlowAndLetterboxesIntoTheWindowFramebuffe
             }
         }
     }
+}
+
+TEST_F(BloomGLTest, AScaledSceneIsStretchedOverTheWholeImageAndMadeAnewOnlyWhenItsSizeChanges)
+{
+    GraphicsSettings half;
+    half.renderScale = 0.5f;
+    Bloom bloom(64, 64, half);
+    expectTexture(bloom.sceneTarget().colorTexture(), 32, 32, GL_RGBA8);
+    EXPECT_EQ(bloom.blurTargets().halfWidth(), 16);
+
+    // Left half dark, right half bright: the stretched image keeps both and
+    // blends them only across the seam.
+    bloom.sceneTarget().bindForScene();
+    glEnable(GL_SCISSOR_TEST);
+    glScissor(16, 0, 16, 32);
+    const glm::vec4 bright(0.8f, 0.8f, 0.8f, 1.0f);
+    glClearBufferfv(GL_COLOR, 0, &bright.x);
+    glDisable(GL_SCISSOR_TEST);
+    bloom.present({64, 64});
+    const testing::Image window = readFramebuffer(0, GL_BACK, 64, 64);
+    EXPECT_EQ(window.at(2, 30), glm::u8vec4(0, 0, 0, 255));
+    EXPECT_EQ(window.at(61, 30), glm::u8vec4(204, 204, 204, 255));
+    const int seam = window.at(32, 30).r;
+    EXPECT_GT(seam, 0) << "filtered, not drawn in blocks";
+    EXPECT_LT(seam, 204);
+
+    const GLuint before = bloom.sceneTarget().framebuffer();
+    bloom.setRenderScale(0.5f);
+    EXPECT_EQ(bloom.sceneTarget().framebuffer(), before) << "the same size keeps its targets";
+    bloom.setRenderScale(0.1f);
+    EXPECT_EQ(bloom.renderScale(), smallestRenderScale);
+    expectTexture(bloom.sceneTarget().colorTexture(), 16, 16, GL_RGBA8);
+    bloom.setRenderScale(1.0f);
+    expectTexture(bloom.sceneTarget().colorTexture(), 64, 64, GL_RGBA8);
+    EXPECT_EQ(textureParameter(bloom.sceneTarget().colorTexture(), GL_TEXTURE_MAG_FILTER), GL_NEAREST)
+        << "at the window's size each texel is its pixel";
+    EXPECT_EQ(integerState(GL_FRAMEBUFFER_BINDING), 0);
+}
+
+TEST_F(BloomGLTest, WithoutBloomTheGlowOutputAddsNothing)
+{
+    GraphicsSettings noGlow;
+    noGlow.bloom = false;
+    Bloom bloom(64, 64, noGlow);
+    bloom.sceneTarget().bindForScene();
+    glBindFramebuffer(GL_FRAMEBUFFER, bloom.sceneTarget().framebuffer());
+    EXPECT_EQ(integerState(GL_DRAW_BUFFER1), GL_NONE) << "the glow is not kept";
+    const glm::vec4 scene(0.2f, 0.4f, 0.2f, 1.0f);
+    glClearBufferfv(GL_COLOR, 0, &scene.x);
+    // Whatever reached the glow texture anyway stays out of the picture.
+    const std::vector<glm::u8vec4> red(64 * 64, glm::u8vec4(102, 0, 0, 255));
+    glBindTexture(GL_TEXTURE_2D, bloom.sceneTarget().glowTexture());
+    glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, 64, 64, GL_RGBA, GL_UNSIGNED_BYTE, red.data());
+
+    bloom.present({64, 64});
+
+    EXPECT_EQ(readFramebuffer(0, GL_BACK, 64, 64).at(30, 30), glm::u8vec4(51, 102, 51, 255));
 }
 
 TEST_F(BloomGLTest, DeletesEveryObjectItCreatedAtExit)

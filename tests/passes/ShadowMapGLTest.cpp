@@ -47,10 +47,10 @@ protected:
     }
 };
 
-std::vector<float> readDepth(GLuint texture)
+std::vector<float> readDepth(const ShadowMap& map)
 {
-    std::vector<float> depth(static_cast<std::size_t>(ShadowMap::size * ShadowMap::size));
-    glBindTexture(GL_TEXTURE_2D, texture);
+    std::vector<float> depth(static_cast<std::size_t>(map.size() * map.size()));
+    glBindTexture(GL_TEXTURE_2D, map.depthTexture());
     glGetTexImage(GL_TEXTURE_2D, 0, GL_DEPTH_COMPONENT, GL_FLOAT, depth.data());
     glBindTexture(GL_TEXTURE_2D, 0);
     return depth;
@@ -79,9 +79,10 @@ TEST_F(ShadowMapGLTest, IsAComplete1024DepthTargetThatReadsFarOutsideItsEdges)
     EXPECT_EQ(integerState(GL_DRAW_BUFFER), GL_NONE);
 }
 
-TEST_F(ShadowMapGLTest, TheDepthPassRecordsTheFigureWhereverItStands)
+TEST_F(ShadowMapGLTest, TheDepthPassRecordsTheFigureWhereverItStandsAtTheMapsOwnSize)
 {
-    const ShadowMap map;
+    // shadow_size's smallest: the pass covers this map, not the default's 1024.
+    const ShadowMap map(512);
     const ShaderPtr depthShader = makeShader(asset::row(AssetId::ShadowDepthProgram).path);
     Geometry caster = makeCaster(depthShader);
     // The start position, where a light fixed on the origin saw nothing,
@@ -94,10 +95,10 @@ TEST_F(ShadowMapGLTest, TheDepthPassRecordsTheFigureWhereverItStands)
         EXPECT_EQ(integerState(GL_FRAMEBUFFER_BINDING), 0);
         GLint viewport[4] = {};
         glGetIntegerv(GL_VIEWPORT, viewport);
-        EXPECT_EQ(viewport[2], ShadowMap::size);
-        EXPECT_EQ(viewport[3], ShadowMap::size);
-        const std::vector<float> depth = readDepth(map.depthTexture());
-        const std::size_t centre = static_cast<std::size_t>(ShadowMap::size / 2 * ShadowMap::size + ShadowMap::size / 2);
+        EXPECT_EQ(viewport[2], 512);
+        EXPECT_EQ(viewport[3], 512);
+        const std::vector<float> depth = readDepth(map);
+        const std::size_t centre = static_cast<std::size_t>(256 * 512 + 256);
         EXPECT_LT(depth[centre], 0.9f) << "the figure is in the map";
         EXPECT_GT(depth[centre], 0.0f) << "and not clipped by the near plane";
         EXPECT_EQ(depth[0], 1.0f) << "cleared elsewhere";

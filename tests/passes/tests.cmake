@@ -1,7 +1,8 @@
-# Render passes. The maths of the letterbox and the light's view need no
-# window; the targets and passes are read back from a real GL context.
+# Render passes. The maths of the letterbox and the light's view and the
+# automatic render scale need no window; the targets and passes are read back from a real GL context.
 tavernrush_add_test(NAME passes_math_test
   SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/DynamicResolutionTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/LetterboxTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/LightSpaceTest.cpp)
 

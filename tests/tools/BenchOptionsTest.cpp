@@ -19,6 +19,13 @@ TEST(BenchOptionsTest, CarriesTheRouteCountsAndLevel)
     EXPECT_EQ(parse.options->level, "cellar");
     EXPECT_FALSE(parseBenchOptions({"--route", "route.replay"}).options->level);
     EXPECT_TRUE(parseBenchOptions({"--help", "--bogus"}).helpAsked);
+
+    const BenchOptionsParse routeOnly =
+        parseBenchOptions({"--route", "r", "--route-only-with", "full-hd.ini", "--vsync"});
+    ASSERT_TRUE(routeOnly.options) << routeOnly.mistake;
+    EXPECT_EQ(routeOnly.options->windowSettings, "full-hd.ini");
+    EXPECT_TRUE(routeOnly.options->keepVsync);
+    EXPECT_FALSE(parseBenchOptions({"--route", "r"}).options->windowSettings);
 }
 
 TEST(BenchOptionsTest, RefusesWhatItCannotRun)
@@ -27,6 +34,7 @@ TEST(BenchOptionsTest, RefusesWhatItCannotRun)
         {{}, "needs --route FILE"},
         {{"--route", "r", "--level"}, "option '--level' needs a value"},
         {{"--route", "r", "--level="}, "option '--level' needs a value"},
+        {{"--route", "r", "--route-only-with="}, "option '--route-only-with' needs a value"},
         {{"--route", "r", "--frames", "0"}, "--frames takes a whole number of at least 1, not '0'"},
         {{"--route", "r", "--probe", "window"}, "--probe takes game, game-by-pass or bare, not 'window'"},
         {{"--route", "r", "--fps", "60"}, "unknown option '--fps'"},

@@ -66,6 +66,15 @@ TEST(ReplayTraceTest, LineHoldsEveryFieldInOrder)
               "\"unicorns\":[[1,2,3],[4,5,6]],\"beerPositions\":[[7,0.5,8]],\"coinPositions\":[]}");
 }
 
+TEST(ReplayTraceTest, TheRenderScaleClosesTheLineOnlyWhenTheRunScalesTheScene)
+{
+    FrameRecord record;
+    EXPECT_EQ(formatTraceLine(record).find("renderScale"), std::string::npos) << "default traces keep their bytes";
+    record.renderScale = 0.75f;
+    const std::string line = formatTraceLine(record);
+    EXPECT_EQ(line.substr(line.rfind(",\"")), ",\"renderScale\":0.75}") << line;
+}
+
 TEST(ReplayTraceTest, EveryPictureHasItsBoardName)
 {
     FrameRecord record;

@@ -2,12 +2,16 @@
 
 namespace tavernrush {
 
-RunOptions benchRunOptions(const std::optional<std::string>& level)
+RunOptions benchRunOptions(const std::optional<std::string>& level, const std::optional<std::string>& windowSettings,
+                           bool keepVsync)
 {
     RunOptions run;
     run.program = "tavernrush-bench";
     run.level = level;
-    run.vsync = false;
+    if (windowSettings) {
+        run.settingsFile = *windowSettings;
+    }
+    run.vsync = keepVsync;
     run.sound = RunSound::none;
     return run;
 }

@@ -15,7 +15,10 @@
 
 namespace tavernrush {
 
-RunOptions benchRunOptions(const std::optional<std::string>& level);
+// `windowSettings` replaces the build's settings file; `keepVsync` keeps its
+// vsync, for the frame pacing.
+RunOptions benchRunOptions(const std::optional<std::string>& level,
+                           const std::optional<std::string>& windowSettings = std::nullopt, bool keepVsync = false);
 
 class BenchHooks : public RunHooks {
 public:

@@ -14,8 +14,8 @@ constexpr long fenceEvery = 8;
 bool fencedFrame(long frame) { return frame % fenceEvery == fenceEvery - 1; }
 
 BenchObserver::BenchObserver(ScriptedInput& input, FixedStepClock& clock, PhaseRenderer& renderer,
-                             GpuPassTimer& passTimer, BenchFrameCounts counts)
-    : input_(input), clock_(clock), renderer_(renderer), passTimer_(passTimer), counts_(counts)
+                             GpuPassTimer& passTimer, const GlSceneRenderer& game, BenchFrameCounts counts)
+    : input_(input), clock_(clock), renderer_(renderer), passTimer_(passTimer), game_(game), counts_(counts)
 {
 }
 
@@ -52,6 +52,7 @@ void BenchObserver::afterFrame(FrameLoop& loop)
         if (frame < counts_.route) {
             if (!fencedFrame(frame)) {
                 routeMillis_.push_back(millis);
+                routeScales_.push_back(game_.renderScale());
             }
         } else if (frame >= floorStart && frame < floorStart + counts_.floor) {
             floorMillis_.push_back(millis);
@@ -64,7 +65,7 @@ void BenchObserver::afterFrame(FrameLoop& loop)
         rendererName_ = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
     }
     lastImage_ = now;
-    if (frame + 1 >= colourOnlyStart + counts_.bare) {
+    if (frame + 1 >= (counts_.routeOnly ? counts_.route : colourOnlyStart + counts_.bare)) {
         loop.onEscapeReleased();
     }
 }

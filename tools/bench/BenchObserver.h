@@ -9,6 +9,7 @@
 #include "bench/PhaseRenderer.h"
 #include "replay/FixedStepClock.h"
 #include "app/ScriptedInput.h"
+#include "scene/GlSceneRenderer.h"
 
 #include <chrono>
 #include <optional>
@@ -21,18 +22,22 @@ struct BenchFrameCounts {
     long route = 1200;
     long floor = 300;
     long bare = 300;
+    // The route alone: the window closes after its last frame.
+    bool routeOnly = false;
 };
 
 class BenchObserver : public FrameObserver {
 public:
     BenchObserver(ScriptedInput& input, FixedStepClock& clock, PhaseRenderer& renderer, GpuPassTimer& passTimer,
-                  BenchFrameCounts counts);
+                  const GlSceneRenderer& game, BenchFrameCounts counts);
 
     void beforeFrame(FrameLoop& loop) override;
     void afterFrame(FrameLoop& loop) override;
 
     // Frame 0 carries start-up work and has no earlier image to time from.
     const std::vector<double>& routeMillis() const { return routeMillis_; }
+    // The render scale each timed route frame was drawn at.
+    const std::vector<float>& routeScales() const { return routeScales_; }
     const std::vector<double>& floorMillis() const { return floorMillis_; }
     const std::vector<double>& bareMillis() const { return bareMillis_; }
     const std::vector<double>& bareColourOnlyMillis() const { return bareColourOnlyMillis_; }
@@ -43,9 +48,11 @@ private:
     FixedStepClock& clock_;
     PhaseRenderer& renderer_;
     GpuPassTimer& passTimer_;
+    const GlSceneRenderer& game_;
     BenchFrameCounts counts_;
     std::optional<std::chrono::steady_clock::time_point> lastImage_;
     std::vector<double> routeMillis_;
+    std::vector<float> routeScales_;
     std::vector<double> floorMillis_;
     std::vector<double> bareMillis_;
     std::vector<double> bareColourOnlyMillis_;

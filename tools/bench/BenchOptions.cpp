@@ -27,7 +27,8 @@ bool takeWholeNumber(const char* name, const std::vector<std::string>& given, lo
 
 BenchOptionsParse parseBenchOptions(const std::vector<std::string>& arguments)
 {
-    std::vector<std::string> route, frames, floorFrames, bareFrames, startups, json, level, probe;
+    std::vector<std::string> route, frames, floorFrames, bareFrames, startups, json, level, probe, settings;
+    bool keepVsync = false;
     CommandLineReader reader;
     reader.addValues("--route", route);
     reader.addValues("--frames", frames);
@@ -37,6 +38,8 @@ BenchOptionsParse parseBenchOptions(const std::vector<std::string>& arguments)
     reader.addValues("--json", json);
     reader.addValues("--level", level);
     reader.addValues("--probe", probe);
+    reader.addValues("--route-only-with", settings);
+    reader.addFlag("--vsync", keepVsync);
     const CommandLineReader::Outcome outcome = reader.read(arguments);
     BenchOptionsParse parse{std::nullopt, outcome.helpAsked, outcome.mistake};
     if (parse.helpAsked || !parse.mistake.empty()) {
@@ -64,6 +67,14 @@ BenchOptionsParse parseBenchOptions(const std::vector<std::string>& arguments)
         }
         options.level = level.back();
     }
+    if (!settings.empty()) {
+        if (settings.back().empty()) {
+            parse.mistake = "option '--route-only-with' needs a value";
+            return parse;
+        }
+        options.windowSettings = settings.back();
+    }
+    options.keepVsync = keepVsync;
     // Only the benchmark itself starts its probes, with one of these.
     if (!probe.empty()) {
         options.probe = probe.back();
@@ -79,8 +90,10 @@ BenchOptionsParse parseBenchOptions(const std::vector<std::string>& arguments)
 std::string benchUsage()
 {
     return "usage: tavernrush-bench --route FILE [--frames N] [--floor-frames N] [--bare-frames N]"
-           " [--startups N] [--json FILE] [--level NAME]\n"
-           "  --level NAME   play the level NAME (default: meadow)\n";
+           " [--startups N] [--json FILE] [--level NAME] [--route-only-with SETTINGS [--vsync]]\n"
+           "  --level NAME   play the level NAME (default: meadow)\n"
+           "  --route-only-with SETTINGS   only the route's frames, in a window made from the\n"
+           "                 settings file SETTINGS (its size and [graphics]); --vsync keeps its vsync\n";
 }
 
 } // namespace tavernrush

@@ -16,6 +16,11 @@ struct BenchOptions {
     std::string json;
     std::optional<std::string> level;
     std::string probe; // set in a start-up probe's own process
+    // The route's frames alone, in a window made from this settings file
+    // (its size, [graphics] and, with keepVsync, its vsync): no start-up
+    // probes, no floor or bare frames.
+    std::optional<std::string> windowSettings;
+    bool keepVsync = false;
 };
 
 struct BenchOptionsParse {

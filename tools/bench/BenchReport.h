@@ -7,6 +7,7 @@
 #include "scene/PassTimer.h"
 
 #include <array>
+#include <vector>
 #include <iosfwd>
 #include <string>
 
@@ -31,6 +32,10 @@ struct BenchResults {
     std::array<PassSummary, renderPassCount> passes{};
     // The first frame's passes, fenced apart, from one more warm start-up.
     std::vector<StartupStepTotal> firstFramePasses;
+    // The frame run's window, each timed route frame and its render scale.
+    std::string windowSize;
+    std::vector<double> routeMillis;
+    std::vector<float> routeScales;
 };
 
 void printMarkdown(const BenchResults& results, std::ostream& out);

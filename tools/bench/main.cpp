@@ -6,6 +6,10 @@
 //
 //   tavernrush-bench --route FILE [--frames N] [--floor-frames N]
 //                    [--bare-frames N] [--startups N] [--json FILE] [--level NAME]
+//   tavernrush-bench --route FILE --route-only-with SETTINGS [--vsync] [--frames N] [--json FILE]
+// The second form plays the route alone in a window made from SETTINGS (a
+// full-screen size, a render scale) and prints one row: its frame times,
+// their spread and the render scales drawn at.
 
 #include "app/Game.h"
 #include "bench/BenchGame.h"
@@ -14,12 +18,14 @@
 #include "bench/BenchReport.h"
 #include "bench/GpuPassTimer.h"
 #include "bench/PhaseRenderer.h"
+#include "bench/RouteRun.h"
 #include "bench/StartupProbe.h"
 #include "bench/StartupRuns.h"
 #include "scene/GlSceneRenderer.h"
 
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <memory>
@@ -78,13 +84,17 @@ public:
         passTimer_.emplace();
         game.setPassTimer(&*passTimer_);
         phases_.emplace(game);
-        observer_.emplace(input_, clock_, *phases_, *passTimer_, frames_);
+        observer_.emplace(input_, clock_, *phases_, *passTimer_, game, frames_);
         return *phases_;
     }
     void play(GameWindow& window, FrameLoop& loop) override
     {
         runLoop(window, loop, &*observer_);
         passTimer_->collectAll();
+        const glm::ivec2 size = window.framebufferSize();
+        results_.windowSize = std::to_string(size.x) + " x " + std::to_string(size.y);
+        results_.routeMillis = observer_->routeMillis();
+        results_.routeScales = observer_->routeScales();
 
         results_.route = summarizeFrameTimes(observer_->routeMillis());
         results_.floor = summarizeFrameTimes(observer_->floorMillis());
@@ -110,6 +120,32 @@ private:
     std::optional<PhaseRenderer> phases_;
     std::optional<BenchObserver> observer_;
 };
+
+int runRouteOnly(const BenchOptions& options, ReplayScript route)
+{
+    BenchResults results;
+    BenchFrameCounts counts = options.frames;
+    counts.routeOnly = true;
+    FrameRun frames(std::move(route), counts, results);
+    if (const int status =
+            composeRun(benchRunOptions(options.level, options.windowSettings, options.keepVsync), frames);
+        status != 0) {
+        return status;
+    }
+    const std::string settingsName = std::filesystem::path(*options.windowSettings).filename().string();
+    const RouteRun run{results.windowSize + ", " + settingsName + (options.keepVsync ? ", vsync" : ""),
+                       results.routeMillis, results.routeScales};
+    printRouteRun(run, std::cout);
+    if (!options.json.empty()) {
+        std::ofstream json(options.json);
+        writeRouteRunJson(run, json);
+        if (!json) {
+            std::cerr << "tavernrush-bench: cannot write " << options.json << "\n";
+            return 1;
+        }
+    }
+    return 0;
+}
 
 } // namespace
 } // namespace tavernrush
@@ -139,6 +175,9 @@ int main(int argc, char** argv)
         return 2;
     }
     ReplayScript route = std::get<ReplayScript>(std::move(parsed));
+    if (options.windowSettings) {
+        return runRouteOnly(options, std::move(route));
+    }
     if (!options.probe.empty()) {
         const ProbeKind kind = options.probe == "game"           ? ProbeKind::game
                                : options.probe == "game-by-pass" ? ProbeKind::gameByPass

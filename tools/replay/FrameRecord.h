@@ -6,6 +6,7 @@
 
 #include <glm/glm.hpp>
 
+#include <optional>
 #include <vector>
 
 namespace tavernrush {
@@ -37,6 +38,9 @@ struct FrameRecord {
     std::vector<glm::vec3> unicorns;
     std::vector<glm::vec3> beerPositions;
     std::vector<glm::vec3> coinPositions;
+    // The fraction of the window the scene was drawn at; only runs whose
+    // settings scale it say so, so the default traces stay as they were.
+    std::optional<float> renderScale;
 };
 
 // Reads the loop right after a frame, before the next one starts.

@@ -70,7 +70,11 @@ void ReplayObserver::afterFrame(FrameLoop& loop)
     if (recording_.trace != nullptr) {
         // Flushed per frame so a run that crashes leaves its trace up to the
         // frame before the crash.
-        *recording_.trace << formatTraceLine(recordFrame(loop)) << '\n' << std::flush;
+        FrameRecord record = recordFrame(loop);
+        if (renderScale_) {
+            record.renderScale = renderScale_();
+        }
+        *recording_.trace << formatTraceLine(record) << '\n' << std::flush;
     }
 
     framesRun_ = frame + 1;

@@ -66,6 +66,8 @@ public:
     void routeWheel(InputEvents* wheel) { wheel_ = wheel; }
     // Records each frame's sound from now on; null stops.
     void recordSound(SoundRecorder* recorder) { recording_.sound = recorder; }
+    // Each trace line from now on carries the render scale this reads.
+    void traceRenderScale(std::function<float()> renderScale) { renderScale_ = std::move(renderScale); }
     // Wall time of each frame from the end of beforeFrame to the finished
     // image, in milliseconds; excludes the recording itself and the swap.
     const std::vector<double>& frameMillis() const { return frameMillis_; }
@@ -91,6 +93,7 @@ private:
     // Escape was released before the running frame: it is the last one.
     bool endsAfterThisFrame_ = false;
     std::vector<double> frameMillis_;
+    std::function<float()> renderScale_;
     std::chrono::steady_clock::time_point frameStart_;
 };
 

@@ -100,6 +100,9 @@ std::string formatTraceLine(const FrameRecord& record)
     line.vectors("unicorns", record.unicorns);
     line.vectors("beerPositions", record.beerPositions);
     line.vectors("coinPositions", record.coinPositions);
+    if (record.renderScale) {
+        line.number("renderScale", *record.renderScale);
+    }
     return line.close();
 }
 

@@ -21,6 +21,7 @@
 #include "replay/RunCheck.h"
 #include "app/ReplayScript.h"
 #include "app/ScriptedInput.h"
+#include "scene/GlSceneRenderer.h"
 
 #include <filesystem>
 #include <fstream>
@@ -98,10 +99,19 @@ public:
             observer_.recordSound(&*recorder_);
         }
     }
+    SceneRenderer& renderer(GlSceneRenderer& game) override
+    {
+        game_ = &game;
+        return game;
+    }
     const InputSource& input(GameWindow&, const Settings& settings) override
     {
         input_.bindControls(settings.controls);
         windowSize_ = {settings.width, settings.height};
+        if (settings.graphics.automaticScale || settings.graphics.renderScale != 1.0f) {
+            // The renderer is handed over after the input: read it when a frame is traced.
+            observer_.traceRenderScale([this] { return game_->renderScale(); });
+        }
         if (keep_ != nullptr) {
             sampled_.emplace(input_);
             return *sampled_;
@@ -138,6 +148,7 @@ private:
     WavWriter& wav_;
     double dt_;
     std::optional<SoundRecorder> recorder_;
+    GlSceneRenderer* game_ = nullptr;
 };
 
 int replay(const ReplayOptions& options)

@@ -4,6 +4,7 @@
 # and which frames become pictures:
 #   # run: --dt 0.1 --frames 80        arguments for tavernrush-replay
 #   # shot: 58 ladder-top.png          the window after frame 58
+#   # graphics: render_scale = 0.5     a [graphics] setting for this run only
 # In the arguments, {replays} stands for docs/replays (a best run to race).
 #
 # usage: tools/replay/make-docs-screenshots.sh [BUILD_DIR] [SIZE]
@@ -34,7 +35,6 @@ mkdir "$work/assets"
 for entry in "$build"/assets/*; do
     [ "$(basename "$entry")" = settings.ini ] || ln -s "$entry" "$work/assets/"
 done
-printf '[window]\nwidth = %s\nheight = %s\n' "$size" "$size" > "$work/assets/settings.ini"
 
 out="$repo/docs/screenshots"
 mkdir -p "$out"
@@ -52,6 +52,12 @@ for script in "$repo"/docs/replays/*.replay; do
     while read -r frame file; do
         set -- "$@" --shot "$frame:$out/$file"
     done < "$work/shots.txt"
+
+    # The picture size, and the script's own [graphics] lines, if any.
+    {
+        printf '[window]\nwidth = %s\nheight = %s\n[graphics]\n' "$size" "$size"
+        sed -n 's/^# graphics:[[:space:]]*//p' "$script"
+    } > "$work/assets/settings.ini"
 
     echo "== $name: $*"
     if ! (cd "$work" && "$replay" --script "$script" "$@") > "$work/output.txt" 2>&1; then
