@@ -9,11 +9,15 @@ FrameLoop::FrameLoop(FrameLoopParts parts)
       clock_(parts.clock),
       renderer_(parts.renderer),
       rules_(parts.rules),
+      menus_(parts.menus),
       // A window created full screen from the settings starts out as such,
       // so the first F10 leaves full screen instead of re-entering it.
       isFullscreen_(parts.settings.fullscreen)
 {
     rules_.startClock(clock_.now());
+    if (menus_ != nullptr) {
+        menus_->start(rules_);
+    }
 }
 
 void FrameLoop::run(FrameObserver* observer)
@@ -50,6 +54,9 @@ void FrameLoop::runFrame()
     rules_.beginFrame(input_);
     window_.pollEvents();
     FrameScene& scene = rules_.finishFrame(input_);
+    if (menus_ != nullptr) {
+        menus_->frame(input_, rules_, scene, window_, isFullscreen_);
+    }
     if (scene.fullscreenRequested) {
         toggleFullscreen(scene);
     }
@@ -64,6 +71,13 @@ void FrameLoop::runFrame()
 
 void FrameLoop::onScroll(double yoffset) { rules_.zoom(yoffset); }
 
-void FrameLoop::onEscapeReleased() { window_.requestClose(); }
+void FrameLoop::onEscapeReleased()
+{
+    // While a key is being bound Escape cancels; it is never a key of its own.
+    if (menus_ != nullptr && menus_->cancelRebinding()) {
+        return;
+    }
+    window_.requestClose();
+}
 
 } // namespace tavernrush

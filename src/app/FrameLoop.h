@@ -3,6 +3,7 @@
 // listeners, the window swapped.
 
 #include "game/SceneRenderer.h"
+#include "app/Menus.h"
 #include "app/Settings.h"
 #include "app/WindowControl.h"
 #include "game/FrameRules.h"
@@ -38,6 +39,9 @@ struct FrameLoopParts {
     Clock& clock;
     SceneRenderer& renderer;
     FrameRules& rules;
+    // The title, pause menu and options; none runs the level alone, with the
+    // PAUSED board while paused.
+    Menus* menus = nullptr;
 };
 
 class FrameLoop : public InputEvents {
@@ -73,6 +77,7 @@ private:
     Clock& clock_;
     SceneRenderer& renderer_;
     FrameRules& rules_;
+    Menus* menus_;
     std::vector<FrameListener*> listeners_;
     bool isFullscreen_ = false;
     long frameNumber_ = 0;

@@ -72,6 +72,12 @@ public:
         return *input_;
     }
     Clock& clock() override { return clock_; }
+    void rebind(const Controls& controls, bool pauseOnFocusLoss) override
+    {
+        if (input_) {
+            input_->rebind(controls, pauseOnFocusLoss);
+        }
+    }
 
 private:
     std::optional<GlfwInput> input_;
@@ -103,6 +109,8 @@ int runGame(std::span<const std::string> arguments)
     run.settingsFile = settingsFile;
     run.level = options.level;
     run.playerFiles = PlayerFiles{playerRecordsPath(), playerPicturesFolder()};
+    run.menus = true;
+    run.saveSettings = true;
     GameHooks hooks;
     return composeRun(run, hooks);
 }

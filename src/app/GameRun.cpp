@@ -4,6 +4,8 @@
 #include "app/GameSound.h"
 #include "app/LevelChoice.h"
 #include "app/LevelSettingsFrom.h"
+#include "app/Menus.h"
+#include "app/SettingsSaver.h"
 #include "app/Records.h"
 #include "app/Screenshots.h"
 #include "scene/GlSceneRenderer.h"
@@ -15,6 +17,31 @@
 
 namespace tavernrush {
 namespace {
+
+// A changed option heard and seen at once: the mix, the window's vsync and
+// the keys the input reads.
+class RunLiveOptions : public LiveOptions {
+public:
+    RunLiveOptions(Audio* audio, GameWindow& window, RunHooks& hooks) : audio_(audio), window_(window), hooks_(hooks)
+    {
+    }
+    void soundLevels(const AudioSettings& levels) override
+    {
+        if (audio_ != nullptr) {
+            audio_->setLevels(levels);
+        }
+    }
+    void vsync(bool on) override { window_.setVsync(on); }
+    void controls(const Controls& controls, bool pauseOnFocusLoss) override
+    {
+        hooks_.rebind(controls, pauseOnFocusLoss);
+    }
+
+private:
+    Audio* audio_;
+    GameWindow& window_;
+    RunHooks& hooks_;
+};
 
 // What the loop keeps for the player: the best time (read now and handed to
 // the rules, written after a new best) and the screenshots.
@@ -59,16 +86,29 @@ int composeRun(const RunOptions& options, RunHooks& hooks)
     GlSceneRenderer gameRenderer(level);
     const InputSource& input = hooks.input(*window, settings);
     Clock& clock = hooks.clock();
-    FrameLoop loop(FrameLoopParts{settings, *window, input, clock, hooks.renderer(gameRenderer), rules});
-    if (sound) {
-        loop.listen(*sound);
-    }
     std::optional<PlayerKeepers> keepers;
     if (options.playerFiles) {
         // Braces: the records are read before the screenshots are set up.
         keepers.emplace(PlayerKeepers{RecordKeeper(options.playerFiles->records, levelDescription.name, std::cout),
                                       ScreenshotTaker(options.playerFiles->pictures, windowImageSaver(), std::cout)});
         rules.setBestTime(keepers->records.best());
+    }
+    SettingsSaver saver(options.saveSettings ? std::optional<std::filesystem::path>(options.settingsFile)
+                                             : std::nullopt,
+                        std::cout);
+    RunLiveOptions live(audio ? &*audio : nullptr, *window, hooks);
+    std::optional<Menus> menus;
+    if (options.menus) {
+        menus.emplace(MenuSetup{settings, saver, live, levelDescription.name, levelDescription.coinsToWin,
+                                levelDescription.beersToLose, levelDescription.timeLimitSeconds,
+                                keepers ? keepers->records.best() : std::nullopt, true});
+    }
+    FrameLoop loop(FrameLoopParts{settings, *window, input, clock, hooks.renderer(gameRenderer), rules,
+                                  menus ? &*menus : nullptr});
+    if (sound) {
+        loop.listen(*sound);
+    }
+    if (keepers) {
         loop.listen(keepers->records);
         loop.listen(keepers->screenshots);
     }

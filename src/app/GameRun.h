@@ -46,6 +46,12 @@ struct RunOptions {
     RunSound sound = RunSound::device;
     // None: the run keeps no best time and takes no screenshots.
     std::optional<PlayerFiles> playerFiles;
+    // The player's game: it opens on the title and pausing opens the menu.
+    // Off, it starts in play and shows the PAUSED board (the replay tool's
+    // default, so every replay keeps its frames).
+    bool menus = false;
+    // The options changed in the menus are saved to the settings file.
+    bool saveSettings = false;
 };
 
 // The parts of a run that differ between the programs, each asked for at
@@ -58,6 +64,8 @@ public:
     // After the renderer: what the loop reads its input and time from.
     virtual const InputSource& input(GameWindow& window, const Settings& settings) = 0;
     virtual Clock& clock() = 0;
+    // The options menu bound other keys or changed the pause on focus loss.
+    virtual void rebind(const Controls&, bool /*pauseOnFocusLoss*/) {}
     // The renderer the loop draws with; by default the game's own.
     virtual SceneRenderer& renderer(GlSceneRenderer& game);
     // Runs the loop; the default runs it until the window closes. Anything

@@ -1,6 +1,7 @@
 # Sources of src/app.
 target_sources(tavernrush_lib PRIVATE
   app/CommandLine.cpp
+  app/ControlNames.cpp
   app/DataPaths.cpp
   app/AtomicFile.cpp
   app/Controls.cpp
@@ -17,10 +18,13 @@ target_sources(tavernrush_lib PRIVATE
   app/KeyWait.cpp
   app/LevelChoice.cpp
   app/LevelSettingsFrom.cpp
+  app/Menus.cpp
   app/Records.cpp
   app/RegularFile.cpp
   app/Screenshots.cpp
   app/Settings.cpp
+  app/SettingsLines.cpp
+  app/SettingsSaver.cpp
   app/WindowImage.cpp
 )
 # The version --version prints comes from the project() line.

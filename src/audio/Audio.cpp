@@ -201,6 +201,21 @@ Audio Audio::start(AlDevice device, const AudioSettings& settings, const std::st
     return Audio(std::move(state));
 }
 
+void Audio::setLevels(const AudioSettings& levels)
+{
+    if (!state_) {
+        return;
+    }
+    state_->device.makeCurrent();
+    state_->settings = levels;
+    state_->applyListenerGain();
+    state_->tune.setGain(levels.music);
+    state_->ambience.setGain(levels.music);
+    for (SoundSource& voice : state_->voices) {
+        voice.setGain(levels.effects);
+    }
+}
+
 void Audio::startMusic()
 {
     if (!state_ || state_->musicStarted) {

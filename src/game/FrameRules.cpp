@@ -9,12 +9,21 @@
 #include <glm/gtc/matrix_transform.hpp>
 
 #include <cmath>
+#include <utility>
 
 namespace tavernrush {
 namespace {
 
 // The picture board's centre stands this high.
 constexpr float boardCentreHeight = 5.0f;
+
+// The title's camera circles the player's starting place slowly, high
+// enough to see the plaza over the wall.
+constexpr float titleOrbitRadius = 26.0f;
+constexpr float titleOrbitHeight = 11.0f;
+constexpr float titleOrbitRadiansPerSecond = 0.08f;
+// On the title nobody stands anywhere near a coin or a beer.
+constexpr glm::vec3 nobodyNear{1.0e6f, 0.0f, 1.0e6f};
 
 glm::mat4 translation(const glm::vec3& to) { return glm::translate(glm::mat4(1.0f), to); }
 
@@ -85,6 +94,7 @@ FrameRules::FrameRules(float aspect, const LevelDescription& level, std::vector<
     scene_.animationPicture = animationFramePath(1);
     scene_.coinCounterPicture = coinZeroPath();
     scene_.beerCounterPicture = beerZeroPath();
+    aspect_ = aspect;
     initCamera(camera_, aspect);
     lastView_ = currentView();
     scene_.coins.reserve(coinField_.positions().size());
@@ -99,9 +109,48 @@ FrameView FrameRules::currentView() const
                      state_.player.playerPosition};
 }
 
+void FrameRules::showTitle()
+{
+    onTitle_ = true;
+    titleSeconds_ = 0.0f;
+    titleCamera();
+}
+
+void FrameRules::startPlay()
+{
+    onTitle_ = false;
+    // Play starts behind the figure as a run without a title does.
+    initCamera(camera_, aspect_);
+    lastView_ = currentView();
+}
+
+void FrameRules::resume()
+{
+    paused_ = false;
+    pauseKeyTaken_ = false;
+    camera_.firstMouse = true;
+}
+
+void FrameRules::restartAndResume()
+{
+    resume();
+    restartRequested_ = true;
+}
+
+void FrameRules::titleCamera()
+{
+    const float angle = titleSeconds_ * titleOrbitRadiansPerSecond;
+    const glm::vec3 centre = level_.playerStart;
+    const glm::vec3 eye =
+        centre + glm::vec3(std::sin(angle) * titleOrbitRadius, titleOrbitHeight, std::cos(angle) * titleOrbitRadius);
+    camera_.viewMatrix = glm::lookAt(eye, centre + glm::vec3(0.0f, 2.0f, 0.0f), glm::vec3(0.0f, 1.0f, 0.0f));
+    camera_.cameraPosition = eye - centre;
+}
+
 void FrameRules::updatePause(const InputSource& input)
 {
-    const bool pausePressed = pressedNow(isActionHeld(input, Action::Pause), pauseWasHeld_);
+    const bool pausePressed =
+        pressedNow(isActionHeld(input, Action::Pause), pauseWasHeld_) && !pauseKeyTaken_;
     if (!input.hasFocus()) {
         // The player is in another window; back here, P plays on.
         paused_ = true;
@@ -122,6 +171,15 @@ void FrameRules::beginFrame(const InputSource& input)
     scene_.muteToggled = false;
     scene_.screenshotRequested = false;
 
+    if (onTitle_) {
+        // Nothing of the game moves, the countdown included; the clock
+        // still runs, and only the camera goes round.
+        scene_.paused = false;
+        scene_.deltaTime = 0.0f;
+        titleSeconds_ += state_.deltaTime;
+        titleCamera();
+        return;
+    }
     updatePause(input);
     scene_.paused = paused_;
     if (paused_) {
@@ -203,7 +261,7 @@ void FrameRules::pictureRules(const InputSource& input)
     for (int i = unicornsInReach(position, unicornPositions_, level_.unicornReach); i > 0; --i) {
         show(Picture::Unicorn, false);
     }
-    const bool restartHeld = isActionHeld(input, Action::Restart);
+    const bool restartHeld = isActionHeld(input, Action::Restart) || std::exchange(restartRequested_, false);
     if (pressedNow(restartHeld, restartWasHeld_)) {
         scene_.events.push_back({FrameEventKind::Restart, position});
     }
@@ -248,6 +306,10 @@ void FrameRules::addPictureEvents()
 
 FrameScene& FrameRules::finishFrame(const InputSource& input)
 {
+    if (onTitle_) {
+        titleFrame(input);
+        return scene_;
+    }
     if (paused_) {
         windowRequests(input);
         return scene_;
@@ -358,6 +420,27 @@ FrameScene& FrameRules::finishFrame(const InputSource& input)
     lastView_ = currentView();
     beerField_.update(deltaTime);
     return scene_;
+}
+
+void FrameRules::titleFrame(const InputSource& input)
+{
+    windowRequests(input);
+    scene_.view = currentView();
+    scene_.coinView = scene_.view;
+    scene_.playerModel = state_.player.playerModel;
+    scene_.drawPlayer = true;
+    scene_.coins.clear();
+    scene_.beers.clear();
+    MatrixList coins(scene_.coins);
+    coinField_.drawAndCollect(nobodyNear, coins);
+    MatrixList beers(scene_.beers);
+    beerField_.drawAndCollect(nobodyNear, beers);
+    scene_.unicorns = unicornPositions_;
+    scene_.pictures.clear();
+    scene_.bag = bag_.modelMatrix(state_.player.playerModel);
+    scene_.countdown.reset();
+    scene_.winTime.reset();
+    listItems();
 }
 
 void FrameRules::listItems()

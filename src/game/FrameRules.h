@@ -43,6 +43,18 @@ public:
     void setBestTime(std::optional<int> bestTenths) { bestTenths_ = bestTenths; }
     bool paused() const { return paused_; }
 
+    // The title: the level stands, the countdown with it, while the camera
+    // drifts round the plaza; startPlay() starts the rules from there.
+    void showTitle();
+    void startPlay();
+    bool onTitle() const { return onTitle_; }
+    // The pause menu's choices: play on, or play on from the start.
+    void resume();
+    void restartAndResume();
+    // While a menu below the pause menu is up, the pause key is the menu's
+    // (it may be the key being bound) and does not end the pause.
+    void setPauseKeyTaken(bool taken) { pauseKeyTaken_ = taken; }
+
     const FrameScene& scene() const { return scene_; }
     const GameState& state() const { return state_; }
     GameState& state() { return state_; }
@@ -63,6 +75,9 @@ private:
     void restart();
     void addPictureEvents();
     void updatePause(const InputSource& input);
+    void titleCamera();
+    // The title's frame: the level as it stands, seen from the title's camera.
+    void titleFrame(const InputSource& input);
     // Full screen and the screenshot: they act even while the game is paused.
     void windowRequests(const InputSource& input);
     void recordWin();
@@ -93,6 +108,12 @@ private:
     bool muteWasHeld_ = false;
     bool screenshotWasHeld_ = false;
     bool paused_ = false;
+    bool onTitle_ = false;
+    bool pauseKeyTaken_ = false;
+    bool restartRequested_ = false;
+    // Seconds the title has been up, which set where its camera stands.
+    float titleSeconds_ = 0.0f;
+    float aspect_ = 1.0f;
     std::optional<int> bestTenths_;
     // This game's win, shown with the win picture until a restart.
     std::optional<WinTime> winTime_;

@@ -22,6 +22,11 @@ public:
     virtual glm::dvec2 cursorPosition() const = 0;
     // The first connected gamepad; one at rest where there is none.
     virtual GamepadState gamepad() const { return {}; }
+    // A key by its code (GLFW's), whatever action it has, for the menus:
+    // Enter, Backspace and the arrows, and the new key of a rebinding.
+    virtual bool isKeyCodeHeld(int /*code*/) const { return false; }
+    // A gamepad is connected, so the menus name its buttons too.
+    virtual bool hasGamepad() const { return false; }
     // The game's window has the keyboard focus.
     virtual bool hasFocus() const { return true; }
 };

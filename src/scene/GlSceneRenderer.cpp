@@ -87,6 +87,8 @@ void GlSceneRenderer::draw(const FrameScene& scene)
     drawWinPlaque(scene);
     countdown_ = scene.countdown;
     paused_ = scene.paused;
+    menu_ = scene.menu;
+    prompt_ = scene.prompt;
 }
 
 void GlSceneRenderer::drawItem(const FrameScene& scene, const DrawItem& item)
@@ -248,7 +250,8 @@ void GlSceneRenderer::present(const glm::ivec2& framebufferSize)
     }
     const TimedPass timed(passTimer_, RenderPass::overlay);
     const SceneTarget& target = level_.bloom.sceneTarget();
-    level_.hud.drawOverlay(countdown_, paused_, letterboxViewport(framebufferSize, target.width(), target.height()));
+    level_.hud.drawOverlay(countdown_, paused_, letterboxViewport(framebufferSize, target.width(), target.height()),
+                           menu_, prompt_);
 }
 
 void GlSceneRenderer::compositeOnly(const glm::ivec2& framebufferSize)

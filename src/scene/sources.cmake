@@ -9,5 +9,6 @@ target_sources(tavernrush_lib PRIVATE
   scene/Level.cpp
   scene/LevelPreload.cpp
   scene/LevelResources.cpp
+  scene/MenuLayout.cpp
   scene/PictureBoards.cpp
 )

@@ -38,7 +38,8 @@ OptionsParse parseReplayOptions(const std::vector<std::string>& args)
                                   {"--memory-log", "file", &ReplayOptions::memoryLogPath, {}},
                                   {"--audio", "file", &ReplayOptions::audioPath, {}},
                                   {"--records", "file", &ReplayOptions::recordsPath, {}},
-                                  {"--pictures", "folder", &ReplayOptions::picturesFolder, {}}};
+                                  {"--pictures", "folder", &ReplayOptions::picturesFolder, {}},
+                                  {"--settings", "file", &ReplayOptions::settingsPath, {}}};
     std::vector<std::string> level;
     std::vector<std::string> frames;
     std::vector<std::string> dt;
@@ -51,6 +52,8 @@ OptionsParse parseReplayOptions(const std::vector<std::string>& args)
     reader.addValues("--frames", frames);
     reader.addValues("--dt", dt);
     reader.addValues("--shot", shots);
+    bool title = false;
+    reader.addFlag("--title", title);
     const CommandLineReader::Outcome outcome = reader.read(args);
     if (outcome.helpAsked) {
         return HelpRequested{};
@@ -62,6 +65,7 @@ OptionsParse parseReplayOptions(const std::vector<std::string>& args)
     // A second value for a single-valued option is a mistake in the calling
     // script; silently taking one of them would hide it.
     ReplayOptions options;
+    options.title = title;
     for (const NameOption& option : names) {
         if (option.given.size() > 1 || (option.given.size() == 1 && option.given.front().empty())) {
             return OptionsError{std::string(option.name) + " takes one non-empty " + option.what + " name"};
@@ -113,6 +117,7 @@ std::string replayUsage(const std::string& program)
     return "usage: " + program +
            " [--script FILE] [--frames N] [--dt SECONDS] [--trace FILE] [--shot N:FILE.png]...\n"
            "       [--memory-log FILE] [--audio FILE.wav] [--records FILE] [--pictures FOLDER] [--level NAME]\n"
+           "       [--settings FILE] [--title]\n"
            "Runs the game from the current directory's assets/ with scripted input and a fixed\n"
            "frame time, and records what happened.\n"
            "  --script FILE      input script, one directive per line ('#' starts a comment):\n"
@@ -134,7 +139,10 @@ std::string replayUsage(const std::string& program)
            "  --audio FILE.wav   the game's mixed sound, 48 kHz 16-bit stereo, dt seconds of it per frame\n"
            "  --records FILE     read and keep the best time in FILE (default: start with none, keep none)\n"
            "  --pictures FOLDER  F12 saves into FOLDER/Tavernrush (default: the player's pictures folder)\n"
-           "  --level NAME       play the level NAME (default: meadow)\n";
+           "  --level NAME       play the level NAME (default: meadow)\n"
+           "  --settings FILE    read FILE and save the options changed in the menus to it\n"
+           "                     (default: read assets/settings.ini, save nothing)\n"
+           "  --title            open on the title, with the pause menu and options, as the game does\n";
 }
 
 } // namespace tavernrush

@@ -62,6 +62,11 @@ RunOptions replayRun(const ReplayOptions& options)
     run.level = options.level;
     run.vsync = false;
     run.sound = RunSound::loopback;
+    run.menus = options.title;
+    if (!options.settingsPath.empty()) {
+        run.settingsFile = options.settingsPath;
+        run.saveSettings = true;
+    }
     run.playerFiles = PlayerFiles{
         options.recordsPath.empty() ? std::nullopt : std::optional<std::filesystem::path>(options.recordsPath),
         options.picturesFolder.empty() ? playerPicturesFolder()
@@ -89,6 +94,8 @@ public:
         return input_;
     }
     Clock& clock() override { return clock_; }
+    // The script says when the window has the focus, so only the keys change.
+    void rebind(const Controls& controls, bool) override { input_.bindControls(controls); }
     void play(GameWindow& window, FrameLoop& loop) override
     {
         runLoop(window, loop, &observer_);
