@@ -53,7 +53,7 @@ std::vector<MenuEntry> entriesOf(MenuScreen screen, const Settings& settings, bo
                   (settings.brightness - lowestBrightness) / (highestBrightness - lowestBrightness)),
             entry("pause_on_focus_loss", "Pause on focus loss", onOff(settings.pauseOnFocusLoss)),
             entry("controls", "Controls"),
-            entry("back", "Back"),
+            entry("return", "Back"),
         };
     case MenuScreen::Controls:
     case MenuScreen::Rebind: {
@@ -67,7 +67,7 @@ std::vector<MenuEntry> entriesOf(MenuScreen screen, const Settings& settings, bo
             entries.push_back(entry(std::string(actionName(action)), actionLabel(action), value));
         }
         entries.push_back(entry("reset", "Reset to defaults"));
-        entries.push_back(entry("back", "Back"));
+        entries.push_back(entry("return", "Back"));
         return entries;
     }
     }
@@ -151,6 +151,7 @@ void Menus::frame(const InputSource& input, FrameRules& rules, FrameScene& scene
     if (!menuUp) {
         // Back in play: the next pause opens on Resume.
         shown_ = false;
+        rules.setPauseKeyTaken(false);
         readPresses(input);
         scene.menu.reset();
         scene.prompt.reset();
@@ -168,7 +169,8 @@ void Menus::frame(const InputSource& input, FrameRules& rules, FrameScene& scene
     } else {
         act(readPresses(input), rules, window, fullscreen, scene);
     }
-    rules.setPauseKeyTaken(screen_ != MenuScreen::Pause && !rules.onTitle());
+    rules.setPauseKeyTaken(rules.paused() && (screen_ == MenuScreen::Options || screen_ == MenuScreen::Controls ||
+                                              screen_ == MenuScreen::Rebind));
     fullscreenShown_ = scene.fullscreenRequested ? !fullscreen : fullscreen;
     // The frame that closes the menu still shows it; play shows from the next.
     scene.menu = view();
@@ -238,7 +240,7 @@ void Menus::act(const Presses& presses, FrameRules& rules, WindowControl& window
         openScreen(MenuScreen::Options);
     } else if (id == "controls") {
         openScreen(MenuScreen::Controls);
-    } else if (id == "back") {
+    } else if (id == "return") {
         if (screen_ == MenuScreen::Controls) {
             openScreen(MenuScreen::Options, 7);
         } else {
