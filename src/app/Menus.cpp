@@ -2,6 +2,8 @@
 
 #include "app/ControlNames.h"
 #include "app/KeyNames.h"
+#include "passes/Letterbox.h"
+#include "scene/MenuLayout.h"
 
 #include <GLFW/glfw3.h>
 
@@ -164,19 +166,92 @@ void Menus::frame(const InputSource& input, FrameRules& rules, FrameScene& scene
         shown_ = true;
         openScreen(rules.onTitle() ? MenuScreen::Title : MenuScreen::Pause);
         optionsFrom_ = screen_;
-        // What was held as the menu came up (P, Start) is no press in it.
+        // What was held as the menu came up (P, Start, the mouse) is no press
+        // in it, and the cursor has not moved yet.
         readPresses(input);
+        lastCursor_ = input.cursorPosition();
+        mouseWasHeld_ = input.isButtonHeld(MouseButton::Left);
+        lastView_.reset();
     } else {
-        act(readPresses(input), rules, window, fullscreen, scene);
+        Presses presses = readPresses(input);
+        readMouse(input, window, presses, fullscreen, scene);
+        act(presses, rules, window, fullscreen, scene);
     }
     rules.setPauseKeyTaken(rules.paused() && (screen_ == MenuScreen::Options || screen_ == MenuScreen::Controls ||
                                               screen_ == MenuScreen::Rebind));
     fullscreenShown_ = scene.fullscreenRequested ? !fullscreen : fullscreen;
     // The frame that closes the menu still shows it; play shows from the next.
     scene.menu = view();
+    lastView_ = scene.menu;
     scene.prompt.reset();
     if (!rules.onTitle() && !rules.paused()) {
         shown_ = false;
+    }
+}
+
+void Menus::readMouse(const InputSource& input, const WindowControl& window, Presses& presses, bool fullscreen,
+                      FrameScene& scene)
+{
+    const glm::dvec2 cursor = input.cursorPosition();
+    const bool held = input.isButtonHeld(MouseButton::Left);
+    const bool moved = cursor != lastCursor_;
+    const bool pressed = held && !mouseWasHeld_;
+    lastCursor_ = cursor;
+    mouseWasHeld_ = held;
+    if (!held) {
+        dragRow_ = -1;
+    }
+    if (!lastView_ || screen_ == MenuScreen::Rebind || lastView_->screen != screen_) {
+        return;
+    }
+    // The cursor in the letterboxed image's pixels, y downwards.
+    const glm::ivec2 framebuffer = window.framebufferSize();
+    const glm::ivec4 image = letterboxViewport(framebuffer, settings_.width, settings_.height);
+    const glm::vec2 point(static_cast<float>(cursor.x) - static_cast<float>(image.x),
+                          static_cast<float>(cursor.y) - static_cast<float>(framebuffer.y - image.y - image.w));
+    const std::vector<MenuRow> rows = menuRows(*lastView_, {image.z, image.w});
+    if (dragRow_ >= 0 && dragRow_ < static_cast<int>(rows.size())) {
+        const MenuRow& row = rows[static_cast<std::size_t>(dragRow_)];
+        setSlider(lastView_->entries[static_cast<std::size_t>(dragRow_)].id,
+                  (point.x - row.sliderFrom->x) / (row.sliderTo->x - row.sliderFrom->x), fullscreen, scene);
+        return;
+    }
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (!rows[i].contains(point)) {
+            continue;
+        }
+        if (moved || pressed) {
+            selected_ = static_cast<int>(i);
+        }
+        if (pressed && rows[i].sliderFrom) {
+            dragRow_ = static_cast<int>(i);
+            setSlider(lastView_->entries[i].id,
+                      (point.x - rows[i].sliderFrom->x) / (rows[i].sliderTo->x - rows[i].sliderFrom->x), fullscreen,
+                      scene);
+        } else if (pressed) {
+            presses.confirm = true;
+        }
+    }
+}
+
+void Menus::setSlider(const std::string& id, float share, bool fullscreen, FrameScene& scene)
+{
+    share = std::clamp(share, 0.0f, 1.0f);
+    float current = 0.0f;
+    float wanted = 0.0f;
+    if (id == "brightness") {
+        current = settings_.brightness;
+        wanted = lowestBrightness + share * (highestBrightness - lowestBrightness);
+    } else if (id == "volume" || id == "music" || id == "effects") {
+        current = id == "volume" ? settings_.audio.volume : id == "music" ? settings_.audio.music : settings_.audio.effects;
+        wanted = share;
+    } else {
+        return;
+    }
+    // In whole steps, as the arrows move it.
+    const int steps = static_cast<int>(std::lround((wanted - current) / levelStep));
+    if (steps != 0) {
+        adjust(id, steps, fullscreen, scene);
     }
 }
 

@@ -71,6 +71,10 @@ private:
         std::optional<int> newKey;
     };
     Presses readPresses(const InputSource& input);
+    // Hover selects, a click takes the entry, a slider follows a drag.
+    void readMouse(const InputSource& input, const WindowControl& window, Presses& presses, bool fullscreen,
+                   FrameScene& scene);
+    void setSlider(const std::string& id, float share, bool fullscreen, FrameScene& scene);
     MenuView view() const;
     void act(const Presses& presses, FrameRules& rules, WindowControl& window, bool fullscreen,
              FrameScene& scene);
@@ -103,6 +107,12 @@ private:
     // Keys, pad buttons and the mouse button held in the last frame.
     std::array<bool, 512> keysHeld_{};
     std::array<bool, 16> padHeld_{};
+    // The menu as last shown, where the mouse finds its entries.
+    std::optional<MenuView> lastView_;
+    glm::dvec2 lastCursor_{0.0};
+    bool mouseWasHeld_ = false;
+    // The slider row a press began on, followed while the button is held.
+    int dragRow_ = -1;
 };
 
 } // namespace tavernrush

@@ -44,7 +44,12 @@ std::optional<std::string> SettingsSaver::whyNotWritable() const
 {
     const std::filesystem::path target = linkTarget(*path_);
     std::error_code error;
-    if (std::filesystem::exists(target, error) && ::access(target.c_str(), W_OK) != 0) {
+    const auto writeBits = std::filesystem::perms::owner_write | std::filesystem::perms::group_write |
+                           std::filesystem::perms::others_write;
+    const std::filesystem::file_status status = std::filesystem::status(target, error);
+    // The write bits count even for the superuser, whom access() lets write anything.
+    if (std::filesystem::exists(status) &&
+        ((status.permissions() & writeBits) == std::filesystem::perms::none || ::access(target.c_str(), W_OK) != 0)) {
         // Renaming over it would work in a writable folder, but the player
         // made the file read-only to keep it as it is.
         return "the file is read-only";

@@ -81,17 +81,37 @@ std::vector<HudQuad> letterRow(std::string_view text, glm::vec2 origin, float he
     return quads;
 }
 
-std::vector<TintedQuads> menuQuads(const MenuView& menu, glm::ivec2 imageSize)
-{
-    const glm::vec2 image(imageSize);
-    const float unit = std::min(image.x, image.y) / designSide;
-    const bool crowded = static_cast<int>(menu.entries.size()) > crowdedEntries;
-    const float entry = (crowded ? crowdedEntryHeight : entryHeight) * unit;
-    const float note = noteHeight * unit;
-    const float heading = headingHeight * unit;
-    const float padding = boardPadding * unit;
+namespace {
 
-    float contentHeight = heading * rowGap + static_cast<float>(menu.notes.size()) * note * rowGap +
+// Where everything of a menu goes, worked out once for drawing and the mouse.
+struct MenuPlaces {
+    float unit = 1.0f;
+    float entryHeight = 0.0f;
+    float noteHeight = 0.0f;
+    float headingHeight = 0.0f;
+    float padding = 0.0f;
+    glm::vec2 boardFrom{0.0f};
+    glm::vec2 boardTo{0.0f};
+    float headingY = 0.0f;
+    std::vector<float> noteYs;
+    std::vector<MenuRow> rows;
+    float messageY = 0.0f;
+};
+
+MenuPlaces placeMenu(const MenuView& menu, glm::vec2 image)
+{
+    MenuPlaces places;
+    places.unit = std::min(image.x, image.y) / designSide;
+    const bool crowded = static_cast<int>(menu.entries.size()) > crowdedEntries;
+    const float entry = (crowded ? crowdedEntryHeight : entryHeight) * places.unit;
+    const float note = noteHeight * places.unit;
+    const float padding = boardPadding * places.unit;
+    places.entryHeight = entry;
+    places.noteHeight = note;
+    places.headingHeight = headingHeight * places.unit;
+    places.padding = padding;
+
+    float contentHeight = places.headingHeight * rowGap + static_cast<float>(menu.notes.size()) * note * rowGap +
                           static_cast<float>(menu.entries.size()) * entry * rowGap;
     if (!menu.notes.empty()) {
         contentHeight += note * 0.5f;
@@ -100,11 +120,55 @@ std::vector<TintedQuads> menuQuads(const MenuView& menu, glm::ivec2 imageSize)
         contentHeight += note * rowGap * 1.4f;
     }
     const float boardWidth = image.x * boardWidthShare;
-    const glm::vec2 boardFrom((image.x - boardWidth) * 0.5f,
-                              std::max(0.0f, (image.y - contentHeight - 2.0f * padding) * 0.5f));
-    const glm::vec2 boardTo(boardFrom.x + boardWidth, boardFrom.y + contentHeight + 2.0f * padding);
+    places.boardFrom = glm::vec2((image.x - boardWidth) * 0.5f,
+                                 std::max(0.0f, (image.y - contentHeight - 2.0f * padding) * 0.5f));
+    places.boardTo = glm::vec2(places.boardFrom.x + boardWidth, places.boardFrom.y + contentHeight + 2.0f * padding);
 
-    TintedQuads board{white, boardQuads(boardFrom, boardTo, letters::boardCorner * 0.6f * unit)};
+    const float left = places.boardFrom.x + padding;
+    const float right = places.boardTo.x - padding;
+    float y = places.boardFrom.y + padding;
+    places.headingY = y;
+    y += places.headingHeight * rowGap;
+    for (std::size_t i = 0; i < menu.notes.size(); ++i) {
+        places.noteYs.push_back(y);
+        y += note * rowGap;
+    }
+    if (!menu.notes.empty()) {
+        y += note * 0.5f;
+    }
+    for (const MenuEntry& item : menu.entries) {
+        MenuRow row;
+        row.from = {left - padding * 0.4f, y - entry * 0.06f};
+        row.to = {right + padding * 0.4f, y + entry * 1.04f};
+        if (item.slider) {
+            const float valueRight = right - padding * 0.3f;
+            row.sliderFrom = glm::vec2(valueRight - sliderWidth * places.unit, y + entry * 0.25f);
+            row.sliderTo = glm::vec2(valueRight, y + entry * 0.75f);
+        }
+        places.rows.push_back(row);
+        y += entry * rowGap;
+    }
+    places.messageY = y + note * rowGap * 0.4f;
+    return places;
+}
+
+} // namespace
+
+std::vector<MenuRow> menuRows(const MenuView& menu, glm::ivec2 imageSize)
+{
+    return placeMenu(menu, glm::vec2(imageSize)).rows;
+}
+
+std::vector<TintedQuads> menuQuads(const MenuView& menu, glm::ivec2 imageSize)
+{
+    const glm::vec2 image(imageSize);
+    const MenuPlaces places = placeMenu(menu, image);
+    const float entry = places.entryHeight;
+    const float note = places.noteHeight;
+    const float heading = places.headingHeight;
+    const float padding = places.padding;
+
+    TintedQuads board{white, boardQuads(places.boardFrom, places.boardTo, letters::boardCorner * 0.6f * places.unit)};
     TintedQuads bars{white, {}};
     TintedQuads tracks{white, {}};
     TintedQuads fills{sliderGreen, {}};
@@ -112,48 +176,40 @@ std::vector<TintedQuads> menuQuads(const MenuView& menu, glm::ivec2 imageSize)
     TintedQuads highlighted{gold, {}};
     TintedQuads notes{paleBlue, {}};
 
-    const float left = boardFrom.x + padding;
-    const float right = boardTo.x - padding;
-    float y = boardFrom.y + padding;
-    append(highlighted.quads,
-           letterRow(menu.heading, {(image.x - letterRowWidth(menu.heading, heading)) * 0.5f, y}, heading));
-    y += heading * rowGap;
-    for (const std::string& line : menu.notes) {
-        append(notes.quads, letterRow(line, {(image.x - letterRowWidth(line, note)) * 0.5f, y}, note));
-        y += note * rowGap;
-    }
-    if (!menu.notes.empty()) {
-        y += note * 0.5f;
+    append(highlighted.quads, letterRow(menu.heading, {(image.x - letterRowWidth(menu.heading, heading)) * 0.5f,
+                                                       places.headingY},
+                                        heading));
+    for (std::size_t i = 0; i < menu.notes.size(); ++i) {
+        const std::string& line = menu.notes[i];
+        append(notes.quads, letterRow(line, {(image.x - letterRowWidth(line, note)) * 0.5f, places.noteYs[i]}, note));
     }
     for (std::size_t i = 0; i < menu.entries.size(); ++i) {
         const MenuEntry& item = menu.entries[i];
+        const MenuRow& row = places.rows[i];
+        const float y = row.from.y + entry * 0.06f;
         const bool selected = static_cast<int>(i) == menu.selected;
         if (selected) {
-            bars.quads.push_back(atlasQuad({left - padding * 0.4f, y - entry * 0.06f},
-                                           {right + padding * 0.4f, y + entry * 1.04f}, letters::selectionBar));
+            bars.quads.push_back(atlasQuad(row.from, row.to, letters::selectionBar));
         }
         TintedQuads& text = selected ? highlighted : plain;
-        append(text.quads, letterRow(item.label, {left + padding * 0.3f, y}, entry));
-        float valueRight = right - padding * 0.3f;
-        if (item.slider) {
-            const float width = sliderWidth * unit;
-            const glm::vec2 from(valueRight - width, y + entry * 0.25f);
-            const glm::vec2 to(valueRight, y + entry * 0.75f);
+        append(text.quads, letterRow(item.label, {row.from.x + padding * 0.7f, y}, entry));
+        float valueRight = row.to.x - padding * 0.7f;
+        if (row.sliderFrom && row.sliderTo) {
+            const glm::vec2 from = *row.sliderFrom;
+            const glm::vec2 to = *row.sliderTo;
             tracks.quads.push_back(atlasQuad(from, to, letters::sliderTrack));
-            const float share = std::clamp(*item.slider, 0.0f, 1.0f);
+            const float share = std::clamp(item.slider.value_or(0.0f), 0.0f, 1.0f);
             if (share > 0.0f) {
-                fills.quads.push_back(
-                    atlasQuad(from, {from.x + (to.x - from.x) * share, to.y}, letters::sliderFill));
+                fills.quads.push_back(atlasQuad(from, {from.x + (to.x - from.x) * share, to.y}, letters::sliderFill));
             }
             valueRight = from.x - padding * 0.4f;
         }
         append(text.quads, letterRow(item.value, {valueRight - letterRowWidth(item.value, entry), y}, entry));
-        y += entry * rowGap;
     }
     if (!menu.message.empty()) {
-        y += note * rowGap * 0.4f;
-        append(highlighted.quads,
-               letterRow(menu.message, {(image.x - letterRowWidth(menu.message, note)) * 0.5f, y}, note));
+        append(highlighted.quads, letterRow(menu.message, {(image.x - letterRowWidth(menu.message, note)) * 0.5f,
+                                                           places.messageY},
+                                            note));
     }
     return {board, bars, tracks, fills, notes, plain, highlighted};
 }

@@ -10,6 +10,7 @@
 
 #include <glm/glm.hpp>
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,6 +22,21 @@ struct TintedQuads {
     glm::vec3 tint{1.0f};
     std::vector<HudQuad> quads;
 };
+
+// Where one entry lies: its row, and its slider's track where it has one.
+struct MenuRow {
+    glm::vec2 from{0.0f};
+    glm::vec2 to{0.0f};
+    std::optional<glm::vec2> sliderFrom;
+    std::optional<glm::vec2> sliderTo;
+    bool contains(glm::vec2 point) const
+    {
+        return point.x >= from.x && point.x <= to.x && point.y >= from.y && point.y <= to.y;
+    }
+};
+
+// Each entry's row, for the mouse: pixels of an image `imageSize` large, y downwards.
+std::vector<MenuRow> menuRows(const MenuView& menu, glm::ivec2 imageSize);
 
 // In drawing order, in pixels of an image `imageSize` large, y downwards.
 std::vector<TintedQuads> menuQuads(const MenuView& menu, glm::ivec2 imageSize);

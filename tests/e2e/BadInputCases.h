@@ -64,6 +64,8 @@ std::vector<BadInputCase> unusualButValidCases();
 // case's game and replay keep their data and configuration in the case
 // folder (XDG_DATA_HOME and XDG_CONFIG_HOME), never the tester's own.
 std::vector<BadInputCase> playerFileCases();
+// Options changed in the replay's menus and saved to its settings file.
+std::vector<BadInputCase> settingsSaveCases();
 
 // The case folder's data and configuration homes, as "NAME=value".
 std::vector<std::string> caseHomes(const std::filesystem::path& folder);
