@@ -18,6 +18,9 @@ constexpr float levelStep = 0.1f;
 constexpr float brightnessStep = 0.1f;
 constexpr float lowestBrightness = 0.2f;
 constexpr float highestBrightness = 2.0f;
+// The title's lines of keys hold at most this many letters, so that they
+// fit its board at any window size.
+constexpr std::size_t titleLineLetters = 44;
 
 std::string number(float value)
 {
@@ -427,13 +430,25 @@ MenuView Menus::view() const
         view.notes.push_back("Collect " + std::to_string(coinsToWin_) + " coins within " +
                              std::to_string(static_cast<int>(std::lround(timeLimitSeconds_))) + " seconds.");
         view.notes.push_back(std::to_string(beersToLose_) + " beers and you're out.");
-        view.notes.push_back("Walk " + keyLabel(keys.keyFor(Action::Forward)) + " " +
-                             keyLabel(keys.keyFor(Action::Back)) + " " + keyLabel(keys.keyFor(Action::Left)) + " " +
-                             keyLabel(keys.keyFor(Action::Right)) + (padConnected_ ? " or Stick" : "") + "   Jump " +
-                             boundLabel(keys, Action::Jump, padConnected_));
-        view.notes.push_back("Dismiss " + boundLabel(keys, Action::Dismiss, padConnected_) + "   Restart " +
-                             boundLabel(keys, Action::Restart, padConnected_) + "   Pause " +
-                             boundLabel(keys, Action::Pause, padConnected_));
+        const std::vector<std::string> controls = {
+            "Walk " + keyLabel(keys.keyFor(Action::Forward)) + " " + keyLabel(keys.keyFor(Action::Back)) + " " +
+                keyLabel(keys.keyFor(Action::Left)) + " " + keyLabel(keys.keyFor(Action::Right)) +
+                (padConnected_ ? " or Stick" : ""),
+            "Jump " + boundLabel(keys, Action::Jump, padConnected_),
+            "Dismiss " + boundLabel(keys, Action::Dismiss, padConnected_),
+            "Restart " + boundLabel(keys, Action::Restart, padConnected_),
+            "Pause " + boundLabel(keys, Action::Pause, padConnected_),
+        };
+        // As many to a line as fit the board.
+        std::string line;
+        for (const std::string& control : controls) {
+            if (!line.empty() && line.size() + 3 + control.size() > titleLineLetters) {
+                view.notes.push_back(line);
+                line.clear();
+            }
+            line += (line.empty() ? "" : "   ") + control;
+        }
+        view.notes.push_back(line);
         view.notes.push_back("Level: " + levelName_ + "   Best: " + (bestTenths_ ? tenths(*bestTenths_) : "none yet"));
         if (view.message.empty()) {
             view.message = "Press " + boundLabel(keys, Action::Jump, padConnected_) + " to play";

@@ -119,6 +119,7 @@ void FrameRules::showTitle()
 void FrameRules::startPlay()
 {
     onTitle_ = false;
+    playStarting_ = true;
     // Play starts behind the figure as a run without a title does.
     initCamera(camera_, aspect_);
     lastView_ = currentView();
@@ -508,7 +509,15 @@ void FrameRules::listItems()
     }
 }
 
-void FrameRules::takeFrameTime(double now) { tavernrush::takeFrameTime(state_, now); }
+void FrameRules::takeFrameTime(double now)
+{
+    tavernrush::takeFrameTime(state_, now);
+    if (std::exchange(playStarting_, false)) {
+        // The first frame of play takes no time, as the first frame of a
+        // run does: play from the title is the same, frame for frame.
+        state_.deltaTime = 0.0f;
+    }
+}
 
 void FrameRules::zoom(double yoffset)
 {

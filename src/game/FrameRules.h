@@ -111,6 +111,7 @@ private:
     bool onTitle_ = false;
     bool pauseKeyTaken_ = false;
     bool restartRequested_ = false;
+    bool playStarting_ = false;
     // Seconds the title has been up, which set where its camera stands.
     float titleSeconds_ = 0.0f;
     float aspect_ = 1.0f;
