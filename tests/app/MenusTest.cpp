@@ -188,6 +188,19 @@ TEST_F(MenusTest, AVolumeChangedInTheOptionsIsHeardAndSavedOnItsLineAlone)
     EXPECT_FALSE(rig.menu());
 }
 
+TEST_F(MenusTest, RestartInThePauseMenuPlaysOnFromTheStart)
+{
+    MenuRig rig(false, file);
+    rig.frames(20);
+    rig.press(GLFW_KEY_P);
+    rig.press(GLFW_KEY_DOWN);
+    // The frame after Enter plays, from the start.
+    rig.press(GLFW_KEY_ENTER);
+    EXPECT_TRUE(rig.loop.scene().has(FrameEventKind::Restart));
+    EXPECT_FALSE(rig.rules.paused());
+    EXPECT_LT(rig.rules.state().gameTimer, 0.15f);
+}
+
 TEST_F(MenusTest, ARebindingSwapsAClashingKeyAndEscapeCancelsIt)
 {
     MenuRig rig(false, file);
