@@ -71,6 +71,13 @@ void FrameLoop::runFrame()
 
 void FrameLoop::onScroll(double yoffset) { rules_.zoom(yoffset); }
 
+void FrameLoop::onKeyPressed(int code)
+{
+    if (menus_ != nullptr) {
+        menus_->keyTapped(code);
+    }
+}
+
 void FrameLoop::onEscapeReleased()
 {
     // While a key is being bound Escape cancels; it is never a key of its own.

@@ -57,6 +57,7 @@ public:
 
     void onScroll(double yoffset) override;
     void onEscapeReleased() override;
+    void onKeyPressed(int code) override;
 
     const FrameRules& rules() const { return rules_; }
     FrameRules& rules() { return rules_; }

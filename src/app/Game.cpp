@@ -78,6 +78,14 @@ public:
             input_->rebind(controls, pauseOnFocusLoss);
         }
     }
+    bool playLevel(const std::string& name) override
+    {
+        nextLevel = name;
+        return true;
+    }
+
+    // The level the title chose for the next run.
+    std::optional<std::string> nextLevel;
 
 private:
     std::optional<GlfwInput> input_;
@@ -111,8 +119,17 @@ int runGame(std::span<const std::string> arguments)
     run.playerFiles = PlayerFiles{playerRecordsPath(), playerPicturesFolder()};
     run.menus = true;
     run.saveSettings = true;
-    GameHooks hooks;
-    return composeRun(run, hooks);
+    // A level chosen on the title is played by a run of its own, straight
+    // from the title's Play.
+    for (;;) {
+        GameHooks hooks;
+        const int status = composeRun(run, hooks);
+        if (status != 0 || !hooks.nextLevel) {
+            return status;
+        }
+        run.level = hooks.nextLevel;
+        run.startOnTitle = false;
+    }
 }
 
 } // namespace tavernrush

@@ -6,6 +6,7 @@
 #include "app/LevelSettingsFrom.h"
 #include "app/Menus.h"
 #include "app/SettingsSaver.h"
+#include "game/LevelFile.h"
 #include "app/Records.h"
 #include "app/Screenshots.h"
 #include "scene/GlSceneRenderer.h"
@@ -36,6 +37,7 @@ public:
     {
         hooks_.rebind(controls, pauseOnFocusLoss);
     }
+    bool playLevel(const std::string& name) override { return hooks_.playLevel(name); }
 
 private:
     Audio* audio_;
@@ -99,9 +101,16 @@ int composeRun(const RunOptions& options, RunHooks& hooks)
     RunLiveOptions live(audio ? &*audio : nullptr, *window, hooks);
     std::optional<Menus> menus;
     if (options.menus) {
-        menus.emplace(MenuSetup{settings, saver, live, levelDescription.name, levelDescription.coinsToWin,
+        // The loaded level first, then the others, each with its best time.
+        std::vector<LevelOffer> levels{{levelDescription.name, keepers ? keepers->records.best() : std::nullopt}};
+        for (const std::string& name : levelNames(assetPath(levelFolder))) {
+            if (name != levelDescription.name) {
+                levels.push_back({name, keepers ? keepers->records.records().bestOf(name) : std::nullopt});
+            }
+        }
+        menus.emplace(MenuSetup{settings, saver, live, std::move(levels), levelDescription.coinsToWin,
                                 levelDescription.beersToLose, levelDescription.timeLimitSeconds,
-                                keepers ? keepers->records.best() : std::nullopt, true});
+                                options.startOnTitle});
     }
     FrameLoop loop(FrameLoopParts{settings, *window, input, clock, hooks.renderer(gameRenderer), rules,
                                   menus ? &*menus : nullptr});

@@ -52,6 +52,9 @@ struct RunOptions {
     bool menus = false;
     // The options changed in the menus are saved to the settings file.
     bool saveSettings = false;
+    // With menus: opens on the title; off, straight into play (a level
+    // chosen on the title of the run before).
+    bool startOnTitle = true;
 };
 
 // The parts of a run that differ between the programs, each asked for at
@@ -66,6 +69,9 @@ public:
     virtual Clock& clock() = 0;
     // The options menu bound other keys or changed the pause on focus loss.
     virtual void rebind(const Controls&, bool /*pauseOnFocusLoss*/) {}
+    // The title chose another level: true when the caller will start a run
+    // of it once this one ends.
+    virtual bool playLevel(const std::string& /*name*/) { return false; }
     // The renderer the loop draws with; by default the game's own.
     virtual SceneRenderer& renderer(GlSceneRenderer& game);
     // Runs the loop; the default runs it until the window closes. Anything

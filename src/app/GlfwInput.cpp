@@ -20,6 +20,11 @@ void onKey(GLFWwindow* window, int key, int /*scancode*/, int action, int /*mods
 {
     // Quitting on release, not press, so the key-up does not reach whatever
     // window is under the game once it has closed.
+    if (action == GLFW_PRESS) {
+        if (InputEvents* events = eventsOf(window)) {
+            events->onKeyPressed(key);
+        }
+    }
     if (key == GLFW_KEY_ESCAPE && action == GLFW_RELEASE) {
         // Once the loop runs it decides: a key being rebound is cancelled.
         if (InputEvents* events = eventsOf(window)) {

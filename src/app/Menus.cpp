@@ -85,11 +85,10 @@ Menus::Menus(MenuSetup setup)
     : settings_(std::move(setup.settings)),
       saver_(setup.saver),
       live_(setup.live),
-      levelName_(std::move(setup.levelName)),
+      levels_(std::move(setup.levels)),
       coinsToWin_(setup.coinsToWin),
       beersToLose_(setup.beersToLose),
       timeLimitSeconds_(setup.timeLimitSeconds),
-      bestTenths_(setup.bestTenths),
       startOnTitle_(setup.startOnTitle)
 {
 }
@@ -122,7 +121,9 @@ Menus::Presses Menus::readPresses(const InputSource& input)
     for (const NamedKey& named : namedKeys()) {
         held[static_cast<std::size_t>(named.code)] = key(named.code);
     }
-    const auto pressed = [&](int code) { return held[code] && !keysHeld_[code]; };
+    const auto pressed = [&](int code) {
+        return (held[code] && !keysHeld_[code]) || std::find(taps_.begin(), taps_.end(), code) != taps_.end();
+    };
     const auto padPressed = [&](PadButton button) {
         const auto index = static_cast<std::size_t>(button);
         return pad.held(button) && !padHeld_[index];
@@ -142,6 +143,7 @@ Menus::Presses Menus::readPresses(const InputSource& input)
         }
     }
     keysHeld_ = held;
+    taps_.clear();
     for (std::size_t i = 0; i < pad.buttons.size(); ++i) {
         padHeld_[i] = pad.buttons[i];
     }
@@ -278,7 +280,11 @@ void Menus::act(const Presses& presses, FrameRules& rules, WindowControl& window
         return;
     }
     if (screen_ == MenuScreen::Title && presses.play) {
-        rules.startPlay();
+        play(rules, window);
+        return;
+    }
+    if (screen_ == MenuScreen::Title && levels_.size() > 1 && (presses.left || presses.right)) {
+        chosenLevel_ = (chosenLevel_ + (presses.right ? 1 : levels_.size() - 1)) % levels_.size();
         return;
     }
     const std::vector<MenuEntry> entries = entriesOf(screen_, settings_, fullscreen, padConnected_);
@@ -307,7 +313,7 @@ void Menus::act(const Presses& presses, FrameRules& rules, WindowControl& window
         return;
     }
     if (id == "play") {
-        rules.startPlay();
+        play(rules, window);
     } else if (id == "resume") {
         rules.resume();
     } else if (id == "restart") {
@@ -341,6 +347,17 @@ void Menus::act(const Presses& presses, FrameRules& rules, WindowControl& window
         // A switch flips on Enter as on left and right.
         adjust(id, 1, fullscreen, scene);
     }
+}
+
+void Menus::play(FrameRules& rules, WindowControl& window)
+{
+    // Another level than the loaded one: the game ends this run and starts
+    // that level straight into play.
+    if (chosenLevel_ != 0 && live_.playLevel(levels_[chosenLevel_].name)) {
+        window.requestClose();
+        return;
+    }
+    rules.startPlay();
 }
 
 void Menus::adjust(const std::string& id, int step, bool fullscreen, FrameScene& scene)
@@ -449,7 +466,12 @@ MenuView Menus::view() const
             line += (line.empty() ? "" : "   ") + control;
         }
         view.notes.push_back(line);
-        view.notes.push_back("Level: " + levelName_ + "   Best: " + (bestTenths_ ? tenths(*bestTenths_) : "none yet"));
+        if (!levels_.empty()) {
+            const LevelOffer& level = levels_[chosenLevel_];
+            const std::string best = "   Best: " + (level.bestTenths ? tenths(*level.bestTenths) : "none yet");
+            view.notes.push_back(levels_.size() > 1 ? "Level: < " + level.name + " >" + best
+                                                    : "Level: " + level.name + best);
+        }
         if (view.message.empty()) {
             view.message = "Press " + boundLabel(keys, Action::Jump, padConnected_) + " to play";
         }

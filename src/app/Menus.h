@@ -18,6 +18,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace tavernrush {
 
@@ -28,6 +29,15 @@ public:
     virtual void soundLevels(const AudioSettings&) {}
     virtual void vsync(bool) {}
     virtual void controls(const Controls&, bool /*pauseOnFocusLoss*/) {}
+    // Play another level than the one loaded: true when the run ends for
+    // it (the game starts that level next), false where it cannot.
+    virtual bool playLevel(const std::string& /*name*/) { return false; }
+};
+
+// A level the title offers, with the player's best time on it.
+struct LevelOffer {
+    std::string name;
+    std::optional<int> bestTenths;
 };
 
 struct MenuSetup {
@@ -35,12 +45,12 @@ struct MenuSetup {
     Settings settings;
     SettingsSaver& saver;
     LiveOptions& live;
-    // The title's line about the goal and the level's best time.
-    std::string levelName;
+    // The title's line about the goal, and the levels to choose from with
+    // left and right, the loaded one first.
+    std::vector<LevelOffer> levels;
     int coinsToWin = 10;
     int beersToLose = 4;
     float timeLimitSeconds = 70.0f;
-    std::optional<int> bestTenths;
     // The run opens on the title (the game); else straight into play.
     bool startOnTitle = true;
 };
@@ -54,6 +64,8 @@ public:
     // After the rules' frame.
     void frame(const InputSource& input, FrameRules& rules, FrameScene& scene, WindowControl& window,
                bool fullscreen);
+    // A key went down since the last frame, however briefly.
+    void keyTapped(int code) { taps_.push_back(code); }
     // Escape released: true when it cancelled a rebinding instead of quitting.
     bool cancelRebinding();
 
@@ -81,6 +93,7 @@ private:
     void openScreen(MenuScreen screen, int selected = 0);
     void adjust(const std::string& id, int step, bool fullscreen, FrameScene& scene);
     void rebind(int key);
+    void play(FrameRules& rules, WindowControl& window);
     void saveKey(Action action);
     void applyControls();
     void save(const char* section, const char* key, const std::string& value);
@@ -89,11 +102,12 @@ private:
     Settings settings_;
     SettingsSaver& saver_;
     LiveOptions& live_;
-    std::string levelName_;
+    std::vector<LevelOffer> levels_;
+    // The level the title offers now, in levels_.
+    std::size_t chosenLevel_ = 0;
     int coinsToWin_;
     int beersToLose_;
     float timeLimitSeconds_;
-    std::optional<int> bestTenths_;
     bool startOnTitle_;
 
     MenuScreen screen_ = MenuScreen::Title;
@@ -107,6 +121,7 @@ private:
     // Keys, pad buttons and the mouse button held in the last frame.
     std::array<bool, 512> keysHeld_{};
     std::array<bool, 16> padHeld_{};
+    std::vector<int> taps_;
     // The menu as last shown, where the mouse finds its entries.
     std::optional<MenuView> lastView_;
     glm::dvec2 lastCursor_{0.0};

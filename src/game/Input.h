@@ -37,12 +37,15 @@ public:
 float actionAmount(const InputSource& input, Action action);
 inline bool isActionHeld(const InputSource& input, Action action) { return actionAmount(input, action) > 0.0f; }
 
-// The two inputs that arrive as events rather than by polling.
+// The inputs that arrive as events rather than by polling.
 class InputEvents {
 public:
     virtual ~InputEvents() = default;
     virtual void onScroll(double yoffset) = 0;
     virtual void onEscapeReleased() = 0;
+    // A key went down (GLFW's code): a tap shorter than a frame still
+    // counts in the menus, where polling alone would miss it.
+    virtual void onKeyPressed(int /*code*/) {}
 };
 
 class Clock {

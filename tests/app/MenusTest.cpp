@@ -64,7 +64,13 @@ public:
     explicit Heard(Keys& keys) : keys_(keys) {}
     void soundLevels(const AudioSettings& levels) override { volume = levels.volume; }
     void controls(const Controls& controls, bool) override { keys_.controls = controls; }
+    bool playLevel(const std::string& name) override
+    {
+        level = name;
+        return true;
+    }
     float volume = -1.0f;
+    std::string level;
 
 private:
     Keys& keys_;
@@ -75,7 +81,7 @@ const std::string playersFile = "; mine\n[audio]\n; loud\nvolume = 0.8\nunknown 
 struct MenuRig {
     explicit MenuRig(bool title, const fs::path& file)
         : saver(file, log),
-          menus(MenuSetup{Settings{}, saver, heard, "meadow", 10, 4, 70.0f, std::nullopt, title})
+          menus(MenuSetup{Settings{}, saver, heard, {{"meadow", std::nullopt}, {"autumn", 331}}, 10, 4, 70.0f, title})
     {
     }
     void frames(int count)
@@ -147,7 +153,12 @@ TEST_F(MenusTest, TheTitleHoldsTheCountdownWhileItsCameraMovesUntilTheJumpKey)
     EXPECT_EQ(rig.rules.state().gameTimer, 0.0f);
     EXPECT_FALSE(rig.loop.scene().countdown);
     EXPECT_NE(rig.loop.scene().view.viewMatrix, viewBefore);
-    // Arrows and Enter choose; Space plays from any entry.
+    // Left and right choose the level; arrows and Enter the entry; Space
+    // plays from any entry.
+    EXPECT_EQ(rig.menu()->notes.back(), "Level: < meadow >   Best: none yet");
+    rig.press(GLFW_KEY_RIGHT);
+    EXPECT_EQ(rig.menu()->notes.back(), "Level: < autumn >   Best: 33.1 s");
+    rig.press(GLFW_KEY_LEFT);
     rig.press(GLFW_KEY_DOWN);
     EXPECT_EQ(rig.selected(), "options");
     rig.input.codes = {GLFW_KEY_SPACE};
@@ -165,6 +176,16 @@ TEST_F(MenusTest, TheTitleHoldsTheCountdownWhileItsCameraMovesUntilTheJumpKey)
         EXPECT_EQ(rig.loop.scene().view.viewMatrix, plain.loop.scene().view.viewMatrix) << frame;
     }
     EXPECT_GT(rig.rules.state().gameTimer, 0.0f);
+}
+
+TEST_F(MenusTest, PlayOnAnotherLevelEndsTheRunForIt)
+{
+    MenuRig rig(true, file);
+    rig.frames(2);
+    rig.press(GLFW_KEY_RIGHT);
+    rig.press(GLFW_KEY_SPACE);
+    EXPECT_EQ(rig.heard.level, "autumn");
+    EXPECT_TRUE(rig.window.closed);
 }
 
 TEST_F(MenusTest, AVolumeChangedInTheOptionsIsHeardAndSavedOnItsLineAlone)
