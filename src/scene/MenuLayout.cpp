@@ -24,6 +24,7 @@ constexpr int crowdedEntries = 10;
 constexpr float rowGap = 1.12f;
 constexpr float boardPadding = 34.0f;
 constexpr float boardWidthShare = 0.9f;
+constexpr float widestBoardShare = 1.1f;
 constexpr float sliderWidth = 180.0f;
 constexpr float promptHeight = 34.0f;
 
@@ -119,7 +120,8 @@ MenuPlaces placeMenu(const MenuView& menu, glm::vec2 image)
     if (!menu.message.empty()) {
         contentHeight += note * rowGap * 1.4f;
     }
-    const float boardWidth = image.x * boardWidthShare;
+    // In a wide window the board keeps to the middle instead of stretching.
+    const float boardWidth = std::min(image.x * boardWidthShare, image.y * widestBoardShare);
     places.boardFrom = glm::vec2((image.x - boardWidth) * 0.5f,
                                  std::max(0.0f, (image.y - contentHeight - 2.0f * padding) * 0.5f));
     places.boardTo = glm::vec2(places.boardFrom.x + boardWidth, places.boardFrom.y + contentHeight + 2.0f * padding);
