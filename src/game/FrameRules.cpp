@@ -120,6 +120,10 @@ void FrameRules::startPlay()
 {
     onTitle_ = false;
     playStarting_ = true;
+    const GameState fresh;
+    state_.frameAnimTimer = fresh.frameAnimTimer;
+    state_.frameAnimIndex = fresh.frameAnimIndex;
+    scene_.animationPicture = animationFramePath(1);
     // Play starts behind the figure as a run without a title does.
     initCamera(camera_, aspect_);
     lastView_ = currentView();
@@ -174,10 +178,12 @@ void FrameRules::beginFrame(const InputSource& input)
 
     if (onTitle_) {
         // Nothing of the game moves, the countdown included; the clock
-        // still runs, and only the camera goes round.
+        // still runs, the camera goes round and the board plays its
+        // pictures, from the start again once play starts.
         scene_.paused = false;
         scene_.deltaTime = 0.0f;
         titleSeconds_ += state_.deltaTime;
+        state_.frameAnimTimer += state_.deltaTime;
         titleCamera();
         return;
     }
@@ -441,6 +447,9 @@ void FrameRules::titleFrame(const InputSource& input)
     scene_.bag = bag_.modelMatrix(state_.player.playerModel);
     scene_.countdown.reset();
     scene_.winTime.reset();
+    if (const auto number = advanceFrameAnimation(state_.frameAnimTimer, state_.frameAnimIndex)) {
+        scene_.animationPicture = animationFramePath(*number);
+    }
     listItems();
 }
 
