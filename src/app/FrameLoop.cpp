@@ -9,11 +9,32 @@ FrameLoop::FrameLoop(FrameLoopParts parts)
       clock_(parts.clock),
       renderer_(parts.renderer),
       rules_(parts.rules),
+      menus_(parts.menus),
+      recordedMenus_(parts.recordedMenus),
       // A window created full screen from the settings starts out as such,
       // so the first F10 leaves full screen instead of re-entering it.
       isFullscreen_(parts.settings.fullscreen)
 {
     rules_.startClock(clock_.now());
+    if (menus_ != nullptr) {
+        menus_->start(rules_);
+    }
+    if (recordedMenus_ != nullptr && !recordedMenus_->empty() && recordedMenus_->front().frame == 0 &&
+        recordedMenus_->front().value == MenuCommand::Title) {
+        rules_.apply(MenuCommand::Title);
+        nextRecordedMenu_ = 1;
+    }
+}
+
+void FrameLoop::playRecordedMenus()
+{
+    while (recordedMenus_ != nullptr && nextRecordedMenu_ < recordedMenus_->size() &&
+           (*recordedMenus_)[nextRecordedMenu_].frame <= frameNumber_) {
+        const FromFrame<MenuCommand>& entry = (*recordedMenus_)[nextRecordedMenu_++];
+        if (entry.frame == frameNumber_) {
+            rules_.apply(entry.value);
+        }
+    }
 }
 
 void FrameLoop::run(FrameObserver* observer)
@@ -50,6 +71,10 @@ void FrameLoop::runFrame()
     rules_.beginFrame(input_);
     window_.pollEvents();
     FrameScene& scene = rules_.finishFrame(input_);
+    if (menus_ != nullptr) {
+        menus_->frame(input_, rules_, scene, window_, isFullscreen_);
+    }
+    playRecordedMenus();
     if (scene.fullscreenRequested) {
         toggleFullscreen(scene);
     }
@@ -64,6 +89,20 @@ void FrameLoop::runFrame()
 
 void FrameLoop::onScroll(double yoffset) { rules_.zoom(yoffset); }
 
-void FrameLoop::onEscapeReleased() { window_.requestClose(); }
+void FrameLoop::onKeyPressed(int code)
+{
+    if (menus_ != nullptr) {
+        menus_->keyTapped(code);
+    }
+}
+
+void FrameLoop::onEscapeReleased()
+{
+    // While a key is being bound Escape cancels; it is never a key of its own.
+    if (menus_ != nullptr && menus_->cancelRebinding()) {
+        return;
+    }
+    window_.requestClose();
+}
 
 } // namespace tavernrush

@@ -3,6 +3,8 @@
 // listeners, the window swapped.
 
 #include "game/SceneRenderer.h"
+#include "app/Menus.h"
+#include "app/RunRecord.h"
 #include "app/Settings.h"
 #include "app/WindowControl.h"
 #include "game/FrameRules.h"
@@ -38,6 +40,12 @@ struct FrameLoopParts {
     Clock& clock;
     SceneRenderer& renderer;
     FrameRules& rules;
+    // The title, pause menu and options; none runs the level alone, with the
+    // PAUSED board while paused.
+    Menus* menus = nullptr;
+    // Or what the menus of a kept run did to its rules, played again in
+    // the same place.
+    const std::vector<FromFrame<MenuCommand>>* recordedMenus = nullptr;
 };
 
 class FrameLoop : public InputEvents {
@@ -53,6 +61,7 @@ public:
 
     void onScroll(double yoffset) override;
     void onEscapeReleased() override;
+    void onKeyPressed(int code) override;
 
     const FrameRules& rules() const { return rules_; }
     FrameRules& rules() { return rules_; }
@@ -66,6 +75,7 @@ public:
 
 private:
     void toggleFullscreen(FrameScene& scene);
+    void playRecordedMenus();
 
     const Settings& settings_;
     WindowControl& window_;
@@ -73,6 +83,9 @@ private:
     Clock& clock_;
     SceneRenderer& renderer_;
     FrameRules& rules_;
+    Menus* menus_;
+    const std::vector<FromFrame<MenuCommand>>* recordedMenus_;
+    std::size_t nextRecordedMenu_ = 0;
     std::vector<FrameListener*> listeners_;
     bool isFullscreen_ = false;
     long frameNumber_ = 0;

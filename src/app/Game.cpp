@@ -96,8 +96,19 @@ int runGame(std::span<const std::string> arguments)
         return watchRun(std::move(*watched), run);
     }
     run.playerFiles = PlayerFiles{playerRecordsPath(), playerPicturesFolder()};
-    PlayerRunHooks hooks;
-    return composeRun(run, hooks);
+    run.menus = true;
+    run.saveSettings = true;
+    // A level chosen on the title is played by a run of its own, straight
+    // from the title's Play.
+    for (;;) {
+        PlayerRunHooks hooks;
+        const int status = composeRun(run, hooks);
+        if (status != 0 || !hooks.nextLevel) {
+            return status;
+        }
+        run.level = hooks.nextLevel;
+        run.startOnTitle = false;
+    }
 }
 
 } // namespace tavernrush

@@ -4,6 +4,9 @@
 #include "app/GameSound.h"
 #include "app/LevelChoice.h"
 #include "app/LevelSettingsFrom.h"
+#include "app/Menus.h"
+#include "app/SettingsSaver.h"
+#include "game/LevelFile.h"
 #include "app/Records.h"
 #include "app/Screenshots.h"
 #include "audio/QuietSoundLibraries.h"
@@ -16,6 +19,32 @@
 
 namespace tavernrush {
 namespace {
+
+// A changed option heard and seen at once: the mix, the window's vsync and
+// the keys the input reads.
+class RunLiveOptions : public LiveOptions {
+public:
+    RunLiveOptions(Audio* audio, GameWindow& window, RunHooks& hooks) : audio_(audio), window_(window), hooks_(hooks)
+    {
+    }
+    void soundLevels(const AudioSettings& levels) override
+    {
+        if (audio_ != nullptr) {
+            audio_->setLevels(levels);
+        }
+    }
+    void vsync(bool on) override { window_.setVsync(on); }
+    void controls(const Controls& controls, bool pauseOnFocusLoss) override
+    {
+        hooks_.rebind(controls, pauseOnFocusLoss);
+    }
+    bool playLevel(const std::string& name) override { return hooks_.playLevel(name); }
+
+private:
+    Audio* audio_;
+    GameWindow& window_;
+    RunHooks& hooks_;
+};
 
 // What the loop keeps for the player: the best time (read now and handed to
 // the rules, written after a new best) and the screenshots.
@@ -73,16 +102,37 @@ int composeRun(const RunOptions& options, RunHooks& hooks)
     }
     const InputSource& input = hooks.input(*window, settings);
     Clock& clock = hooks.clock();
-    FrameLoop loop(FrameLoopParts{settings, *window, input, clock, hooks.renderer(gameRenderer), rules});
-    if (sound) {
-        loop.listen(*sound);
-    }
     std::optional<PlayerKeepers> keepers;
     if (options.playerFiles) {
         // Braces: the records are read before the screenshots are set up.
         keepers.emplace(PlayerKeepers{RecordKeeper(options.playerFiles->records, levelDescription.name, std::cout),
                                       ScreenshotTaker(options.playerFiles->pictures, windowImageSaver(), std::cout)});
         rules.setBestTime(keepers->records.best());
+    }
+    SettingsSaver saver(options.saveSettings ? std::optional<std::filesystem::path>(options.settingsFile)
+                                             : std::nullopt,
+                        std::cout);
+    RunLiveOptions live(audio ? &*audio : nullptr, *window, hooks);
+    std::optional<Menus> menus;
+    if (options.menus) {
+        // The loaded level first, then the others, each with its best time.
+        std::vector<LevelOffer> levels{{levelDescription.name, keepers ? keepers->records.best() : std::nullopt}};
+        for (const std::string& name : levelNames(assetPath(levelFolder))) {
+            if (name != levelDescription.name) {
+                levels.push_back({name, keepers ? keepers->records.records().bestOf(name) : std::nullopt});
+            }
+        }
+        menus.emplace(MenuSetup{settings, saver, live, std::move(levels), levelDescription.coinsToWin,
+                                levelDescription.beersToLose, levelDescription.timeLimitSeconds,
+                                options.startOnTitle});
+    }
+    FrameLoop loop(FrameLoopParts{settings, *window, input, clock, hooks.renderer(gameRenderer), rules,
+                                  menus ? &*menus : nullptr,
+                                  options.recordedMenus.empty() ? nullptr : &options.recordedMenus});
+    if (sound) {
+        loop.listen(*sound);
+    }
+    if (keepers) {
         loop.listen(keepers->records);
         loop.listen(keepers->screenshots);
     }

@@ -49,6 +49,17 @@ struct RunOptions {
     // The window a kept run was played in, instead of the settings' size:
     // the camera's aspect follows it, and the run replays only with it.
     std::optional<glm::ivec2> windowSize;
+    // What the menus of a kept run did to its rules, played again without menus.
+    std::vector<FromFrame<MenuCommand>> recordedMenus;
+    // The player's game: it opens on the title and pausing opens the menu.
+    // Off, it starts in play and shows the PAUSED board (the replay tool's
+    // default, so every replay keeps its frames).
+    bool menus = false;
+    // The options changed in the menus are saved to the settings file.
+    bool saveSettings = false;
+    // With menus: opens on the title; off, straight into play (a level
+    // chosen on the title of the run before).
+    bool startOnTitle = true;
 };
 
 // The parts of a run that differ between the programs, each asked for at
@@ -61,6 +72,11 @@ public:
     // After the renderer: what the loop reads its input and time from.
     virtual const InputSource& input(GameWindow& window, const Settings& settings) = 0;
     virtual Clock& clock() = 0;
+    // The options menu bound other keys or changed the pause on focus loss.
+    virtual void rebind(const Controls&, bool /*pauseOnFocusLoss*/) {}
+    // The title chose another level: true when the caller will start a run
+    // of it once this one ends.
+    virtual bool playLevel(const std::string& /*name*/) { return false; }
     // The renderer the loop draws with; by default the game's own.
     virtual SceneRenderer& renderer(GlSceneRenderer& game);
     // Runs the loop; the default runs it until the window closes. Anything

@@ -110,4 +110,6 @@ bool GameWindow::enterFullscreen()
     return true;
 }
 
+void GameWindow::setVsync(bool on) { glfwSwapInterval(on ? 1 : 0); }
+
 } // namespace tavernrush

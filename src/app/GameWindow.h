@@ -46,6 +46,8 @@ public:
     glm::ivec2 framebufferSize() const override;
     void leaveFullscreen(int width, int height) override;
     bool enterFullscreen() override;
+    // Swaps in step with the display's refresh, or as soon as a frame is done.
+    void setVsync(bool on);
 
 private:
     explicit GameWindow(GLFWwindow* window);

@@ -20,8 +20,18 @@ void onKey(GLFWwindow* window, int key, int /*scancode*/, int action, int /*mods
 {
     // Quitting on release, not press, so the key-up does not reach whatever
     // window is under the game once it has closed.
+    if (action == GLFW_PRESS) {
+        if (InputEvents* events = eventsOf(window)) {
+            events->onKeyPressed(key);
+        }
+    }
     if (key == GLFW_KEY_ESCAPE && action == GLFW_RELEASE) {
-        glfwSetWindowShouldClose(window, GLFW_TRUE);
+        // Once the loop runs it decides: a key being rebound is cancelled.
+        if (InputEvents* events = eventsOf(window)) {
+            events->onEscapeReleased();
+        } else {
+            glfwSetWindowShouldClose(window, GLFW_TRUE);
+        }
     }
 }
 
@@ -99,6 +109,16 @@ GamepadState GlfwInput::gamepad() const
         }
     }
     return pad;
+}
+
+bool GlfwInput::hasGamepad() const
+{
+    for (int joystick = GLFW_JOYSTICK_1; joystick <= GLFW_JOYSTICK_LAST; ++joystick) {
+        if (glfwJoystickIsGamepad(joystick) == GLFW_TRUE) {
+            return true;
+        }
+    }
+    return false;
 }
 
 bool GlfwInput::hasFocus() const

@@ -25,6 +25,15 @@ public:
     // The first joystick GLFW has a gamepad mapping for.
     GamepadState gamepad() const override;
     bool hasFocus() const override;
+    bool isKeyCodeHeld(int code) const override { return glfwGetKey(window_, code) == GLFW_PRESS; }
+    bool hasGamepad() const override;
+
+    // The options menu changed the keys or the pause on focus loss.
+    void rebind(const Controls& controls, bool followFocus)
+    {
+        controls_ = controls;
+        followFocus_ = followFocus;
+    }
 
 private:
     GLFWwindow* window_;

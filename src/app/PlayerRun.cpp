@@ -71,6 +71,13 @@ const InputSource& PlayerRunHooks::input(GameWindow& window, const Settings& set
     return *sampled_;
 }
 
+void PlayerRunHooks::rebind(const Controls& controls, bool pauseOnFocusLoss)
+{
+    if (live_) {
+        live_->rebind(controls, pauseOnFocusLoss);
+    }
+}
+
 void PlayerRunHooks::play(GameWindow& window, FrameLoop& loop)
 {
     const std::optional<std::filesystem::path> folder = playerRunFolder();

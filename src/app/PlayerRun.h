@@ -9,6 +9,7 @@
 #include "app/SampledInput.h"
 
 #include <optional>
+#include <string>
 
 namespace tavernrush {
 
@@ -17,6 +18,15 @@ public:
     const InputSource& input(GameWindow& window, const Settings& settings) override;
     Clock& clock() override { return clock_; }
     void play(GameWindow& window, FrameLoop& loop) override;
+    void rebind(const Controls& controls, bool pauseOnFocusLoss) override;
+    bool playLevel(const std::string& name) override
+    {
+        nextLevel = name;
+        return true;
+    }
+
+    // The level the title chose for the next run.
+    std::optional<std::string> nextLevel;
 
 private:
     std::optional<GlfwInput> live_;

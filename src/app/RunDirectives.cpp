@@ -213,6 +213,13 @@ bool parseRunFrameLine(const std::vector<std::string_view>& words, const FrameRa
         expectCount(words, 3, "N won TENTHS");
         addFromFrame(run.wins, single(frames, "won"),
                      static_cast<int>(wholeNumber(words[2], "win time", std::numeric_limits<int>::max())), "won");
+    } else if (directive == "menu") {
+        expectCount(words, 3, "N menu NAME");
+        const std::optional<MenuCommand> command = menuCommandNamed(words[2]);
+        if (!command) {
+            throw LineError{"unknown menu command '" + std::string(words[2]) + "'"};
+        }
+        addFromFrame(run.menus, single(frames, "menu"), *command, "menu");
     } else {
         return false;
     }

@@ -98,6 +98,11 @@ std::string ghostLine(long frame, const GhostSample& sample)
 
 std::string wonLine(long frame, int tenths) { return framed(frame, "won " + std::to_string(tenths)); }
 
+std::string menuLine(long frame, MenuCommand command)
+{
+    return framed(frame, "menu " + std::string(menuCommandName(command)));
+}
+
 std::string focusLine(long frame, bool focused) { return framed(frame, focused ? "focus in" : "focus out"); }
 
 std::string scrollLine(long frame, double yoffset) { return framed(frame, "scroll " + exact(yoffset)); }

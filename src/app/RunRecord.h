@@ -20,12 +20,17 @@
 //   N ghost T X Y Z HEADING       where the figure stood after frame N, T
 //                                 seconds into the run's timer
 //   N won TENTHS                  the run was won in frame N
+//   N menu NAME                   what the menus did to the rules after frame N's
+//                                 rules (title, play, resume, restart,
+//                                 pause-key-taken, pause-key-free); a title
+//                                 at frame 0 stood before the first frame
 //
 // The focus, wheel and Escape use the script's own focus, scroll and
 // release lines. Numbers are written with enough digits to read back exactly.
 
 #include "game/Gamepad.h"
 #include "game/GhostRun.h"
+#include "game/MenuCommand.h"
 #include "game/RulesChecksum.h"
 
 #include <glm/glm.hpp>
@@ -70,6 +75,7 @@ struct RunRecord {
     std::vector<RecordedChecksums> checks;
     std::vector<FromFrame<GhostSample>> ghost;
     std::vector<FromFrame<int>> wins;
+    std::vector<FromFrame<MenuCommand>> menus;
 };
 
 // The value in force at `frame`: the last entry at or before it.
@@ -99,6 +105,7 @@ std::string gamepadLine(long frame, const GamepadState& pad);
 std::string checkLine(long frame, const RulesChecksums& sums);
 std::string ghostLine(long frame, const GhostSample& sample);
 std::string wonLine(long frame, int tenths);
+std::string menuLine(long frame, MenuCommand command);
 std::string focusLine(long frame, bool focused);
 std::string scrollLine(long frame, double yoffset);
 std::string escapeLine(long frame);

@@ -19,8 +19,25 @@ RunRecorder::RunRecorder(RunRecorderParts parts, const RunHeader& header)
 
 RunRecorder::~RunRecorder() { parts_.file.flush(); }
 
+void RunRecorder::onEscapeReleased()
+{
+    if (loop_ != nullptr) {
+        loop_->onEscapeReleased();
+    } else {
+        parts_.window.requestClose();
+    }
+}
+
+void RunRecorder::onKeyPressed(int code)
+{
+    if (loop_ != nullptr) {
+        loop_->onKeyPressed(code);
+    }
+}
+
 void RunRecorder::beforeFrame(FrameLoop& loop)
 {
+    loop_ = &loop;
     if (parts_.inner != nullptr) {
         parts_.inner->beforeFrame(loop);
     }
@@ -30,6 +47,9 @@ void RunRecorder::beforeFrame(FrameLoop& loop)
         loop.onScroll(step);
     }
     scrolls_.clear();
+    if (frame == 0 && loop.rules().onTitle()) {
+        parts_.file.append(menuLine(0, MenuCommand::Title));
+    }
     parts_.input.sample();
     writeInput(frame);
 }
@@ -66,6 +86,9 @@ void RunRecorder::afterFrame(FrameLoop& loop)
     const FrameRules& rules = loop.rules();
     const double clock = rules.state().lastFrameTime;
     parts_.file.append(timeLine(frame, clock));
+    for (const MenuCommand command : rules.menuCommands()) {
+        parts_.file.append(menuLine(frame, command));
+    }
 
     bool won = false;
     for (const FrameEvent& event : loop.scene().events) {

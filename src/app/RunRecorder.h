@@ -48,7 +48,9 @@ public:
     void afterFrame(FrameLoop& loop) override;
     // Delivered to `loop` before the next frame.
     void onScroll(double yoffset) override { scrolls_.push_back(yoffset); }
-    void onEscapeReleased() override { parts_.window.requestClose(); }
+    // Escape and the taps go on to the loop (the menus take them), once it runs.
+    void onEscapeReleased() override;
+    void onKeyPressed(int code) override;
 
 private:
     void writeInput(long frame);
@@ -58,6 +60,7 @@ private:
     std::vector<double> scrolls_;
     std::optional<InputSnapshot> last_;
     double lastFlushClock_ = 0.0;
+    FrameLoop* loop_ = nullptr;
 };
 
 } // namespace tavernrush

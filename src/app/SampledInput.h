@@ -35,6 +35,9 @@ public:
     glm::dvec2 cursorPosition() const override { return snapshot_.cursor; }
     GamepadState gamepad() const override { return snapshot_.pad; }
     bool hasFocus() const override { return snapshot_.focused; }
+    // The menus read keys by code, live: a kept run keeps what they did to
+    // the rules instead (see MenuCommand.h).
+    bool isKeyCodeHeld(int code) const override { return live_.isKeyCodeHeld(code); }
 
 private:
     const InputSource& live_;

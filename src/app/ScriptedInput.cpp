@@ -17,6 +17,12 @@ bool ScriptedInput::isKeyHeld(Action action) const
                        [&](const KeyHold& hold) { return hold.key == key && hold.frames.contains(frame_); });
 }
 
+bool ScriptedInput::isKeyCodeHeld(int code) const
+{
+    return std::any_of(script_.keys.begin(), script_.keys.end(),
+                       [&](const KeyHold& hold) { return hold.key == code && hold.frames.contains(frame_); });
+}
+
 bool ScriptedInput::isButtonHeld(MouseButton button) const
 {
     if (script_.run) {

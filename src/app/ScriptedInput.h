@@ -35,6 +35,9 @@ public:
     GamepadState gamepad() const override;
     // As the latest focus line at or before this frame says; focused before any.
     bool hasFocus() const override;
+    bool isKeyCodeHeld(int code) const override;
+    // A script with any pad line plays with a pad connected.
+    bool hasGamepad() const override { return !script_.padButtons.empty() || !script_.padAxes.empty(); }
 
     const ReplayScript& script() const { return script_; }
 

@@ -115,6 +115,7 @@ int watchRun(ReplayScript script, RunOptions options)
     }
     options.level = header.level;
     options.windowSize = glm::ivec2(header.width, header.height);
+    options.recordedMenus = script.run->menus;
     options.playerFiles.reset();
     WatchHooks hooks(std::move(script));
     return composeRun(options, hooks);

@@ -1,6 +1,7 @@
 # Sources of src/app.
 target_sources(tavernrush_lib PRIVATE
   app/CommandLine.cpp
+  app/ControlNames.cpp
   app/DataPaths.cpp
   app/AtomicFile.cpp
   app/Controls.cpp
@@ -21,6 +22,7 @@ target_sources(tavernrush_lib PRIVATE
   app/PlayerRun.cpp
   app/NumberText.cpp
   app/RecordedClock.cpp
+  app/Menus.cpp
   app/Records.cpp
   app/RegularFile.cpp
   app/ReplayScript.cpp
@@ -35,6 +37,8 @@ target_sources(tavernrush_lib PRIVATE
   app/ScriptLine.cpp
   app/WatchRun.cpp
   app/Settings.cpp
+  app/SettingsLines.cpp
+  app/SettingsSaver.cpp
   app/WindowImage.cpp
 )
 # The version --version prints comes from the project() line.

@@ -281,6 +281,21 @@ void Audio::keepOutput(std::chrono::steady_clock::time_point now)
     *watch.log << "Sound is back." << std::endl;
 }
 
+void Audio::setLevels(const AudioSettings& levels)
+{
+    if (!state_) {
+        return;
+    }
+    state_->device.makeCurrent();
+    state_->settings = levels;
+    state_->applyListenerGain();
+    state_->tune.setGain(levels.music);
+    state_->ambience.setGain(levels.music);
+    for (SoundSource& voice : state_->voices) {
+        voice.setGain(levels.effects);
+    }
+}
+
 void Audio::startMusic()
 {
     if (!state_ && watch_) {

@@ -76,6 +76,9 @@ public:
 
     // Pauses every sound, the music too, and resumes exactly those.
     void setPaused(bool paused);
+    // New loudness factors, heard at once: the music and every sound
+    // playing change with them.
+    void setLevels(const AudioSettings& levels);
     // Silences or restores everything; sounds keep running underneath.
     void toggleMute();
     bool isMuted() const;

@@ -63,6 +63,7 @@ enum class AssetId : std::uint8_t {
     HudProgram,
     HudAtlas,
     PausedBoard,
+    MenuLetters,
     // Shown during play
     Frame02, Frame03, Frame04, Frame05, Frame06, Frame07, Frame08, Frame09, Frame10, Frame11, Frame12,
     Frame13, Frame14, Frame15, Frame16, Frame17, Frame18, Frame19, Frame20, Frame21, Frame22,

@@ -94,6 +94,7 @@ constexpr AssetRow rows[] = {
     program(HudProgram, "assets/shader/hud", Lettering),
     texture(HudAtlas, "assets/textures/hud.png", "lettering", Lettering),
     texture(PausedBoard, "assets/textures/paused.png", "lettering", Lettering),
+    texture(MenuLetters, "assets/textures/letters.png", "lettering", Lettering),
 
     picture(Frame02, "assets/frames/Frame02.jpg", "animation frames"),
     picture(Frame03, "assets/frames/Frame03.jpg", "animation frames"),

@@ -9,12 +9,21 @@
 #include <glm/gtc/matrix_transform.hpp>
 
 #include <cmath>
+#include <utility>
 
 namespace tavernrush {
 namespace {
 
 // The picture board's centre stands this high.
 constexpr float boardCentreHeight = 5.0f;
+
+// The title's camera circles the player's starting place slowly, high
+// enough to see the plaza over the wall.
+constexpr float titleOrbitRadius = 26.0f;
+constexpr float titleOrbitHeight = 11.0f;
+constexpr float titleOrbitRadiansPerSecond = 0.08f;
+// On the title nobody stands anywhere near a coin or a beer.
+constexpr glm::vec3 nobodyNear{1.0e6f, 0.0f, 1.0e6f};
 
 glm::mat4 translation(const glm::vec3& to) { return glm::translate(glm::mat4(1.0f), to); }
 
@@ -85,6 +94,7 @@ FrameRules::FrameRules(float aspect, const LevelDescription& level, std::vector<
     scene_.animationPicture = animationFramePath(1);
     scene_.coinCounterPicture = coinZeroPath();
     scene_.beerCounterPicture = beerZeroPath();
+    aspect_ = aspect;
     initCamera(camera_, aspect);
     lastView_ = currentView();
     scene_.coins.reserve(coinField_.positions().size());
@@ -99,9 +109,87 @@ FrameView FrameRules::currentView() const
                      state_.player.playerPosition};
 }
 
+void FrameRules::showTitle()
+{
+    menuCommands_.push_back(MenuCommand::Title);
+    onTitle_ = true;
+    titleSeconds_ = 0.0f;
+    titleCamera();
+}
+
+void FrameRules::startPlay()
+{
+    menuCommands_.push_back(MenuCommand::Play);
+    onTitle_ = false;
+    playStarting_ = true;
+    const GameState fresh;
+    state_.frameAnimTimer = fresh.frameAnimTimer;
+    state_.frameAnimIndex = fresh.frameAnimIndex;
+    scene_.animationPicture = animationFramePath(1);
+    // Play starts behind the figure as a run without a title does.
+    initCamera(camera_, aspect_);
+    lastView_ = currentView();
+}
+
+void FrameRules::resume()
+{
+    menuCommands_.push_back(MenuCommand::Resume);
+    paused_ = false;
+    pauseKeyTaken_ = false;
+    camera_.firstMouse = true;
+}
+
+void FrameRules::restartAndResume()
+{
+    resume();
+    menuCommands_.back() = MenuCommand::Restart;
+    restartRequested_ = true;
+}
+
+void FrameRules::setPauseKeyTaken(bool taken)
+{
+    if (taken != pauseKeyTaken_) {
+        menuCommands_.push_back(taken ? MenuCommand::PauseKeyTaken : MenuCommand::PauseKeyFree);
+        pauseKeyTaken_ = taken;
+    }
+}
+
+void FrameRules::apply(MenuCommand command)
+{
+    switch (command) {
+    case MenuCommand::Title:
+        showTitle();
+        break;
+    case MenuCommand::Play:
+        startPlay();
+        break;
+    case MenuCommand::Resume:
+        resume();
+        break;
+    case MenuCommand::Restart:
+        restartAndResume();
+        break;
+    case MenuCommand::PauseKeyTaken:
+    case MenuCommand::PauseKeyFree:
+        setPauseKeyTaken(command == MenuCommand::PauseKeyTaken);
+        break;
+    }
+}
+
+void FrameRules::titleCamera()
+{
+    const float angle = titleSeconds_ * titleOrbitRadiansPerSecond;
+    const glm::vec3 centre = level_.playerStart;
+    const glm::vec3 eye =
+        centre + glm::vec3(std::sin(angle) * titleOrbitRadius, titleOrbitHeight, std::cos(angle) * titleOrbitRadius);
+    camera_.viewMatrix = glm::lookAt(eye, centre + glm::vec3(0.0f, 2.0f, 0.0f), glm::vec3(0.0f, 1.0f, 0.0f));
+    camera_.cameraPosition = eye - centre;
+}
+
 void FrameRules::updatePause(const InputSource& input)
 {
-    const bool pausePressed = pressedNow(isActionHeld(input, Action::Pause), pauseWasHeld_);
+    const bool pausePressed =
+        pressedNow(isActionHeld(input, Action::Pause), pauseWasHeld_) && !pauseKeyTaken_;
     if (!input.hasFocus()) {
         // The player is in another window; back here, P plays on.
         paused_ = true;
@@ -117,11 +205,23 @@ void FrameRules::updatePause(const InputSource& input)
 
 void FrameRules::beginFrame(const InputSource& input)
 {
+    menuCommands_.clear();
     scene_.events.clear();
     scene_.fullscreenRequested = false;
     scene_.muteToggled = false;
     scene_.screenshotRequested = false;
 
+    if (onTitle_) {
+        // Nothing of the game moves, the countdown included; the clock
+        // still runs, the camera goes round and the board plays its
+        // pictures, from the start again once play starts.
+        scene_.paused = false;
+        scene_.deltaTime = 0.0f;
+        titleSeconds_ += state_.deltaTime;
+        state_.frameAnimTimer += state_.deltaTime;
+        titleCamera();
+        return;
+    }
     updatePause(input);
     scene_.paused = paused_;
     if (paused_) {
@@ -203,7 +303,7 @@ void FrameRules::pictureRules(const InputSource& input)
     for (int i = unicornsInReach(position, unicornPositions_, level_.unicornReach); i > 0; --i) {
         show(Picture::Unicorn, false);
     }
-    const bool restartHeld = isActionHeld(input, Action::Restart);
+    const bool restartHeld = isActionHeld(input, Action::Restart) || std::exchange(restartRequested_, false);
     if (pressedNow(restartHeld, restartWasHeld_)) {
         scene_.events.push_back({FrameEventKind::Restart, position});
     }
@@ -248,6 +348,10 @@ void FrameRules::addPictureEvents()
 
 FrameScene& FrameRules::finishFrame(const InputSource& input)
 {
+    if (onTitle_) {
+        titleFrame(input);
+        return scene_;
+    }
     if (paused_) {
         windowRequests(input);
         return scene_;
@@ -363,6 +467,30 @@ FrameScene& FrameRules::finishFrame(const InputSource& input)
     return scene_;
 }
 
+void FrameRules::titleFrame(const InputSource& input)
+{
+    windowRequests(input);
+    scene_.view = currentView();
+    scene_.coinView = scene_.view;
+    scene_.playerModel = state_.player.playerModel;
+    scene_.drawPlayer = true;
+    scene_.coins.clear();
+    scene_.beers.clear();
+    MatrixList coins(scene_.coins);
+    coinField_.drawAndCollect(nobodyNear, coins);
+    MatrixList beers(scene_.beers);
+    beerField_.drawAndCollect(nobodyNear, beers);
+    scene_.unicorns = unicornPositions_;
+    scene_.pictures.clear();
+    scene_.bag = bag_.modelMatrix(state_.player.playerModel);
+    scene_.countdown.reset();
+    scene_.winTime.reset();
+    if (const auto number = advanceFrameAnimation(state_.frameAnimTimer, state_.frameAnimIndex)) {
+        scene_.animationPicture = animationFramePath(*number);
+    }
+    listItems();
+}
+
 void FrameRules::listItems()
 {
     std::vector<DrawItem>& items = scene_.items;
@@ -434,7 +562,15 @@ void FrameRules::listItems()
     }
 }
 
-void FrameRules::takeFrameTime(double now) { tavernrush::takeFrameTime(state_, now); }
+void FrameRules::takeFrameTime(double now)
+{
+    tavernrush::takeFrameTime(state_, now);
+    if (std::exchange(playStarting_, false)) {
+        // The first frame of play takes no time, as the first frame of a
+        // run does: play from the title is the same, frame for frame.
+        state_.deltaTime = 0.0f;
+    }
+}
 
 void FrameRules::zoom(double yoffset)
 {

@@ -8,6 +8,7 @@
 #include "game/CarriedBag.h"
 #include "game/CoinField.h"
 #include "game/FrameScene.h"
+#include "game/MenuCommand.h"
 #include "game/GameState.h"
 #include "game/GhostRun.h"
 #include "game/Input.h"
@@ -51,6 +52,22 @@ public:
         ghostShown_ = shown;
     }
 
+    // The title: the level stands, the countdown with it, while the camera
+    // drifts round the plaza; startPlay() starts the rules from there.
+    void showTitle();
+    void startPlay();
+    bool onTitle() const { return onTitle_; }
+    // The pause menu's choices: play on, or play on from the start.
+    void resume();
+    void restartAndResume();
+    // While a menu below the pause menu is up, the pause key is the menu's
+    // (it may be the key being bound) and does not end the pause.
+    void setPauseKeyTaken(bool taken);
+    // The same, named: what a kept run plays again of the menus.
+    void apply(MenuCommand command);
+    // Those made since the frame began, in order.
+    const std::vector<MenuCommand>& menuCommands() const { return menuCommands_; }
+
     const FrameScene& scene() const { return scene_; }
     const GameState& state() const { return state_; }
     GameState& state() { return state_; }
@@ -71,6 +88,9 @@ private:
     void restart();
     void addPictureEvents();
     void updatePause(const InputSource& input);
+    void titleCamera();
+    // The title's frame: the level as it stands, seen from the title's camera.
+    void titleFrame(const InputSource& input);
     // Full screen and the screenshot: they act even while the game is paused.
     void windowRequests(const InputSource& input);
     void recordWin();
@@ -104,6 +124,14 @@ private:
     GhostRun ghost_;
     bool ghostShown_ = false;
     bool paused_ = false;
+    bool onTitle_ = false;
+    bool pauseKeyTaken_ = false;
+    std::vector<MenuCommand> menuCommands_;
+    bool restartRequested_ = false;
+    bool playStarting_ = false;
+    // Seconds the title has been up, which set where its camera stands.
+    float titleSeconds_ = 0.0f;
+    float aspect_ = 1.0f;
     std::optional<int> bestTenths_;
     // This game's win, shown with the win picture until a restart.
     std::optional<WinTime> winTime_;

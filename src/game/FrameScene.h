@@ -9,6 +9,7 @@
 #include "game/CounterOrbits.h"
 #include "game/DrawItem.h"
 #include "game/FrameEvent.h"
+#include "game/MenuView.h"
 #include "game/Picture.h"
 
 #include <glm/glm.hpp>
@@ -102,6 +103,13 @@ struct FrameScene {
     std::optional<CountdownDisplay> countdown;
     // With the win picture: this run's time and the best.
     std::optional<WinTime> winTime;
+
+    // The title, the pause menu or the options over the level; absent in
+    // play, and always where the run has no menus (the replay tool's
+    // default), which shows the PAUSED board instead.
+    std::optional<MenuView> menu;
+    // One line under a full-screen picture saying which key ends it.
+    std::optional<std::string> prompt;
 
     std::vector<FrameEvent> events;
 

@@ -22,6 +22,11 @@ public:
     virtual glm::dvec2 cursorPosition() const = 0;
     // The first connected gamepad; one at rest where there is none.
     virtual GamepadState gamepad() const { return {}; }
+    // A key by its code (GLFW's), whatever action it has, for the menus:
+    // Enter, Backspace and the arrows, and the new key of a rebinding.
+    virtual bool isKeyCodeHeld(int /*code*/) const { return false; }
+    // A gamepad is connected, so the menus name its buttons too.
+    virtual bool hasGamepad() const { return false; }
     // The game's window has the keyboard focus.
     virtual bool hasFocus() const { return true; }
 };
@@ -32,12 +37,15 @@ public:
 float actionAmount(const InputSource& input, Action action);
 inline bool isActionHeld(const InputSource& input, Action action) { return actionAmount(input, action) > 0.0f; }
 
-// The two inputs that arrive as events rather than by polling.
+// The inputs that arrive as events rather than by polling.
 class InputEvents {
 public:
     virtual ~InputEvents() = default;
     virtual void onScroll(double yoffset) = 0;
     virtual void onEscapeReleased() = 0;
+    // A key went down (GLFW's code): a tap shorter than a frame still
+    // counts in the menus, where polling alone would miss it.
+    virtual void onKeyPressed(int /*code*/) {}
 };
 
 class Clock {

@@ -16,6 +16,8 @@ set(tavernrush_rules_sources
   ${CMAKE_CURRENT_LIST_DIR}/Gamepad.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GameState.cpp
   ${CMAKE_CURRENT_LIST_DIR}/LevelFile.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MenuCommand.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MenuView.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PickupField.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Picture.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Pictures.cpp

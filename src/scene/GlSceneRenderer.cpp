@@ -91,6 +91,8 @@ void GlSceneRenderer::draw(const FrameScene& scene)
     drawWinPlaque(scene);
     countdown_ = scene.countdown;
     paused_ = scene.paused;
+    menu_ = scene.menu;
+    prompt_ = scene.prompt;
 }
 
 void GlSceneRenderer::drawItem(const FrameScene& scene, const DrawItem& item)
@@ -273,7 +275,8 @@ void GlSceneRenderer::present(const glm::ivec2& framebufferSize)
         const TimedPass timed(passTimer_, RenderPass::overlay);
         const Bloom& bloom = level_.bloom;
         level_.hud.drawOverlay(countdown_, paused_,
-                               letterboxViewport(framebufferSize, bloom.imageWidth(), bloom.imageHeight()));
+                               letterboxViewport(framebufferSize, bloom.imageWidth(), bloom.imageHeight()), menu_,
+                               prompt_);
     }
     if (automaticScale_) {
         automaticScale_->frameEnds();

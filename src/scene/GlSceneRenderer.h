@@ -50,6 +50,8 @@ private:
     // What the last scene shows over the finished image.
     std::optional<CountdownDisplay> countdown_;
     bool paused_ = false;
+    std::optional<MenuView> menu_;
+    std::optional<std::string> prompt_;
 };
 
 // Camera and light uniforms of a lit program for a frame's view.

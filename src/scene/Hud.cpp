@@ -42,6 +42,7 @@ Hud::Hud(const AssetPaths& paths)
     : shader_(makeShader(paths.pathOf(AssetId::HudProgram))),
       atlas_(makeTexture(paths.pathOf(AssetId::HudAtlas))),
       pausedBoard_(makeTexture(paths.pathOf(AssetId::PausedBoard))),
+      letters_(makeTexture(paths.pathOf(AssetId::MenuLetters))),
       vertexArray_(createVertexArray()),
       vertices_(createBuffer())
 {
@@ -94,10 +95,11 @@ void Hud::drawWinPlaque(const WinTime& win, const glm::mat4& projectionView, con
     glDisable(GL_BLEND);
 }
 
-void Hud::drawOverlay(const std::optional<CountdownDisplay>& countdown, bool paused, const glm::ivec4& viewport)
+void Hud::drawOverlay(const std::optional<CountdownDisplay>& countdown, bool paused, const glm::ivec4& viewport,
+                      const std::optional<MenuView>& menu, const std::optional<std::string>& prompt)
 {
     // A minimised window has no image to draw over.
-    if ((!countdown && !paused) || viewport.z <= 0 || viewport.w <= 0) {
+    if ((!countdown && !paused && !menu && !prompt) || viewport.z <= 0 || viewport.w <= 0) {
         return;
     }
     const glm::ivec2 size(viewport.z, viewport.w);
@@ -111,8 +113,19 @@ void Hud::drawOverlay(const std::optional<CountdownDisplay>& countdown, bool pau
     if (countdown) {
         draw(countdownQuads(countdown->text, size), *atlas_, countdownTint(*countdown));
     }
-    if (paused) {
+    if (paused && !menu) {
         draw({pausedBoardQuad(size)}, *pausedBoard_, untinted);
+    }
+    const auto drawAll = [&](const std::vector<TintedQuads>& groups) {
+        for (const TintedQuads& group : groups) {
+            draw(group.quads, *letters_, group.tint);
+        }
+    };
+    if (prompt) {
+        drawAll(promptQuads(*prompt, size));
+    }
+    if (menu) {
+        drawAll(menuQuads(*menu, size));
     }
     glDisable(GL_BLEND);
     glEnable(GL_DEPTH_TEST);

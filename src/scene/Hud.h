@@ -10,6 +10,7 @@
 #include "render/Shader.h"
 #include "render/Texture.h"
 #include "scene/HudLayout.h"
+#include "scene/MenuLayout.h"
 
 #include <glm/glm.hpp>
 
@@ -32,7 +33,10 @@ public:
 
     // Over the finished image in the window's framebuffer, inside
     // `viewport` (x, y, width, height of the letterboxed image).
-    void drawOverlay(const std::optional<CountdownDisplay>& countdown, bool paused, const glm::ivec4& viewport);
+    // A menu takes the PAUSED board's place.
+    void drawOverlay(const std::optional<CountdownDisplay>& countdown, bool paused, const glm::ivec4& viewport,
+                     const std::optional<MenuView>& menu = std::nullopt,
+                     const std::optional<std::string>& prompt = std::nullopt);
 
 private:
     void draw(const std::vector<HudQuad>& quads, const Texture& picture, const glm::vec3& tint);
@@ -40,6 +44,7 @@ private:
     ShaderPtr shader_;
     TexturePtr atlas_;
     TexturePtr pausedBoard_;
+    TexturePtr letters_;
     VertexArrayName vertexArray_;
     BufferName vertices_;
     std::vector<float> staging_;

@@ -11,5 +11,6 @@ target_sources(tavernrush_lib PRIVATE
   scene/Level.cpp
   scene/LevelPreload.cpp
   scene/LevelResources.cpp
+  scene/MenuLayout.cpp
   scene/PictureBoards.cpp
 )

@@ -6,6 +6,7 @@ tavernrush_add_test(NAME app_foundation_test
     ${CMAKE_CURRENT_LIST_DIR}/DebugOutputTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/KeyWaitTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PlayerFilesTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/SettingsSaveTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SettingsTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/StartupOptionsTest.cpp)
 target_compile_definitions(app_foundation_test PRIVATE TAVERNRUSH_VERSION="${PROJECT_VERSION}")

@@ -378,7 +378,70 @@ void expectWonBest(const std::filesystem::path& folder)
         << "records after the win:\n" << readFile(folder / recordsFile);
 }
 
+// The replay opens on the title, plays, pauses, goes to Options and turns
+// the master volume one step down: the change is saved to the case's
+// settings file at once.
+BadInputCase settingsSaveCase(std::string name, std::string settings)
+{
+    BadInputCase c;
+    c.name = "SettingsSave_" + std::move(name);
+    c.breakTree = [settings](CaseTree& tree) { tree.write("settings.ini", settings); };
+    c.replayScript = "1 key space\n4 key p\n6 key down\n8 key down\n10 key enter\n12 key left\n";
+    c.replayArguments = {"--title", "--settings", "{folder}/assets/settings.ini"};
+    c.replayFrames = 16;
+    c.replayExpectedLines = std::vector<std::string>{};
+    return c;
+}
+
+// Comments, blank lines, keys the game does not know and a repeated key
+// (the first counts) all come back as they were; only the volume's line
+// changes.
+const std::string playersSettings = smallWindowSettings() +
+                                    "; the player's own note\n"
+                                    "my_own_key = my own value\n\n"
+                                    "[audio]\n"
+                                    "; quiet at night\n"
+                                    "volume = 0.5   ; was 0.8\n"
+                                    "volume = 0.9\n"
+                                    "[mine]\n"
+                                    "anything = at all\n";
+
 } // namespace
+
+std::vector<BadInputCase> settingsSaveCases()
+{
+    BadInputCase roundTrip = settingsSaveCase("KeepsEveryOtherLine", playersSettings);
+    roundTrip.afterwards = [](const std::filesystem::path& folder) {
+        std::string expected = playersSettings;
+        expected.replace(expected.find("volume = 0.5"), 12, "volume = 0.4");
+        EXPECT_EQ(readFile(folder / "assets" / "settings.ini"), expected);
+    };
+
+    // Read-only: one line, the file as it was, and the game plays on.
+    BadInputCase readOnly = settingsSaveCase("ReadOnly", playersSettings);
+    readOnly.breakTree = [](CaseTree& tree) {
+        tree.write("settings.ini", playersSettings);
+        std::filesystem::permissions(tree.folder() / "assets" / "settings.ini", std::filesystem::perms::owner_read);
+    };
+    readOnly.replayExpectedLines = std::vector<std::string>{"ERROR: Could not save the settings to '"};
+    readOnly.replayNamedFile = "settings.ini': the file is read-only. Changes hold until the game ends.";
+    readOnly.afterwards = [](const std::filesystem::path& folder) {
+        const std::filesystem::path file = folder / "assets" / "settings.ini";
+        EXPECT_EQ(readFile(file), playersSettings);
+        std::filesystem::permissions(file, std::filesystem::perms::owner_all, std::filesystem::perm_options::add);
+    };
+
+    // The file's folder is gone: it is read as missing and cannot be saved.
+    BadInputCase vanished = settingsSaveCase("FolderVanished", playersSettings);
+    vanished.replayArguments = {"--title", "--settings", "{folder}/gone/settings.ini"};
+    vanished.replayExpectedLines = std::vector<std::string>{"ERROR: Failed to load '",
+                                                            "ERROR: Could not save the settings to '"};
+    vanished.replayNamedFile = "";
+    vanished.afterwards = [](const std::filesystem::path& folder) {
+        EXPECT_FALSE(std::filesystem::exists(folder / "gone"));
+    };
+    return {roundTrip, readOnly, vanished};
+}
 
 std::vector<BadInputCase> playerFileCases()
 {

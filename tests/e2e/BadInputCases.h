@@ -69,6 +69,8 @@ std::vector<BadInputCase> unusualButValidCases();
 // folder (XDG_DATA_HOME, XDG_CONFIG_HOME and XDG_STATE_HOME, where the
 // runs go), never the tester's own.
 std::vector<BadInputCase> playerFileCases();
+// Options changed in the replay's menus and saved to its settings file.
+std::vector<BadInputCase> settingsSaveCases();
 
 // A run file given to tavernrush --watch and tavernrush-replay --script:
 // each is refused with one line before anything starts.

@@ -297,7 +297,7 @@ TEST_P(BadInputGLTest, GameNamesTheFileKeepsRunningAndQuitsOnEscape)
 std::vector<BadInputCase> allCases()
 {
     std::vector<BadInputCase> cases = settingsCases();
-    for (auto more : {assetCases(), unusualButValidCases(), playerFileCases()}) {
+    for (auto more : {assetCases(), unusualButValidCases(), playerFileCases(), settingsSaveCases()}) {
         cases.insert(cases.end(), more.begin(), more.end());
     }
     return cases;

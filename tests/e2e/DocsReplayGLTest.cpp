@@ -69,6 +69,12 @@ const std::map<std::string, std::vector<std::string>> boardsInShot = {
     {"won-picture.png", {"wonScreen"}},
     // The second level's winning replay.
     {"autumn-won.png", {"wonScreen"}},
+    // The same pictures with their prompts, in the game as the player gets it.
+    {"toilet-prompt.png", {"toiletScreen", "toiletScreen"}},
+    {"unicorn-prompt.png", {"unicornScreen"}},
+    {"time-up-prompt.png", {"timeUpScreen"}},
+    {"drunk-prompt.png", {"drunkScreen"}},
+    {"won-prompt.png", {"wonScreen"}},
 };
 
 class EveryDocsReplay : public ::testing::TestWithParam<fs::path> {};

@@ -25,7 +25,7 @@ constexpr float stepSeconds = 1.0f / 60.0f;
 
 // The keys of every trace line, in the order they are written.
 const std::vector<std::string> traceKeys = {
-    "frame",       "deltaTime",    "gameTimer",    "screenShown",    "paused",   "coins",
+    "frame",       "deltaTime",    "gameTimer",    "screenShown",    "paused",   "menu",         "coins",
     "beers",       "player",       "direction",    "onLadderTop",    "jumpActive", "jumpCooldown",
     "cameraPosition", "cameraYaw", "cameraPitch",  "fieldOfView",    "isFullscreen", "frameAnimIndex",
     "pictures",    "events",       "unicorns",     "beerPositions",  "coinPositions"};

@@ -57,6 +57,16 @@ protected:
             std::this_thread::sleep_for(50ms);
         }
         EXPECT_TRUE(window_) << readWholeFile(folder_.path() / "game.txt");
+        // The game opens on the title once its run file is made; Space plays.
+        const fs::path runs = folder_.path() / "state" / "tavernrush" / "runs";
+        while (window_ && game->running() && std::chrono::steady_clock::now() < deadline &&
+               (!fs::is_directory(runs) || fs::is_empty(runs))) {
+            std::this_thread::sleep_for(50ms);
+        }
+        if (window_) {
+            xdotool("key", "space");
+            std::this_thread::sleep_for(300ms);
+        }
         return game;
     }
 
@@ -126,8 +136,14 @@ TEST_F(RunFilesGLTest, TwentySecondsOfPlayReplayExactlyAndAKeyTakenOutIsCaughtAt
 {
     const std::unique_ptr<ChildProcess> game = startGame();
     ASSERT_TRUE(window_);
-    // Some twenty seconds: walking, turning both ways, jumping, with pauses.
+    // Some twenty seconds: walking, turning both ways, jumping, with pauses,
+    // once through the pause menu, which the run keeps as what it did.
     for (int round = 0; round < 4; ++round) {
+        if (round == 1) {
+            xdotool("key", "p");
+            std::this_thread::sleep_for(500ms);
+            xdotool("key", "Return");
+        }
         hold("Up", 1500ms);
         hold("Right", 400ms + 100ms * round);
         hold("space", 150ms);
@@ -142,6 +158,9 @@ TEST_F(RunFilesGLTest, TwentySecondsOfPlayReplayExactlyAndAKeyTakenOutIsCaughtAt
     const fs::path run = theRunFile();
     const std::string text = readWholeFile(run);
     ASSERT_THAT(text, HasSubstr(" actions forward\n"));
+    EXPECT_THAT(text, HasSubstr("0 menu title\n"));
+    EXPECT_THAT(text, HasSubstr(" menu play\n"));
+    EXPECT_THAT(text, HasSubstr(" menu resume\n"));
     const Replayed exact = replay(run);
     EXPECT_EQ(exact.end.exitStatus, std::optional<int>(0)) << describe(exact.end) << exact.errors;
     EXPECT_THAT(exact.output, HasSubstr("The run replays exactly: "));

@@ -58,7 +58,8 @@ TEST(ReplayTraceTest, LineHoldsEveryFieldInOrder)
     record.coinPositions = {};
 
     EXPECT_EQ(formatTraceLine(record),
-              "{\"frame\":42,\"deltaTime\":0.25,\"gameTimer\":10.5,\"screenShown\":true,\"paused\":true,\"coins\":3,\"beers\":1,"
+              "{\"frame\":42,\"deltaTime\":0.25,\"gameTimer\":10.5,\"screenShown\":true,\"paused\":true,\"menu\":null,"
+              "\"coins\":3,\"beers\":1,"
               "\"player\":[1,0,-2.5],\"direction\":[0,0,-1],\"onLadderTop\":false,\"jumpActive\":true,"
               "\"jumpCooldown\":0.5,\"cameraPosition\":[0,5,9],\"cameraYaw\":-0.125,\"cameraPitch\":1.5,"
               "\"fieldOfView\":55,\"isFullscreen\":false,\"frameAnimIndex\":7,"
@@ -73,6 +74,14 @@ TEST(ReplayTraceTest, TheRenderScaleClosesTheLineOnlyWhenTheRunScalesTheScene)
     record.renderScale = 0.75f;
     const std::string line = formatTraceLine(record);
     EXPECT_EQ(line.substr(line.rfind(",\"")), ",\"renderScale\":0.75}") << line;
+}
+
+TEST(ReplayTraceTest, AMenuNamesItsScreenAndSelectedEntry)
+{
+    FrameRecord record;
+    record.menu.emplace("options", "volume");
+    EXPECT_NE(formatTraceLine(record).find(",\"menu\":{\"screen\":\"options\",\"item\":\"volume\"},"),
+              std::string::npos);
 }
 
 TEST(ReplayTraceTest, EveryPictureHasItsBoardName)

@@ -46,6 +46,12 @@ const Font& Font::standard()
     return font;
 }
 
+const Font& Font::menu()
+{
+    static const Font font(TAVERNRUSH_MENU_FONT_PATH);
+    return font;
+}
+
 std::vector<int> decodeUtf8(const std::string& text)
 {
     std::vector<int> codepoints;
@@ -203,11 +209,11 @@ float glyphDistance(const GlyphField& glyph, glm::vec2 p, float valuePerPixel, f
 
 } // namespace
 
-Shape textShape(const std::string& utf8, glm::vec2 centre, const TextStyle& style, const Font& font)
+namespace {
+
+// The laid-out text moved by `offset` from its pen's start on the baseline.
+Shape placedText(std::shared_ptr<LaidOutText> text, glm::vec2 offset)
 {
-    auto text = std::make_shared<LaidOutText>(layOut(utf8, style, font));
-    const glm::vec2 inkCentre = (text->ink.min + text->ink.max) * 0.5f;
-    const glm::vec2 offset = glm::round(centre - inkCentre);
     Bounds bounds{text->ink.min + offset, text->ink.max + offset};
     return {[text, offset](glm::vec2 p) {
                 const glm::vec2 local = p - offset;
@@ -218,6 +224,20 @@ Shape textShape(const std::string& utf8, glm::vec2 centre, const TextStyle& styl
                 return d;
             },
             bounds.expanded(text->maxDistance + 1.0f)};
+}
+
+} // namespace
+
+Shape textShape(const std::string& utf8, glm::vec2 centre, const TextStyle& style, const Font& font)
+{
+    auto text = std::make_shared<LaidOutText>(layOut(utf8, style, font));
+    const glm::vec2 inkCentre = (text->ink.min + text->ink.max) * 0.5f;
+    return placedText(text, glm::round(centre - inkCentre));
+}
+
+Shape textShapeAt(const std::string& utf8, glm::vec2 pen, const TextStyle& style, const Font& font)
+{
+    return placedText(std::make_shared<LaidOutText>(layOut(utf8, style, font)), glm::round(pen));
 }
 
 glm::vec2 textSize(const std::string& utf8, const TextStyle& style, const Font& font)

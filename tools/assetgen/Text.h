@@ -21,6 +21,8 @@ public:
 
     // The font every picture uses (DejaVu Sans Bold), loaded on first use.
     static const Font& standard();
+    // The menus' font (DejaVu Sans Mono Bold): every letter as wide.
+    static const Font& menu();
 
     struct Impl;
     const Impl& impl() const { return *impl_; }
@@ -37,6 +39,8 @@ struct TextStyle {
 
 // The text's ink centred on `centre`.
 Shape textShape(const std::string& utf8, glm::vec2 centre, const TextStyle& style, const Font& font = Font::standard());
+// The text with its pen starting at `pen`, on the baseline through it.
+Shape textShapeAt(const std::string& utf8, glm::vec2 pen, const TextStyle& style, const Font& font = Font::standard());
 // Width and height of the text's ink in pixels.
 glm::vec2 textSize(const std::string& utf8, const TextStyle& style, const Font& font = Font::standard());
 

@@ -18,6 +18,10 @@ FrameRecord recordFrame(const FrameLoop& loop)
     record.gameTimer = state.gameTimer;
     record.screenShown = state.screenShown;
     record.paused = rules.paused();
+    if (const auto& menu = loop.scene().menu) {
+        const MenuEntry* selected = menu->selectedEntry();
+        record.menu.emplace(std::string(menuScreenName(menu->screen)), selected ? selected->id : "");
+    }
     record.coins = rules.coinField().collected;
     record.beers = rules.beerField().collected;
     record.player = player.playerPosition;

@@ -7,6 +7,8 @@
 #include <glm/glm.hpp>
 
 #include <optional>
+#include <string>
+#include <utility>
 #include <vector>
 
 namespace tavernrush {
@@ -19,6 +21,9 @@ struct FrameRecord {
     float gameTimer = 0.0f;
     bool screenShown = false;
     bool paused = false;
+    // The menu up in this frame ("pause") and its selected entry ("resume");
+    // none in play.
+    std::optional<std::pair<std::string, std::string>> menu;
     int coins = 0;
     int beers = 0;
     glm::vec3 player{0.0f};

@@ -40,7 +40,8 @@ OptionsParse parseReplayOptions(const std::vector<std::string>& args)
                                   {"--records", "file", &ReplayOptions::recordsPath, {}},
                                   {"--pictures", "folder", &ReplayOptions::picturesFolder, {}},
                                   {"--best", "file", &ReplayOptions::bestRunPath, {}},
-                                  {"--keep-run", "file", &ReplayOptions::keepRunPath, {}}};
+                                  {"--keep-run", "file", &ReplayOptions::keepRunPath, {}},
+                                  {"--settings", "file", &ReplayOptions::settingsPath, {}}};
     std::vector<std::string> level;
     std::vector<std::string> frames;
     std::vector<std::string> dt;
@@ -53,6 +54,8 @@ OptionsParse parseReplayOptions(const std::vector<std::string>& args)
     reader.addValues("--frames", frames);
     reader.addValues("--dt", dt);
     reader.addValues("--shot", shots);
+    bool title = false;
+    reader.addFlag("--title", title);
     const CommandLineReader::Outcome outcome = reader.read(args);
     if (outcome.helpAsked) {
         return HelpRequested{};
@@ -64,6 +67,7 @@ OptionsParse parseReplayOptions(const std::vector<std::string>& args)
     // A second value for a single-valued option is a mistake in the calling
     // script; silently taking one of them would hide it.
     ReplayOptions options;
+    options.title = title;
     for (const NameOption& option : names) {
         if (option.given.size() > 1 || (option.given.size() == 1 && option.given.front().empty())) {
             return OptionsError{std::string(option.name) + " takes one non-empty " + option.what + " name"};
@@ -115,7 +119,7 @@ std::string replayUsage(const std::string& program)
     return "usage: " + program +
            " [--script FILE] [--frames N] [--dt SECONDS] [--trace FILE] [--shot N:FILE.png]...\n"
            "       [--memory-log FILE] [--audio FILE.wav] [--records FILE] [--pictures FOLDER] [--level NAME]\n"
-           "       [--best FILE] [--keep-run FILE]\n"
+           "       [--best FILE] [--keep-run FILE] [--settings FILE] [--title]\n"
            "Runs the game from the current directory's assets/ with scripted input and a fixed\n"
            "frame time, and records what happened.\n"
            "  --script FILE      input script, one directive per line ('#' starts a comment):\n"
@@ -142,7 +146,10 @@ std::string replayUsage(const std::string& program)
            "  --pictures FOLDER  F12 saves into FOLDER/Tavernrush (default: the player's pictures folder)\n"
            "  --level NAME       play the level NAME (default: meadow)\n"
            "  --best FILE        race the last win of the run file FILE as a ghost\n"
-           "  --keep-run FILE    keep this replay as a run file FILE, as the game keeps its runs\n";
+           "  --keep-run FILE    keep this replay as a run file FILE, as the game keeps its runs\n"
+           "  --settings FILE    read FILE and save the options changed in the menus to it\n"
+           "                     (default: read assets/settings.ini, save nothing)\n"
+           "  --title            open on the title, with the pause menu and options, as the game does\n";
 }
 
 } // namespace tavernrush

@@ -36,6 +36,12 @@ struct ReplayOptions {
     std::string keepRunPath;
     // None: the game's own level.
     std::optional<std::string> level;
+    // Empty: assets/settings.ini is read and options changed in the menus
+    // are saved nowhere; otherwise the file read and saved, like the game's.
+    std::string settingsPath;
+    // Opens on the title with the menus, as the game does; otherwise play
+    // starts at once and P shows the PAUSED board.
+    bool title = false;
 };
 
 struct HelpRequested {};

@@ -44,19 +44,19 @@ public:
 
     std::string close() { return text_ + "}"; }
 
-private:
-    static std::string vectorText(const glm::vec3& value)
-    {
-        return "[" + formatTraceNumber(value.x) + "," + formatTraceNumber(value.y) + "," +
-               formatTraceNumber(value.z) + "]";
-    }
-
     void raw(const char* key, const std::string& value)
     {
         text_ += text_.size() == 1 ? "\"" : ",\"";
         text_ += key;
         text_ += "\":";
         text_ += value;
+    }
+
+private:
+    static std::string vectorText(const glm::vec3& value)
+    {
+        return "[" + formatTraceNumber(value.x) + "," + formatTraceNumber(value.y) + "," +
+               formatTraceNumber(value.z) + "]";
     }
 
     std::string text_ = "{";
@@ -82,6 +82,10 @@ std::string formatTraceLine(const FrameRecord& record)
     line.number("gameTimer", record.gameTimer);
     line.boolean("screenShown", record.screenShown);
     line.boolean("paused", record.paused);
+    // Screen names and entry ids are plain identifiers: nothing to escape.
+    line.raw("menu", record.menu ? "{\"screen\":\"" + record.menu->first + "\",\"item\":\"" +
+                                       record.menu->second + "\"}"
+                                 : "null");
     line.integer("coins", record.coins);
     line.integer("beers", record.beers);
     line.vector("player", record.player);

@@ -72,6 +72,11 @@ RunOptions replayRun(const ReplayOptions& options)
     run.level = options.level;
     run.vsync = false;
     run.sound = RunSound::loopback;
+    run.menus = options.title;
+    if (!options.settingsPath.empty()) {
+        run.settingsFile = options.settingsPath;
+        run.saveSettings = true;
+    }
     run.playerFiles = PlayerFiles{
         options.recordsPath.empty() ? std::nullopt : std::optional<std::filesystem::path>(options.recordsPath),
         options.picturesFolder.empty() ? playerPicturesFolder()
@@ -119,6 +124,8 @@ public:
         return input_;
     }
     Clock& clock() override { return clock_; }
+    // The script says when the window has the focus, so only the keys change.
+    void rebind(const Controls& controls, bool) override { input_.bindControls(controls); }
     void play(GameWindow& window, FrameLoop& loop) override
     {
         loop.rules().setGhost(ghost_, true);
@@ -202,6 +209,7 @@ int replay(const ReplayOptions& options)
         }
         run.level = kept.header.level;
         run.windowSize = glm::ivec2(kept.header.width, kept.header.height);
+        run.recordedMenus = kept.menus;
         frames = static_cast<long>(kept.frameEndTimes.size());
         clock = std::make_unique<RecordedClock>(kept.header.clockStart, kept.frameEndTimes, false);
         check.emplace(kept.checks);

@@ -8,6 +8,7 @@
 #include "Painter.h"
 #include "Text.h"
 #include "pictures/BoardPainting.h"
+#include "pictures/LetterPictures.h"
 #include "scene/HudAtlas.h"
 
 #include <optional>
@@ -132,6 +133,7 @@ void writeHudPictures(const std::filesystem::path& assets)
 {
     writePng(assets / "textures" / "hud.png", paintHudAtlas(), true);
     writePng(assets / "textures" / "paused.png", paintPausedBoard(), true);
+    writePng(assets / "textures" / "letters.png", paintLetterAtlas(), true);
 }
 
 } // namespace tavernrush::assetgen

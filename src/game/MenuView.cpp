@@ -1,0 +1,17 @@
+#include "game/MenuView.h"
+
+namespace tavernrush {
+
+std::string_view menuScreenName(MenuScreen screen)
+{
+    switch (screen) {
+    case MenuScreen::Title: return "title";
+    case MenuScreen::Pause: return "pause";
+    case MenuScreen::Options: return "options";
+    case MenuScreen::Controls: return "controls";
+    case MenuScreen::Rebind: return "rebind";
+    }
+    return "title";
+}
+
+} // namespace tavernrush
