@@ -24,7 +24,8 @@ namespace {
 // the keys the input reads.
 class RunLiveOptions : public LiveOptions {
 public:
-    RunLiveOptions(Audio* audio, GameWindow& window, RunHooks& hooks) : audio_(audio), window_(window), hooks_(hooks)
+    RunLiveOptions(Audio* audio, GameWindow& window, Level& level, RunHooks& hooks)
+        : audio_(audio), window_(window), level_(level), hooks_(hooks)
     {
     }
     void soundLevels(const AudioSettings& levels) override
@@ -34,6 +35,7 @@ public:
         }
     }
     void vsync(bool on) override { window_.setVsync(on); }
+    void brightness(float value) override { setPictureBrightness(level_.materials, value); }
     void controls(const Controls& controls, bool pauseOnFocusLoss) override
     {
         hooks_.rebind(controls, pauseOnFocusLoss);
@@ -43,6 +45,7 @@ public:
 private:
     Audio* audio_;
     GameWindow& window_;
+    Level& level_;
     RunHooks& hooks_;
 };
 
@@ -112,7 +115,7 @@ int composeRun(const RunOptions& options, RunHooks& hooks)
     SettingsSaver saver(options.saveSettings ? std::optional<std::filesystem::path>(options.settingsFile)
                                              : std::nullopt,
                         std::cout);
-    RunLiveOptions live(audio ? &*audio : nullptr, *window, hooks);
+    RunLiveOptions live(audio ? &*audio : nullptr, *window, level, hooks);
     std::optional<Menus> menus;
     if (options.menus) {
         // The loaded level first, then the others, each with its best time.

@@ -386,6 +386,7 @@ void Menus::adjust(const std::string& id, int step, bool fullscreen, FrameScene&
         settings_.brightness =
             std::clamp(std::round((settings_.brightness + brightnessStep * static_cast<float>(step)) * 10.0f) / 10.0f,
                        lowestBrightness, highestBrightness);
+        live_.brightness(settings_.brightness);
         save("window", "brightness", number(settings_.brightness));
     } else if (id == "pause_on_focus_loss") {
         settings_.pauseOnFocusLoss = !settings_.pauseOnFocusLoss;

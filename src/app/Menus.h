@@ -28,6 +28,7 @@ public:
     virtual ~LiveOptions() = default;
     virtual void soundLevels(const AudioSettings&) {}
     virtual void vsync(bool) {}
+    virtual void brightness(float) {}
     virtual void controls(const Controls&, bool /*pauseOnFocusLoss*/) {}
     // Play another level than the one loaded: true when the run ends for
     // it (the game starts that level next), false where it cannot.

@@ -18,6 +18,9 @@ glm::mat4 translation(float x, float y, float z) { return glm::translate(glm::ma
 
 glm::mat4 upright() { return glm::rotate(glm::mat4(1.0f), 1.5707964f, glm::vec3(-1.0f, 0.0f, 0.0f)); }
 
+// The ground and the board have an ambient factor of their own.
+bool takesBrightness(AssetId id) { return id != WoodGround && id != TitleBoard && id != Frame01; }
+
 MaterialPtr makeLevelMaterial(AssetId id, const std::string& path, const LevelShaders& shaders, float brightness)
 {
     const ShaderPtr& phong = shaders[PhongProgram];
@@ -69,6 +72,15 @@ LevelMaterials createLevelMaterials(const LevelShaders& shaders, const LevelSett
         materials.add(row.id, makeLevelMaterial(row.id, settings.paths.pathOf(row.id), shaders, settings.brightness));
     }
     return materials;
+}
+
+void setPictureBrightness(LevelMaterials& materials, float brightness)
+{
+    for (const AssetRow& row : asset::partRows(LevelPart::Materials)) {
+        if (takesBrightness(row.id)) {
+            materials[row.id]->materialCoefficients.x = brightness;
+        }
+    }
 }
 
 LevelGeometry::LevelGeometry(const LevelMaterials& materials, const LevelSettings& settings)

@@ -32,6 +32,10 @@ LevelTextures loadLevelTextures(const AssetPaths& paths);
 // of their own, every other picture the boards' look.
 using LevelMaterials = ById<MaterialPtr>;
 LevelMaterials createLevelMaterials(const LevelShaders& shaders, const LevelSettings& settings);
+// The brightness setting changed while the level runs: the sky's, the
+// pictures' and the spheres' ambient factor (the ground and the board keep
+// theirs, which H and D move).
+void setPictureBrightness(LevelMaterials& materials, float brightness);
 
 // The generated shapes. Some are built but never drawn: the sky room still
 // lends its matrices to the lit program every frame.

@@ -63,6 +63,7 @@ class Heard : public LiveOptions {
 public:
     explicit Heard(Keys& keys) : keys_(keys) {}
     void soundLevels(const AudioSettings& levels) override { volume = levels.volume; }
+    void brightness(float value) override { seenBrightness = value; }
     void controls(const Controls& controls, bool) override { keys_.controls = controls; }
     bool playLevel(const std::string& name) override
     {
@@ -70,6 +71,7 @@ public:
         return true;
     }
     float volume = -1.0f;
+    float seenBrightness = -1.0f;
     std::string level;
 
 private:
@@ -186,6 +188,21 @@ TEST_F(MenusTest, PlayOnAnotherLevelEndsTheRunForIt)
     rig.press(GLFW_KEY_SPACE);
     EXPECT_EQ(rig.heard.level, "autumn");
     EXPECT_TRUE(rig.window.closed);
+}
+
+TEST_F(MenusTest, ABrightnessChangedInTheOptionsIsSeenAtOnce)
+{
+    MenuRig rig(false, file);
+    rig.frames(2);
+    openOptions(rig);
+    for (int row = 0; row < 5; ++row) {
+        rig.press(GLFW_KEY_DOWN);
+    }
+    ASSERT_TRUE(rig.menu()->selectedEntry());
+    ASSERT_EQ(rig.menu()->selectedEntry()->id, "brightness");
+    rig.press(GLFW_KEY_RIGHT);
+    EXPECT_FLOAT_EQ(rig.heard.seenBrightness, 1.1f);
+    EXPECT_FLOAT_EQ(rig.menus.settings().brightness, 1.1f);
 }
 
 TEST_F(MenusTest, AVolumeChangedInTheOptionsIsHeardAndSavedOnItsLineAlone)
