@@ -7,8 +7,8 @@ namespace tavernrush {
 // Call first thing in main, before any thread starts. One heap for every
 // thread and large blocks kept in it instead of mapped and unmapped: the
 // driver's storage for each picture then takes over memory a decoded picture
-// has already touched, instead of faulting in fresh zeroed pages (a fifth of
-// the uploads' time on llvmpipe).
+// has already touched, instead of faulting in fresh zeroed pages (about a
+// quarter of the uploads' time on llvmpipe).
 void reuseFreedPictureMemory();
 
 } // namespace tavernrush
