@@ -19,6 +19,7 @@ target_sources(tavernrush_lib PRIVATE
   app/KeyWait.cpp
   app/LevelChoice.cpp
   app/LevelSettingsFrom.cpp
+  app/PictureMemoryReuse.cpp
   app/PlayerRun.cpp
   app/NumberText.cpp
   app/RecordedClock.cpp

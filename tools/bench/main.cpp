@@ -12,6 +12,7 @@
 // their spread and the render scales drawn at.
 
 #include "app/Game.h"
+#include "app/PictureMemoryReuse.h"
 #include "bench/BenchGame.h"
 #include "bench/BenchObserver.h"
 #include "bench/BenchOptions.h"
@@ -153,6 +154,7 @@ int runRouteOnly(const BenchOptions& options, ReplayScript route)
 int main(int argc, char** argv)
 {
     using namespace tavernrush;
+    reuseFreedPictureMemory();
     const BenchOptionsParse command =
         parseBenchOptions(std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc));
     if (command.helpAsked) {

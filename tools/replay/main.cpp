@@ -6,6 +6,7 @@
 #include "app/ConsoleText.h"
 #include "app/Game.h"
 #include "app/GameRun.h"
+#include "app/PictureMemoryReuse.h"
 #include "app/PlayerRun.h"
 #include "app/RecordedClock.h"
 #include "app/RegularFile.h"
@@ -294,6 +295,7 @@ int replay(const ReplayOptions& options)
 int main(int argc, char** argv)
 {
     using namespace tavernrush;
+    reuseFreedPictureMemory();
     const std::string program = argc > 0 ? argv[0] : "tavernrush-replay";
     const OptionsParse parse = parseReplayOptions(std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc));
     if (std::holds_alternative<HelpRequested>(parse)) {
