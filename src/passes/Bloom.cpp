@@ -32,12 +32,15 @@ int scaledSide(int side, float scale)
 }
 
 // An image smaller than the window is stretched over it: mixed from its four
-// nearest texels instead of drawn in blocks.
+// nearest texels instead of drawn in blocks, and at its rim from its own
+// edge, not the opposite one.
 void filterWhenStretched(GLuint texture)
 {
     glBindTexture(GL_TEXTURE_2D, texture);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
     glBindTexture(GL_TEXTURE_2D, 0);
 }
 
