@@ -75,4 +75,20 @@ std::optional<std::string> makeFolderFor(const std::filesystem::path& path)
     return std::nullopt;
 }
 
+std::filesystem::path linkTarget(std::filesystem::path path)
+{
+    for (int hops = 0; hops < 16; ++hops) {
+        std::error_code error;
+        if (!std::filesystem::is_symlink(path, error)) {
+            break;
+        }
+        const std::filesystem::path to = std::filesystem::read_symlink(path, error);
+        if (error) {
+            break;
+        }
+        path = to.is_absolute() ? to : path.parent_path() / to;
+    }
+    return path;
+}
+
 } // namespace tavernrush

@@ -15,6 +15,10 @@ namespace tavernrush {
 // wrong, or nothing on success; the temporary file is gone either way.
 std::optional<std::string> writeFileAtomically(const std::filesystem::path& path, std::string_view bytes);
 
+// The file `path` names, its symbolic links followed (16 at most): writing
+// there atomically keeps the player's link a link.
+std::filesystem::path linkTarget(std::filesystem::path path);
+
 // Makes the folder `path` goes in, with any folders above it; what went
 // wrong, or nothing.
 std::optional<std::string> makeFolderFor(const std::filesystem::path& path);

@@ -96,24 +96,6 @@ bool isBestTimeLine(std::string_view line)
     return equals != std::string_view::npos && trimmed(line.substr(0, equals)) == bestKey;
 }
 
-// The file the records path names: a symbolic link is followed to where it
-// points, so that the player's link stays a link.
-std::filesystem::path linkTarget(std::filesystem::path path)
-{
-    for (int hops = 0; hops < 16; ++hops) {
-        std::error_code error;
-        if (!std::filesystem::is_symlink(path, error)) {
-            break;
-        }
-        const std::filesystem::path to = std::filesystem::read_symlink(path, error);
-        if (error) {
-            break;
-        }
-        path = to.is_absolute() ? to : path.parent_path() / to;
-    }
-    return path;
-}
-
 // Holds an exclusive lock on a folder while the records in it are read and
 // written, so two games finishing at once take turns.
 class FolderLock {

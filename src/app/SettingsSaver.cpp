@@ -13,23 +13,6 @@ namespace {
 
 constexpr std::uintmax_t largestSettingsBytes = 1024 * 1024;
 
-// A symbolic link is followed, so that the player's link stays a link.
-std::filesystem::path linkTarget(std::filesystem::path path)
-{
-    for (int hops = 0; hops < 16; ++hops) {
-        std::error_code error;
-        if (!std::filesystem::is_symlink(path, error)) {
-            break;
-        }
-        const std::filesystem::path to = std::filesystem::read_symlink(path, error);
-        if (error) {
-            break;
-        }
-        path = to.is_absolute() ? to : path.parent_path() / to;
-    }
-    return path;
-}
-
 } // namespace
 
 SettingsSaver::SettingsSaver(std::optional<std::filesystem::path> path, std::ostream& log)
