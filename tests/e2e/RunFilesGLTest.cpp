@@ -140,8 +140,9 @@ TEST_F(RunFilesGLTest, TwentySecondsOfPlayReplayExactlyAndAKeyTakenOutIsCaughtAt
     // once through the pause menu, which the run keeps as what it did.
     for (int round = 0; round < 4; ++round) {
         if (round == 1) {
-            xdotool("key", "p");
-            std::this_thread::sleep_for(500ms);
+            // Held past a slow frame: the rules poll the pause key.
+            hold("p", 500ms);
+            std::this_thread::sleep_for(300ms);
             xdotool("key", "Return");
         }
         hold("Up", 1500ms);
