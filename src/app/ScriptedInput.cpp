@@ -92,4 +92,15 @@ bool ScriptedInput::hasFocus() const
     return focused;
 }
 
+void startScriptedFrame(long frame, ScriptedInput& input, SteppedClock& clock, InputEvents& wheel)
+{
+    input.setFrame(frame);
+    clock.beginFrame(frame);
+    for (const ScrollEvent& scroll : input.script().scrolls) {
+        if (scroll.frame == frame) {
+            wheel.onScroll(scroll.yoffset);
+        }
+    }
+}
+
 } // namespace tavernrush

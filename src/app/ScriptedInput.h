@@ -6,6 +6,7 @@
 #include "app/Controls.h"
 #include "game/Input.h"
 #include "app/ReplayScript.h"
+#include "app/SteppedClock.h"
 
 #include <utility>
 
@@ -46,5 +47,9 @@ private:
     Controls controls_;
     long frame_ = 0;
 };
+
+// Before scripted frame `frame` runs: the input and the clock move to it, and
+// the wheel's steps of that frame go to `wheel`.
+void startScriptedFrame(long frame, ScriptedInput& input, SteppedClock& clock, InputEvents& wheel);
 
 } // namespace tavernrush

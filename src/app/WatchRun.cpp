@@ -28,14 +28,7 @@ public:
         if (pressedP()) {
             holdUntilP();
         }
-        const long frame = loop.frameNumber();
-        input_.setFrame(frame);
-        clock_.beginFrame(frame);
-        for (const ScrollEvent& scroll : input_.script().scrolls) {
-            if (scroll.frame == frame) {
-                loop.onScroll(scroll.yoffset);
-            }
-        }
+        startScriptedFrame(loop.frameNumber(), input_, clock_, loop);
     }
     void afterFrame(FrameLoop& loop) override
     {

@@ -22,13 +22,7 @@ BenchObserver::BenchObserver(ScriptedInput& input, FixedStepClock& clock, PhaseR
 void BenchObserver::beforeFrame(FrameLoop& loop)
 {
     const long frame = loop.frameNumber();
-    input_.setFrame(frame);
-    clock_.beginFrame(frame);
-    for (const ScrollEvent& scroll : input_.script().scrolls) {
-        if (scroll.frame == frame) {
-            loop.onScroll(scroll.yoffset);
-        }
-    }
+    startScriptedFrame(frame, input_, clock_, loop);
     if (frame == counts_.route) {
         renderer_.switchTo(BenchPhase::floor);
     } else if (frame == counts_.route + warmupFrames + counts_.floor) {

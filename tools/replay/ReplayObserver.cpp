@@ -30,14 +30,8 @@ ReplayObserver::ReplayObserver(ScriptedInput& input, SteppedClock& clock, Replay
 void ReplayObserver::beforeFrame(FrameLoop& loop)
 {
     const long frame = loop.frameNumber();
-    input_.setFrame(frame);
-    clock_.beginFrame(frame);
+    startScriptedFrame(frame, input_, clock_, wheel_ != nullptr ? *wheel_ : static_cast<InputEvents&>(loop));
     const ReplayScript& script = input_.script();
-    for (const ScrollEvent& scroll : script.scrolls) {
-        if (scroll.frame == frame) {
-            (wheel_ != nullptr ? *wheel_ : static_cast<InputEvents&>(loop)).onScroll(scroll.yoffset);
-        }
-    }
     for (const long release : script.escapeReleases) {
         if (release == frame) {
             loop.onEscapeReleased();
