@@ -122,6 +122,19 @@ ImageFile ImageFile::decode(std::span<const std::uint8_t> bytes, const std::stri
         return image;
     }
     const StartupStepTimer timer(format == FIF_JPEG ? "decode JPEG" : format == FIF_PNG ? "decode PNG" : "decode DDS");
+    if (format == FIF_JPEG) {
+        FIBITMAP* decoded = nullptr;
+        const JpegDecoding outcome = decodeJpegTo32Bits(bytes, flipVertically, decoded);
+        if (outcome == JpegDecoding::failed) {
+            return image;
+        }
+        if (outcome == JpegDecoding::decoded) {
+            image.bitmap_.reset(decoded);
+            image.width_ = static_cast<int>(FreeImage_GetWidth(decoded));
+            image.height_ = static_cast<int>(FreeImage_GetHeight(decoded));
+            return image;
+        }
+    }
     decoderComplaints = 0;
     Bitmap loaded(FreeImage_LoadFromMemory(format, stream.rewound(), 0));
     // A picture the decoder complained about is damaged: better the empty
