@@ -54,6 +54,7 @@ enum class AssetId : std::uint8_t {
     // The passes' programs
     ScreenProgram,
     BlurProgram,
+    GlowCopyProgram,
     // The fields' drawers
     CoinBlur,
     BeerLabel,

@@ -85,6 +85,7 @@ constexpr AssetRow rows[] = {
 
     program(ScreenProgram, "assets/shader/screen", Passes, true),
     program(BlurProgram, "assets/shader/blur", Passes, true),
+    program(GlowCopyProgram, "assets/shader/glowCopy", Passes),
 
     texture(CoinBlur, "assets/textures/coin_blur.png", "coin pictures", FieldDrawers),
     texture(BeerLabel, "assets/textures/kellbrau.jpg", "beer label", FieldDrawers),

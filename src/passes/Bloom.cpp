@@ -53,6 +53,7 @@ Bloom::Bloom(int width, int height, const GraphicsSettings& graphics)
       renderScale_(graphics.renderScale),
       screenShader_(programOf(AssetId::ScreenProgram)),
       blurShader_(programOf(AssetId::BlurProgram)),
+      glowCopyShader_(programOf(AssetId::GlowCopyProgram)),
       fullscreenVao_(createFullscreenVertexArray()),
       sceneTarget_(scaledSide(width, renderScale_), scaledSide(height, renderScale_), glow_),
       blurTargets_(sceneTarget_.width(), sceneTarget_.height())
@@ -102,8 +103,8 @@ void Bloom::copyGlow()
     if (!glow_) {
         return;
     }
-    blitGlowToBlur(sceneTarget_.framebuffer(), sceneTarget_.width(), sceneTarget_.height(),
-                   blurTargets_.framebuffer(0), blurTargets_.halfWidth(), blurTargets_.halfHeight());
+    copyGlowToBlur(*glowCopyShader_, fullscreenVao_.get(), sceneTarget_.glowTexture(), blurTargets_.framebuffer(0),
+                   blurTargets_.halfWidth(), blurTargets_.halfHeight());
 }
 
 void Bloom::blur()

@@ -62,6 +62,7 @@ private:
     float renderScale_;
     ShaderPtr screenShader_;
     ShaderPtr blurShader_;
+    ShaderPtr glowCopyShader_;
     VertexArrayName fullscreenVao_;
     SceneTarget sceneTarget_;
     BlurTargets blurTargets_;

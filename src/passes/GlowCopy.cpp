@@ -2,17 +2,26 @@
 
 namespace tavernrush {
 
-void blitGlowToBlur(GLuint sourceFramebuffer, int sourceWidth, int sourceHeight, GLuint destinationFramebuffer,
+void copyGlowToBlur(const Shader& program, GLuint emptyVertexArray, GLuint glowTexture, GLuint destinationFramebuffer,
                     int destinationWidth, int destinationHeight)
 {
-    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, destinationFramebuffer);
-    glBindFramebuffer(GL_READ_FRAMEBUFFER, sourceFramebuffer);
-    glReadBuffer(GL_COLOR_ATTACHMENT1);
-    glDrawBuffer(GL_COLOR_ATTACHMENT0);
-    glBlitFramebuffer(0, 0, sourceWidth, sourceHeight, 0, 0, destinationWidth, destinationHeight,
-                      GL_COLOR_BUFFER_BIT, GL_NEAREST);
-    glBindFramebuffer(GL_READ_FRAMEBUFFER, 0);
-    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
+    glBindFramebuffer(GL_FRAMEBUFFER, destinationFramebuffer);
+    glViewport(0, 0, destinationWidth, destinationHeight);
+    // A copy: whatever depth the blur target holds must not hide a texel.
+    const GLboolean depthTest = glIsEnabled(GL_DEPTH_TEST);
+    glDisable(GL_DEPTH_TEST);
+    program.use();
+    glActiveTexture(GL_TEXTURE0);
+    glBindTexture(GL_TEXTURE_2D, glowTexture);
+    glBindVertexArray(emptyVertexArray);
+    glDrawArrays(GL_TRIANGLE_FAN, 0, 4);
+    glBindVertexArray(0);
+    glBindTexture(GL_TEXTURE_2D, 0);
+    glUseProgram(0);
+    if (depthTest == GL_TRUE) {
+        glEnable(GL_DEPTH_TEST);
+    }
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
 }
 
 } // namespace tavernrush

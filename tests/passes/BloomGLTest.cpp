@@ -3,6 +3,7 @@
 // and the release of every GL object at exit.
 
 #include "passes/Bloom.h"
+#include "game/AssetTable.h"
 #include "passes/FramebufferCheck.h"
 
 #include "passes/PassTestSupport.h"
@@ -105,10 +106,21 @@ TEST_F(BloomGLTest, TheGlowCopyReadsTheGlowOutputAtHalfSize)
     const glm::vec4 green(0.0f, 1.0f, 0.0f, 1.0f);
     glClearBufferfv(GL_COLOR, 0, &green.x);
 
-    blitGlowToBlur(scene.framebuffer(), 8, 8, blur.framebuffer(0), 4, 4);
+    // The blur target's depth nearer than anything: a copy that tested
+    // against it would leave the target as it was.
+    glBindFramebuffer(GL_FRAMEBUFFER, blur.framebuffer(0));
+    glClearDepth(0.0);
+    glClear(GL_DEPTH_BUFFER_BIT);
+    glClearDepth(1.0);
+    const Shader copy("glowCopy", false, asset::shaderFolder);
+    const VertexArrayName empty = createVertexArray();
+    glEnable(GL_DEPTH_TEST);
+
+    copyGlowToBlur(copy, empty.get(), scene.glowTexture(), blur.framebuffer(0), 4, 4);
 
     EXPECT_EQ(integerState(GL_READ_FRAMEBUFFER_BINDING), 0);
     EXPECT_EQ(integerState(GL_DRAW_FRAMEBUFFER_BINDING), 0);
+    EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
     const testing::Image copied = readTexture(blur.colorTexture(0));
     ASSERT_EQ(copied.width, 4);
     EXPECT_EQ(copied.at(0, 0), glm::u8vec4(200, 180, 0, 255));

@@ -76,6 +76,7 @@ const ProgramContract contracts[] = {
     {"quad_depth", false, {}, {}, {{0, GL_FLOAT_VEC3}, {2, GL_FLOAT_VEC2}}, {0}},
     {"blur", true, {{"offset", GL_FLOAT_VEC2}, {"horizontal", GL_INT}}, {{GL_SAMPLER_2D, 0}}, {}, {0}},
     {"screen", true, {}, {{GL_SAMPLER_2D, 0}, {GL_SAMPLER_2D, 1}}, {}, {0}},
+    {"glowCopy", false, {}, {{GL_SAMPLER_2D, 0}}, {}, {0}},
     {"hud",
      false,
      {{"transform", GL_FLOAT_MAT4}, {"tint", GL_FLOAT_VEC3}},
