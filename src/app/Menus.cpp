@@ -314,7 +314,7 @@ void Menus::act(const Presses& presses, FrameRules& rules, WindowControl& window
         if (screen_ == MenuScreen::Pause) {
             rules.resume();
         } else if (screen_ == MenuScreen::Controls || screen_ == MenuScreen::Graphics) {
-            openScreen(MenuScreen::Options, optionsRow(screen_ == MenuScreen::Controls ? "controls" : "graphics"));
+            returnToOptions();
         } else if (screen_ == MenuScreen::Options) {
             openScreen(optionsFrom_, optionsFrom_ == MenuScreen::Title ? 1 : 2);
         }
@@ -339,7 +339,7 @@ void Menus::act(const Presses& presses, FrameRules& rules, WindowControl& window
         openScreen(MenuScreen::Graphics);
     } else if (id == "return") {
         if (screen_ == MenuScreen::Controls || screen_ == MenuScreen::Graphics) {
-            openScreen(MenuScreen::Options, optionsRow(screen_ == MenuScreen::Controls ? "controls" : "graphics"));
+            returnToOptions();
         } else {
             openScreen(optionsFrom_, optionsFrom_ == MenuScreen::Title ? 1 : 2);
         }
@@ -437,11 +437,12 @@ void Menus::adjustGraphics(const std::string& id, int step)
     }
 }
 
-int Menus::optionsRow(const std::string& id) const
+void Menus::returnToOptions()
 {
+    const std::string from = screen_ == MenuScreen::Graphics ? "graphics" : "controls";
     const std::vector<MenuEntry> entries = entriesOf(MenuScreen::Options, settings_, false, false);
-    const auto at = std::find_if(entries.begin(), entries.end(), [&](const MenuEntry& e) { return e.id == id; });
-    return static_cast<int>(at - entries.begin());
+    const auto at = std::find_if(entries.begin(), entries.end(), [&](const MenuEntry& e) { return e.id == from; });
+    openScreen(MenuScreen::Options, static_cast<int>(at - entries.begin()));
 }
 
 void Menus::rebind(int key)

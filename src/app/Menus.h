@@ -103,8 +103,8 @@ private:
     void saveKey(Action action);
     void applyControls();
     void adjustGraphics(const std::string& id, int step);
-    // The row of the options that opened a sub-screen, to go back to.
-    int optionsRow(const std::string& id) const;
+    // From the controls or the graphics to the options, on the entry that opened them.
+    void returnToOptions();
     void save(const char* section, const char* key, const std::string& value);
     std::string prompt(const FrameScene& scene, bool withPad) const;
 
