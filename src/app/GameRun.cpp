@@ -20,12 +20,20 @@
 namespace tavernrush {
 namespace {
 
-// A changed option heard and seen at once: the mix, the window's vsync and
-// the keys the input reads.
+// A changed option heard and seen at once: the mix, the window's vsync, the
+// brightness, the render scale, the glow, the shadow map and the keys the
+// input reads.
 class RunLiveOptions : public LiveOptions {
 public:
-    RunLiveOptions(Audio* audio, GameWindow& window, Level& level, RunHooks& hooks)
-        : audio_(audio), window_(window), level_(level), hooks_(hooks)
+    RunLiveOptions(Audio* audio, GameWindow& window, Level& level, GlSceneRenderer& renderer, double refreshHz,
+                   bool vsync, RunHooks& hooks)
+        : audio_(audio),
+          window_(window),
+          level_(level),
+          renderer_(renderer),
+          refreshHz_(refreshHz),
+          vsync_(vsync),
+          hooks_(hooks)
     {
     }
     void soundLevels(const AudioSettings& levels) override
@@ -34,8 +42,26 @@ public:
             audio_->setLevels(levels);
         }
     }
-    void vsync(bool on) override { window_.setVsync(on); }
+    void vsync(bool on) override
+    {
+        window_.setVsync(on);
+        vsync_ = on;
+        // The automatic scale times frames differently with vsync.
+        if (renderer_.scalesAutomatically()) {
+            renderer_.scaleAutomatically(refreshHz_, vsync_);
+        }
+    }
     void brightness(float value) override { setPictureBrightness(level_.materials, value); }
+    void renderScale(const GraphicsSettings& graphics) override
+    {
+        if (!graphics.automaticScale) {
+            renderer_.scaleFixed(graphics.renderScale);
+        } else if (!renderer_.scalesAutomatically()) {
+            renderer_.scaleAutomatically(refreshHz_, vsync_);
+        }
+    }
+    void bloom(bool on) override { level_.bloom.setGlow(on); }
+    void shadowSize(int texels) override { level_.shadowMap = ShadowMap(texels); }
     void controls(const Controls& controls, bool pauseOnFocusLoss) override
     {
         hooks_.rebind(controls, pauseOnFocusLoss);
@@ -46,6 +72,9 @@ private:
     Audio* audio_;
     GameWindow& window_;
     Level& level_;
+    GlSceneRenderer& renderer_;
+    double refreshHz_;
+    bool vsync_;
     RunHooks& hooks_;
 };
 
@@ -98,10 +127,11 @@ int composeRun(const RunOptions& options, RunHooks& hooks)
     Level level(levelSettingsFrom(settings, levelDescription)); // takes each file from the worker in its place
     preload.finish();
     GlSceneRenderer gameRenderer(level);
+    // The display's rate where the monitor tells it; 60 Hz where not.
+    const auto& monitor = window->primaryMonitor();
+    const double refreshHz = monitor ? monitor->mode.refreshRate : 0;
     if (settings.graphics.automaticScale) {
-        // The display's rate where the monitor tells it; 60 Hz where not.
-        const auto& monitor = window->primaryMonitor();
-        gameRenderer.scaleAutomatically(monitor ? monitor->mode.refreshRate : 0, settings.vsync);
+        gameRenderer.scaleAutomatically(refreshHz, settings.vsync);
     }
     const InputSource& input = hooks.input(*window, settings);
     Clock& clock = hooks.clock();
@@ -115,7 +145,7 @@ int composeRun(const RunOptions& options, RunHooks& hooks)
     SettingsSaver saver(options.saveSettings ? std::optional<std::filesystem::path>(options.settingsFile)
                                              : std::nullopt,
                         std::cout);
-    RunLiveOptions live(audio ? &*audio : nullptr, *window, level, hooks);
+    RunLiveOptions live(audio ? &*audio : nullptr, *window, level, gameRenderer, refreshHz, settings.vsync, hooks);
     std::optional<Menus> menus;
     if (options.menus) {
         // The loaded level first, then the others, each with its best time.

@@ -1,6 +1,7 @@
 #include "app/Menus.h"
 
 #include "app/ControlNames.h"
+#include "app/GraphicsChoices.h"
 #include "app/KeyNames.h"
 #include "passes/Letterbox.h"
 #include "scene/MenuLayout.h"
@@ -57,7 +58,16 @@ std::vector<MenuEntry> entriesOf(MenuScreen screen, const Settings& settings, bo
             entry("brightness", "Brightness", number(settings.brightness),
                   (settings.brightness - lowestBrightness) / (highestBrightness - lowestBrightness)),
             entry("pause_on_focus_loss", "Pause on focus loss", onOff(settings.pauseOnFocusLoss)),
+            entry("graphics", "Graphics"),
             entry("controls", "Controls"),
+            entry("return", "Back"),
+        };
+    case MenuScreen::Graphics:
+        return {
+            entry("render_scale", "Render scale", renderScaleLabel(settings.graphics)),
+            entry("msaa", "Anti-aliasing", msaaLabel(settings.graphics.msaa)),
+            entry("bloom", "Bloom", onOff(settings.graphics.bloom)),
+            entry("shadow_size", "Shadow detail", std::to_string(settings.graphics.shadowSize)),
             entry("return", "Back"),
         };
     case MenuScreen::Controls:
@@ -89,7 +99,8 @@ Menus::Menus(MenuSetup setup)
       coinsToWin_(setup.coinsToWin),
       beersToLose_(setup.beersToLose),
       timeLimitSeconds_(setup.timeLimitSeconds),
-      startOnTitle_(setup.startOnTitle)
+      startOnTitle_(setup.startOnTitle),
+      windowSamples_(settings_.graphics.msaa)
 {
 }
 
@@ -182,8 +193,8 @@ void Menus::frame(const InputSource& input, FrameRules& rules, FrameScene& scene
         readMouse(input, window, presses, fullscreen, scene);
         act(presses, rules, window, fullscreen, scene);
     }
-    rules.setPauseKeyTaken(rules.paused() && (screen_ == MenuScreen::Options || screen_ == MenuScreen::Controls ||
-                                              screen_ == MenuScreen::Rebind));
+    rules.setPauseKeyTaken(rules.paused() && (screen_ == MenuScreen::Options || screen_ == MenuScreen::Graphics ||
+                                              screen_ == MenuScreen::Controls || screen_ == MenuScreen::Rebind));
     fullscreenShown_ = scene.fullscreenRequested ? !fullscreen : fullscreen;
     // The frame that closes the menu still shows it; play shows from the next.
     scene.menu = view();
@@ -302,8 +313,8 @@ void Menus::act(const Presses& presses, FrameRules& rules, WindowControl& window
     if (presses.back) {
         if (screen_ == MenuScreen::Pause) {
             rules.resume();
-        } else if (screen_ == MenuScreen::Controls) {
-            openScreen(MenuScreen::Options, 7);
+        } else if (screen_ == MenuScreen::Controls || screen_ == MenuScreen::Graphics) {
+            returnToOptions();
         } else if (screen_ == MenuScreen::Options) {
             openScreen(optionsFrom_, optionsFrom_ == MenuScreen::Title ? 1 : 2);
         }
@@ -324,9 +335,11 @@ void Menus::act(const Presses& presses, FrameRules& rules, WindowControl& window
         openScreen(MenuScreen::Options);
     } else if (id == "controls") {
         openScreen(MenuScreen::Controls);
+    } else if (id == "graphics") {
+        openScreen(MenuScreen::Graphics);
     } else if (id == "return") {
-        if (screen_ == MenuScreen::Controls) {
-            openScreen(MenuScreen::Options, 7);
+        if (screen_ == MenuScreen::Controls || screen_ == MenuScreen::Graphics) {
+            returnToOptions();
         } else {
             openScreen(optionsFrom_, optionsFrom_ == MenuScreen::Title ? 1 : 2);
         }
@@ -392,7 +405,44 @@ void Menus::adjust(const std::string& id, int step, bool fullscreen, FrameScene&
         settings_.pauseOnFocusLoss = !settings_.pauseOnFocusLoss;
         applyControls();
         save("window", "pause_on_focus_loss", settings_.pauseOnFocusLoss ? "true" : "false");
+    } else if (screen_ == MenuScreen::Graphics) {
+        adjustGraphics(id, step);
     }
+}
+
+void Menus::adjustGraphics(const std::string& id, int step)
+{
+    GraphicsSettings& graphics = settings_.graphics;
+    // A line left by an earlier change would now speak of this one.
+    message_.clear();
+    if (id == "render_scale") {
+        stepRenderScale(graphics, step);
+        live_.renderScale(graphics);
+        save("graphics", "render_scale", renderScaleSetting(graphics));
+    } else if (id == "msaa") {
+        stepMsaa(graphics, step);
+        save("graphics", "msaa", std::to_string(graphics.msaa));
+        // The samples belong to the window, which is made once.
+        if (message_.empty() && graphics.msaa != windowSamples_) {
+            message_ = "Applies when the game next starts";
+        }
+    } else if (id == "bloom") {
+        graphics.bloom = !graphics.bloom;
+        live_.bloom(graphics.bloom);
+        save("graphics", "bloom", graphics.bloom ? "true" : "false");
+    } else if (id == "shadow_size") {
+        stepShadowSize(graphics, step);
+        live_.shadowSize(graphics.shadowSize);
+        save("graphics", "shadow_size", std::to_string(graphics.shadowSize));
+    }
+}
+
+void Menus::returnToOptions()
+{
+    const std::string from = screen_ == MenuScreen::Graphics ? "graphics" : "controls";
+    const std::vector<MenuEntry> entries = entriesOf(MenuScreen::Options, settings_, false, false);
+    const auto at = std::find_if(entries.begin(), entries.end(), [&](const MenuEntry& e) { return e.id == from; });
+    openScreen(MenuScreen::Options, static_cast<int>(at - entries.begin()));
 }
 
 void Menus::rebind(int key)
@@ -480,6 +530,7 @@ MenuView Menus::view() const
     }
     case MenuScreen::Pause: view.heading = "PAUSED"; break;
     case MenuScreen::Options: view.heading = "OPTIONS"; break;
+    case MenuScreen::Graphics: view.heading = "GRAPHICS"; break;
     case MenuScreen::Controls:
     case MenuScreen::Rebind: view.heading = "CONTROLS"; break;
     }

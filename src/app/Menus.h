@@ -14,6 +14,7 @@
 #include "game/FrameRules.h"
 #include "game/Input.h"
 #include "game/MenuView.h"
+#include "passes/GraphicsSettings.h"
 
 #include <array>
 #include <optional>
@@ -29,6 +30,10 @@ public:
     virtual void soundLevels(const AudioSettings&) {}
     virtual void vsync(bool) {}
     virtual void brightness(float) {}
+    // The scene's share of the window, fixed or following the frame times.
+    virtual void renderScale(const GraphicsSettings&) {}
+    virtual void bloom(bool) {}
+    virtual void shadowSize(int) {}
     virtual void controls(const Controls&, bool /*pauseOnFocusLoss*/) {}
     // Play another level than the one loaded: true when the run ends for
     // it (the game starts that level next), false where it cannot.
@@ -97,6 +102,9 @@ private:
     void play(FrameRules& rules, WindowControl& window);
     void saveKey(Action action);
     void applyControls();
+    void adjustGraphics(const std::string& id, int step);
+    // From the controls or the graphics to the options, on the entry that opened them.
+    void returnToOptions();
     void save(const char* section, const char* key, const std::string& value);
     std::string prompt(const FrameScene& scene, bool withPad) const;
 
@@ -110,6 +118,8 @@ private:
     int beersToLose_;
     float timeLimitSeconds_;
     bool startOnTitle_;
+    // The window's samples, fixed when it was made.
+    int windowSamples_;
 
     MenuScreen screen_ = MenuScreen::Title;
     // The screen the options go back to: the title or the pause menu.

@@ -10,6 +10,7 @@ target_sources(tavernrush_lib PRIVATE
   app/FrameLoop.cpp
   app/Game.cpp
   app/GameRun.cpp
+  app/GraphicsChoices.cpp
   app/GraphicsSettingsReader.cpp
   app/GameSound.cpp
   app/GameWindow.cpp

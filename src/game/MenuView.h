@@ -1,8 +1,8 @@
 #pragma once
 // What a menu shows in one frame, as plain text: the title over the live
-// level, the pause menu, the options and the controls. The menus decide it
-// (src/app/Menus.cpp) and put it in the frame value; the lettering draws it
-// and the trace names its screen and selected entry.
+// level, the pause menu, the options, the graphics and the controls. The
+// menus decide it (src/app/Menus.cpp) and put it in the frame value; the
+// lettering draws it and the trace names its screen and selected entry.
 
 #include <optional>
 #include <string>
@@ -11,9 +11,9 @@
 
 namespace tavernrush {
 
-enum class MenuScreen { Title, Pause, Options, Controls, Rebind };
+enum class MenuScreen { Title, Pause, Options, Graphics, Controls, Rebind };
 
-// "title", "pause", "options", "controls", "rebind".
+// "title", "pause", "options", "graphics", "controls", "rebind".
 std::string_view menuScreenName(MenuScreen screen);
 
 struct MenuEntry {

@@ -74,6 +74,17 @@ void Bloom::setRenderScale(float scale)
     }
 }
 
+void Bloom::setGlow(bool on)
+{
+    if (on == glow_) {
+        return;
+    }
+    glow_ = on;
+    sceneTarget_ = SceneTarget(sceneTarget_.width(), sceneTarget_.height(), glow_);
+    blurTargets_ = BlurTargets(sceneTarget_.width(), sceneTarget_.height());
+    makeTargets();
+}
+
 void Bloom::makeTargets()
 {
     // At the window's own size every texel lands on its pixel, as it always has.

@@ -31,6 +31,10 @@ public:
     // next frame on; they are made anew only when their size changes.
     void setRenderScale(float scale);
     float renderScale() const { return renderScale_; }
+    // Bloom on or off from the next frame on: the targets are made anew
+    // (the scene's glow output exists only with bloom) at the same size.
+    void setGlow(bool on);
+    bool glow() const { return glow_; }
     // The configured window size: the shape of the image in the window.
     int imageWidth() const { return imageWidth_; }
     int imageHeight() const { return imageHeight_; }

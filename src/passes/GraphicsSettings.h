@@ -22,6 +22,8 @@ struct GraphicsSettings {
     bool bloom = true;
     // Texels per side of the figure's shadow map.
     int shadowSize = 1024;
+
+    bool operator==(const GraphicsSettings&) const = default;
 };
 
 } // namespace tavernrush

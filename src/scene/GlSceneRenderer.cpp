@@ -95,6 +95,12 @@ void GlSceneRenderer::draw(const FrameScene& scene)
     prompt_ = scene.prompt;
 }
 
+void GlSceneRenderer::scaleFixed(float scale)
+{
+    automaticScale_.reset();
+    level_.bloom.setRenderScale(scale);
+}
+
 void GlSceneRenderer::drawItem(const FrameScene& scene, const DrawItem& item)
 {
     switch (item.what) {

@@ -24,6 +24,10 @@ public:
     // From now on each frame is drawn at the scale that holds the display's
     // rate (`refreshHz`, or 60 where it is 0).
     void scaleAutomatically(double refreshHz, bool vsync) { automaticScale_.emplace(refreshHz, vsync); }
+    // From now on each frame is drawn at `scale` (0.25 to 1); the automatic
+    // scale's timers, if any, are released.
+    void scaleFixed(float scale);
+    bool scalesAutomatically() const { return automaticScale_.has_value(); }
     // The fraction of the window's size the last frame was drawn at.
     float renderScale() const { return level_.bloom.renderScale(); }
 

@@ -2,6 +2,7 @@
 // by key presses over fakes: what the frame value shows, what the rules do,
 // what reaches the settings file and the running game.
 #include "app/FrameLoop.h"
+#include "app/GraphicsChoices.h"
 #include "app/SettingsLines.h"
 #include "scene/MenuLayout.h"
 
@@ -64,6 +65,9 @@ public:
     explicit Heard(Keys& keys) : keys_(keys) {}
     void soundLevels(const AudioSettings& levels) override { volume = levels.volume; }
     void brightness(float value) override { seenBrightness = value; }
+    void renderScale(const GraphicsSettings& graphics) override { seenGraphics = graphics; }
+    void bloom(bool on) override { seenGraphics.bloom = on; }
+    void shadowSize(int texels) override { seenGraphics.shadowSize = texels; }
     void controls(const Controls& controls, bool) override { keys_.controls = controls; }
     bool playLevel(const std::string& name) override
     {
@@ -72,6 +76,7 @@ public:
     }
     float volume = -1.0f;
     float seenBrightness = -1.0f;
+    GraphicsSettings seenGraphics;
     std::string level;
 
 private:
@@ -224,6 +229,69 @@ TEST_F(MenusTest, AVolumeChangedInTheOptionsIsHeardAndSavedOnItsLineAlone)
     rig.frames(1);
     EXPECT_FALSE(rig.rules.paused());
     EXPECT_FALSE(rig.menu());
+}
+
+TEST_F(MenusTest, TheGraphicsScreenAppliesAndSavesEachValueAsTheFileReadsItBack)
+{
+    MenuRig rig(false, file);
+    rig.frames(2);
+    openOptions(rig);
+    rig.press(GLFW_KEY_UP); // Back
+    rig.press(GLFW_KEY_UP); // Controls
+    rig.press(GLFW_KEY_UP);
+    ASSERT_EQ(rig.selected(), "graphics");
+    rig.press(GLFW_KEY_ENTER);
+    ASSERT_EQ(rig.menu()->screen, MenuScreen::Graphics);
+    EXPECT_TRUE(rig.rules.paused());
+
+    EXPECT_EQ(rig.menu()->selectedEntry()->value, "100%");
+    rig.press(GLFW_KEY_LEFT);
+    EXPECT_EQ(rig.menu()->selectedEntry()->value, "75%");
+    EXPECT_FLOAT_EQ(rig.heard.seenGraphics.renderScale, 0.75f);
+    EXPECT_NE(content().find("[graphics]\nrender_scale = 0.75\n"), std::string::npos) << content();
+    // Enter steps on as right does, past 100% to Auto.
+    rig.press(GLFW_KEY_ENTER);
+    rig.press(GLFW_KEY_ENTER);
+    EXPECT_EQ(rig.menu()->selectedEntry()->value, "Auto");
+    EXPECT_TRUE(rig.heard.seenGraphics.automaticScale);
+
+    // The window's samples wait for the next start, and say so while they differ.
+    rig.press(GLFW_KEY_DOWN);
+    rig.press(GLFW_KEY_RIGHT);
+    EXPECT_EQ(rig.menu()->selectedEntry()->value, "Off");
+    EXPECT_EQ(rig.menu()->message, "Applies when the game next starts");
+    rig.press(GLFW_KEY_LEFT);
+    EXPECT_EQ(rig.menu()->message, "");
+    rig.press(GLFW_KEY_LEFT);
+
+    rig.press(GLFW_KEY_DOWN);
+    rig.press(GLFW_KEY_ENTER);
+    EXPECT_EQ(rig.menu()->selectedEntry()->value, "Off");
+    EXPECT_FALSE(rig.heard.seenGraphics.bloom);
+    EXPECT_EQ(rig.menu()->message, "") << "bloom applies at once";
+    rig.press(GLFW_KEY_DOWN);
+    rig.press(GLFW_KEY_RIGHT);
+    EXPECT_EQ(rig.heard.seenGraphics.shadowSize, 2048);
+
+    std::ostringstream log;
+    EXPECT_EQ(loadSettings(file.string(), log).graphics, rig.menus.settings().graphics);
+    EXPECT_EQ(log.str(), "");
+    rig.press(GLFW_KEY_BACKSPACE);
+    EXPECT_EQ(rig.selected(), "graphics");
+}
+
+TEST(GraphicsChoicesTest, AValueWrittenByHandStepsToTheNextChoiceThatWay)
+{
+    GraphicsSettings graphics;
+    graphics.shadowSize = 1500;
+    stepShadowSize(graphics, 1);
+    EXPECT_EQ(graphics.shadowSize, 2048);
+    graphics.shadowSize = 1500;
+    stepShadowSize(graphics, -1);
+    EXPECT_EQ(graphics.shadowSize, 1024);
+    graphics.renderScale = 0.3f;
+    stepRenderScale(graphics, -1);
+    EXPECT_TRUE(graphics.automaticScale);
 }
 
 TEST_F(MenusTest, RestartInThePauseMenuPlaysOnFromTheStart)

@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -253,6 +254,44 @@ TEST_F(BloomGLTest, WithoutBloomTheGlowOutputAddsNothing)
     bloom.present({64, 64});
 
     EXPECT_EQ(readFramebuffer(0, GL_BACK, 64, 64).at(30, 30), glm::u8vec4(51, 102, 51, 255));
+}
+
+std::vector<GLuint> sceneTargetNames(const Bloom& bloom)
+{
+    return {bloom.sceneTarget().framebuffer(), bloom.sceneTarget().colorTexture(), bloom.sceneTarget().glowTexture(),
+            bloom.sceneTarget().depthTexture(), bloom.blurTargets().framebuffer(0)};
+}
+
+TEST_F(BloomGLTest, BloomTurnedOffAndOnDuringPlayKeepsTheScaleAndReleasesTheOldTargets)
+{
+    GraphicsSettings half;
+    half.renderScale = 0.5f;
+    Bloom bloom(64, 64, half);
+    const std::vector<GLuint> before = sceneTargetNames(bloom);
+    bloom.setGlow(false);
+    expectTexture(bloom.sceneTarget().colorTexture(), 32, 32, GL_RGBA8);
+    glBindFramebuffer(GL_FRAMEBUFFER, bloom.sceneTarget().framebuffer());
+    EXPECT_EQ(integerState(GL_DRAW_BUFFER1), GL_NONE) << "the glow is not kept";
+    const std::vector<GLuint> after = sceneTargetNames(bloom);
+    for (GLuint name : before) {
+        // A freed name may come back for one of the new targets.
+        if (std::find(after.begin(), after.end(), name) == after.end()) {
+            EXPECT_FALSE(glIsFramebuffer(name) || glIsTexture(name)) << name;
+        }
+    }
+
+    const auto drawn = [&bloom] {
+        bloom.sceneTarget().bindForScene();
+        const glm::vec4 scene(0.2f, 0.4f, 0.2f, 1.0f);
+        glClearBufferfv(GL_COLOR, 0, &scene.x);
+        clearGlow(bloom.sceneTarget(), glm::vec4(0.4f, 0.0f, 0.0f, 1.0f));
+        bloom.present({64, 64});
+        return readFramebuffer(0, GL_BACK, 64, 64).at(30, 30);
+    };
+    EXPECT_EQ(drawn(), glm::u8vec4(51, 102, 51, 255));
+    bloom.setGlow(true);
+    EXPECT_GT(drawn().r, 51 + 20) << "the glow is added again";
+    EXPECT_EQ(bloom.renderScale(), 0.5f);
 }
 
 TEST_F(BloomGLTest, DeletesEveryObjectItCreatedAtExit)
