@@ -91,7 +91,8 @@ preview: build
 # Then the route alone in three more windows: with vsync (the spread of its
 # frame times), and at 1920 x 1080 (an Xvfb screen of that size) at render
 # scale 1 and at auto; each writes bench/<settings>.json with every frame's
-# time and render scale.
+# time and render scale, and after the route the floor frames (the composite
+# and the swap, the work at the window's size) and the bare window's frames.
 XVFB_FULL_HD := xvfb-run -a -s "-screen 0 1920x1080x24 -noreset"
 ROUTE_ONLY = ./tavernrush-bench --route $(CURDIR)/tools/bench/route.replay --route-only-with $(CURDIR)/tools/bench/$(1).ini
 
@@ -100,7 +101,7 @@ bench: build
 	cd $(BUILD_DIR) && $(XVFB) ./tavernrush-bench --route $(CURDIR)/tools/bench/route.replay \
 		--json bench/frames.json > bench/frames.md && cat bench/frames.md
 	cd $(BUILD_DIR) && { \
-		printf '\n| window, settings | frames | route median / p95 | spread: p5 to p95, sd, long frames | render scale x frames |\n|---|---|---|---|---|\n' && \
+		printf '\n| window, settings | frames | route median / p95 | spread: p5 to p95, sd, long frames | render scale x frames | floor: composite and swap | bare: clear and swap |\n|---|---|---|---|---|---|---|\n' && \
 		$(XVFB) $(call ROUTE_ONLY,vsync) --vsync --json bench/vsync.json && \
 		$(XVFB_FULL_HD) $(call ROUTE_ONLY,full-hd-scale-1) --json bench/full-hd-scale-1.json && \
 		$(XVFB_FULL_HD) $(call ROUTE_ONLY,full-hd-auto) --json bench/full-hd-auto.json; \

@@ -59,7 +59,7 @@ void BenchObserver::afterFrame(FrameLoop& loop)
         rendererName_ = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
     }
     lastImage_ = now;
-    if (frame + 1 >= (counts_.routeOnly ? counts_.route : colourOnlyStart + counts_.bare)) {
+    if (frame + 1 >= (counts_.routeOnly ? bareStart + counts_.bare : colourOnlyStart + counts_.bare)) {
         loop.onEscapeReleased();
     }
 }

@@ -22,7 +22,8 @@ struct BenchFrameCounts {
     long route = 1200;
     long floor = 300;
     long bare = 300;
-    // The route alone: the window closes after its last frame.
+    // The route, then the floor and bare frames with the colour and depth
+    // cleared: the window closes before the colour-only bare frames.
     bool routeOnly = false;
 };
 

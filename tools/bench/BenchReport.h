@@ -36,6 +36,10 @@ struct BenchResults {
     std::string windowSize;
     std::vector<double> routeMillis;
     std::vector<float> routeScales;
+    // The floor and bare frames one by one: the route-only runs report them
+    // beside the route.
+    std::vector<double> floorMillis;
+    std::vector<double> bareMillis;
 };
 
 void printMarkdown(const BenchResults& results, std::ostream& out);

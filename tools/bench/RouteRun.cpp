@@ -24,6 +24,19 @@ double percentile(const std::vector<double>& sorted, std::size_t percent)
     return sorted[rank - 1];
 }
 
+std::string medianAndP95(const std::vector<double>& millis)
+{
+    const FrameTimeSummary summary = summarizeFrameTimes(millis);
+    return fixed(summary.medianMs, 2) + " / " + fixed(summary.p95Ms, 2) + " ms";
+}
+
+std::string summaryJson(const std::vector<double>& millis)
+{
+    const FrameTimeSummary summary = summarizeFrameTimes(millis);
+    return "{\"frames\": " + std::to_string(summary.frames) + ", \"medianMs\": " + fixed(summary.medianMs, 3) +
+           ", \"p95Ms\": " + fixed(summary.p95Ms, 3) + "}";
+}
+
 } // namespace
 
 FramePacing framePacingOf(std::vector<double> millis)
@@ -64,16 +77,16 @@ void printRouteRun(const RouteRun& run, std::ostream& out)
     out << "| " << run.label << " | " << summary.frames << " | " << fixed(summary.medianMs, 2) << " / "
         << fixed(summary.p95Ms, 2) << " ms | " << fixed(pacing.p5Ms, 2) << " to " << fixed(pacing.p95Ms, 2)
         << " ms, sd " << fixed(pacing.standardDeviationMs, 2) << " ms, " << fixed(pacing.shareLongPercent, 1)
-        << " % over 1.5 x median | " << scales << " |\n";
+        << " % over 1.5 x median | " << scales << " | " << medianAndP95(run.floorMillis) << " | "
+        << medianAndP95(run.bareMillis) << " |\n";
 }
 
 void writeRouteRunJson(const RouteRun& run, std::ostream& out)
 {
-    const FrameTimeSummary summary = summarizeFrameTimes(run.millis);
     const FramePacing pacing = framePacingOf(run.millis);
-    out << "{\n  \"window\": \"" << run.label << "\",\n  \"route\": {\"frames\": " << summary.frames
-        << ", \"medianMs\": " << fixed(summary.medianMs, 3) << ", \"p95Ms\": " << fixed(summary.p95Ms, 3)
-        << "},\n  \"pacing\": {\"p5Ms\": " << fixed(pacing.p5Ms, 3) << ", \"p95Ms\": " << fixed(pacing.p95Ms, 3)
+    out << "{\n  \"window\": \"" << run.label << "\",\n  \"route\": " << summaryJson(run.millis)
+        << ",\n  \"floor\": " << summaryJson(run.floorMillis) << ",\n  \"bare\": " << summaryJson(run.bareMillis)
+        << ",\n  \"pacing\": {\"p5Ms\": " << fixed(pacing.p5Ms, 3) << ", \"p95Ms\": " << fixed(pacing.p95Ms, 3)
         << ", \"sdMs\": " << fixed(pacing.standardDeviationMs, 3)
         << ", \"longPercent\": " << fixed(pacing.shareLongPercent, 2) << "},\n  \"frameMs\": [";
     for (std::size_t i = 0; i < run.millis.size(); ++i) {

@@ -27,9 +27,15 @@ struct RouteRun {
     std::string label;
     std::vector<double> millis;
     std::vector<float> scales;
+    // In the same window after the route: the composite of the last scene
+    // image and the swap (the work at the window's own size, whatever the
+    // scale), and the window cleared and swapped alone.
+    std::vector<double> floorMillis;
+    std::vector<double> bareMillis;
 };
 
-// One table row: frames, median and p95, the spread, the scales drawn at.
+// One table row: frames, median and p95, the spread, the scales drawn at,
+// the floor and the bare frame's median and p95.
 void printRouteRun(const RouteRun& run, std::ostream& out);
 void writeRouteRunJson(const RouteRun& run, std::ostream& out);
 

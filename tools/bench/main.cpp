@@ -96,6 +96,8 @@ public:
         results_.windowSize = std::to_string(size.x) + " x " + std::to_string(size.y);
         results_.routeMillis = observer_->routeMillis();
         results_.routeScales = observer_->routeScales();
+        results_.floorMillis = observer_->floorMillis();
+        results_.bareMillis = observer_->bareMillis();
 
         results_.route = summarizeFrameTimes(observer_->routeMillis());
         results_.floor = summarizeFrameTimes(observer_->floorMillis());
@@ -135,7 +137,7 @@ int runRouteOnly(const BenchOptions& options, ReplayScript route)
     }
     const std::string settingsName = std::filesystem::path(*options.windowSettings).filename().string();
     const RouteRun run{results.windowSize + ", " + settingsName + (options.keepVsync ? ", vsync" : ""),
-                       results.routeMillis, results.routeScales};
+                       results.routeMillis, results.routeScales, results.floorMillis, results.bareMillis};
     printRouteRun(run, std::cout);
     if (!options.json.empty()) {
         std::ofstream json(options.json);
