@@ -3,8 +3,9 @@
 // and the release of every GL object at exit.
 
 #include "passes/Bloom.h"
-#include "game/AssetTable.h"
 #include "passes/FramebufferCheck.h"
+
+#include "game/AssetTable.h"
 
 #include "passes/PassTestSupport.h"
 #include "support/GlTestContext.h"
@@ -13,6 +14,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
+#include <string>
 #include <vector>
 
 namespace tavernrush {
@@ -128,6 +131,47 @@ TEST_F(BloomGLTest, TheGlowCopyReadsTheGlowOutputAtHalfSize)
     EXPECT_EQ(copied.at(3, 0), glm::u8vec4(40, 180, 0, 255));
     EXPECT_EQ(copied.at(0, 3), glm::u8vec4(200, 20, 0, 255));
     EXPECT_EQ(copied.at(3, 3), glm::u8vec4(40, 20, 0, 255));
+}
+
+// The drawn copy stands in for a nearest framebuffer blit, which llvmpipe
+// (the driver of the game's screenshots) rounds its own way: a quad drawn
+// any other way picks other source texels on some rows at most sizes.
+TEST_F(BloomGLTest, TheGlowCopyPicksTheTexelsOfTheDriversBlit)
+{
+    const std::string renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
+    if (renderer.rfind("llvmpipe", 0) != 0) {
+        GTEST_SKIP() << "other drivers round their blits their own way";
+    }
+    const Shader copy("glowCopy", false, asset::shaderFolder);
+    const VertexArrayName empty = createVertexArray();
+    for (const glm::ivec2& size : {glm::ivec2(800, 800), glm::ivec2(801, 601), glm::ivec2(1920, 1080)}) {
+        SCOPED_TRACE(std::to_string(size.x) + " x " + std::to_string(size.y));
+        SceneTarget scene(size.x, size.y);
+        const BlurTargets blur(size.x, size.y);
+        std::vector<std::uint32_t> glow(static_cast<std::size_t>(size.x) * static_cast<std::size_t>(size.y));
+        for (std::size_t i = 0; i < glow.size(); ++i) {
+            glow[i] = static_cast<std::uint32_t>(i * 2654435761u) | 0xff000000u;
+        }
+        glBindTexture(GL_TEXTURE_2D, scene.glowTexture());
+        glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, size.x, size.y, GL_RGBA, GL_UNSIGNED_BYTE, glow.data());
+        glBindTexture(GL_TEXTURE_2D, 0);
+
+        copyGlowToBlur(copy, empty.get(), scene.glowTexture(), blur.framebuffer(0), blur.halfWidth(),
+                       blur.halfHeight());
+        glBindFramebuffer(GL_READ_FRAMEBUFFER, scene.framebuffer());
+        glReadBuffer(GL_COLOR_ATTACHMENT1);
+        glBindFramebuffer(GL_DRAW_FRAMEBUFFER, blur.framebuffer(1));
+        glBlitFramebuffer(0, 0, size.x, size.y, 0, 0, blur.halfWidth(), blur.halfHeight(), GL_COLOR_BUFFER_BIT,
+                          GL_NEAREST);
+        glBindFramebuffer(GL_FRAMEBUFFER, 0);
+
+        const testing::Image drawn = readTexture(blur.colorTexture(0));
+        const testing::Image blitted = readTexture(blur.colorTexture(1));
+        ASSERT_EQ(drawn.pixels.size(), blitted.pixels.size());
+        const auto differing = std::mismatch(drawn.pixels.begin(), drawn.pixels.end(), blitted.pixels.begin());
+        EXPECT_EQ(differing.first, drawn.pixels.end())
+            << "first different texel " << (differing.first - drawn.pixels.begin());
+    }
 }
 
 TEST_F(BloomGLTest, TheBlurRunsAcrossThenDownAndEndsInTargetZero)
