@@ -1,6 +1,7 @@
 #pragma once
-// A picture decoded by FreeImage and converted to 32-bit BGRA, the form in
-// which 2D textures and cube faces are uploaded.
+// A picture decoded into a 32-bit BGRA FreeImage bitmap, the form in which
+// 2D textures and cube faces are uploaded: JPEG files by libjpeg directly,
+// as FreeImage would decode them; PNG and DDS files by FreeImage.
 
 #include <cstdint>
 #include <memory>

@@ -116,13 +116,12 @@ JpegDecoding decodeInto(const std::uint8_t* data, unsigned long size, bool flipV
     return watch.picturePartLost ? JpegDecoding::failed : JpegDecoding::decoded;
 }
 
-WarningWatch& watchEveryWarning(WarningWatch& watch, jpeg_decompress_struct& info)
+void watchEveryWarning(WarningWatch& watch, jpeg_decompress_struct& info)
 {
     info.err = jpeg_std_error(&watch.manager);
     watch.manager.error_exit = stopAtError;
     watch.manager.emit_message = noteWarning;
     watch.manager.output_message = printNothing;
-    return watch;
 }
 
 } // namespace
